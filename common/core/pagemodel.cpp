@@ -1,0 +1,58 @@
+#include "common/core/pagemodel.h"
+
+namespace common {
+
+const PageElement* Page::find(const QString& elementName) const
+{
+    for (const PageElement& element : elements) {
+        if (element.name == elementName) {
+            return &element;
+        }
+    }
+    return nullptr;
+}
+
+PageElement textElement(const QString& name, QRect rect, const QString& text,
+                        const PageFont& font, HAlign align)
+{
+    PageElement e;
+    e.kind = PageElement::Kind::Text;
+    e.name = name;
+    e.rect = rect;
+    e.text = text;
+    e.font = font;
+    e.align = align;
+    return e;
+}
+
+PageElement boxElement(const QString& name, QRect rect, int penWidth)
+{
+    PageElement e;
+    e.kind = PageElement::Kind::Box;
+    e.name = name;
+    e.rect = rect;
+    e.penWidth = penWidth;
+    return e;
+}
+
+PageElement lineElement(const QString& name, QPoint from, QPoint to, int penWidth)
+{
+    PageElement e;
+    e.kind = PageElement::Kind::Line;
+    e.name = name;
+    e.rect = QRect(from, to);
+    e.penWidth = penWidth;
+    return e;
+}
+
+PageElement pictureElement(const QString& name, QRect rect, const QByteArray& picture)
+{
+    PageElement e;
+    e.kind = PageElement::Kind::Picture;
+    e.name = name;
+    e.rect = rect;
+    e.picture = picture;
+    return e;
+}
+
+} // namespace common

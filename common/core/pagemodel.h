@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QByteArray>
+#include <QRect>
+#include <QString>
+
+#include <vector>
+
+namespace common {
+
+// Positions and sizes of a printout are in design units of 1/96 inch.
+inline constexpr int kUnitsPerInch = 96;
+// An A4 portrait page (210 x 297 mm) in design units.
+inline constexpr int kA4Width = 794;
+inline constexpr int kA4Height = 1123;
+
+struct PageFont
+{
+    QString family = QStringLiteral("Arial");
+    int pointSize = 10;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+
+    bool operator==(const PageFont&) const = default;
+};
+
+enum class HAlign { Left, Center, Right };
+
+struct PageElement
+{
+    enum class Kind { Text, Box, Line, Picture };
+
+    Kind kind = Kind::Text;
+    // Text and picture: the area; box: the frame; line: from topLeft() to
+    // bottomRight() (a horizontal line has equal tops).
+    QRect rect;
+    QString text;
+    PageFont font;
+    HAlign align = HAlign::Left;
+    bool wordWrap = false;
+    int penWidth = 1;
+    unsigned rgb = 0x000000;       // text, frame or line colour as 0xRRGGBB
+    bool filled = false;           // box: fill the inside
+    unsigned fillRgb = 0xFFFFFF;   // box: fill colour
+    QByteArray picture;            // picture: encoded image (BMP, PNG)
+    QString name;                  // what the element shows, for finding it again
+};
+
+struct Page
+{
+    int width = kA4Width;
+    int height = kA4Height;
+    std::vector<PageElement> elements;
+
+    // The first element with the given name, or nullptr.
+    const PageElement* find(const QString& elementName) const;
+};
+
+// Element builders keep page-building functions short.
+PageElement textElement(const QString& name, QRect rect, const QString& text,
+                        const PageFont& font, HAlign align = HAlign::Left);
+PageElement boxElement(const QString& name, QRect rect, int penWidth = 1);
+PageElement lineElement(const QString& name, QPoint from, QPoint to, int penWidth = 1);
+PageElement pictureElement(const QString& name, QRect rect, const QByteArray& picture);
+
+} // namespace common

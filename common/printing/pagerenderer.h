@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+class QPainter;
+class QRectF;
+class QImage;
+
+namespace common {
+
+struct Page;
+struct PageElement;
+
+// Draws a page model onto any painter: printer, PDF writer, image, preview.
+// The page's design units are scaled to fill target.
+void renderPage(const Page& page, QPainter& painter, const QRectF& target);
+
+// Draws one element; the painter is already scaled to design units.
+void renderElement(const PageElement& element, QPainter& painter);
+
+// Renders a page to an image of the given width (height follows the page).
+QImage renderPageToImage(const Page& page, int pixelWidth);
+
+// Writes the pages to a PDF file, one A4 page each. Returns the error text
+// when the file could not be written.
+std::optional<QString> writePdf(const std::vector<Page>& pages, const QString& path);
+
+// Maps the printout fonts "Arial" and "Arial CE" onto a metric-compatible
+// face installed on the system. Call once after the application exists.
+void installFontSubstitutes();
+
+} // namespace common
