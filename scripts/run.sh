@@ -12,9 +12,9 @@ bash scripts/setup.sh
 binary="$PWD/build/$program/app/$program"
 folder="$PWD/demo/$program"
 mkdir -p "$folder"
-if [ "$program" = kwitola ] && [ -x "$PWD/build/kwitola/app/kwitola-demo" ]; then
+if [ "$program" = kwitola ] && [ -x "$PWD/build/kwitola/demo/kwitola-demo" ]; then
     # Fills the demo tables on first use; an existing folder is left as it is.
-    "$PWD/build/kwitola/app/kwitola-demo" "$folder"
+    "$PWD/build/kwitola/demo/kwitola-demo" "$folder"
 fi
 cd "$folder"
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
