@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+namespace common {
+
+struct Page;
+
+// What became of a print job.
+struct PrintOutcome
+{
+    enum class Status { Printed, SavedAsPdf, Failed };
+
+    Status status = Status::Printed;
+    // Printed: the printer's name; SavedAsPdf: the file's absolute path;
+    // Failed: a message for the user.
+    QString detail;
+};
+
+// Prints page models. Windows hand their pages to this and never open a
+// printer themselves.
+class PrintService
+{
+public:
+    virtual ~PrintService() = default;
+    // Prints the pages, one sheet each, on the default printer without a
+    // dialog. documentName names the job (and the file, when one is written).
+    virtual PrintOutcome printPages(const std::vector<Page>& pages,
+                                    const QString& documentName) = 0;
+};
+
+// The production service: the system's default printer; when the system has
+// none, a PDF file in pdfFolder (relative to the working directory).
+class SystemPrintService final : public PrintService
+{
+public:
+    enum class Printers { System, None };
+
+    explicit SystemPrintService(QString pdfFolder = QStringLiteral("wydruki"),
+                                Printers printers = Printers::System);
+
+    PrintOutcome printPages(const std::vector<Page>& pages, const QString& documentName) override;
+
+private:
+    PrintOutcome saveAsPdf(const std::vector<Page>& pages, const QString& documentName) const;
+
+    QString m_pdfFolder;
+    Printers m_printers;
+};
+
+// A path in folder for a new PDF of the document: "<name>.pdf", or
+// "<name>-2.pdf", "<name>-3.pdf" ... when the earlier ones exist, so that no
+// earlier printout is overwritten. Characters unsafe in a file name become "_".
+QString freePdfPath(const QString& folder, const QString& documentName);
+
+} // namespace common
