@@ -1,0 +1,125 @@
+// The Ford of Europe tables: plant, body, month, model list and comments.
+#include "karoskop/core/decodingcontext.h"
+#include "karoskop/core/modellist.h"
+#include "karoskop/core/positions.h"
+#include "karoskop/core/steps.h"
+#include "karoskop/core/tables/fordtables.h"
+#include "karoskop/core/yearcode.h"
+
+namespace karoskop {
+
+namespace {
+
+const QString kGearbox = QStringLiteral("producent nie określa");
+const QString kComment1 =
+    QStringLiteral("Znak = oznacza, iż dana informacja nie jest zakodowana przez producenta.");
+const QString kComment2 = QStringLiteral("Numer identyfikacyjny musi być ograniczony gwiazdkami.");
+const QString kComment3 =
+    QStringLiteral("Bieżący numer seryjny w każdym roku modelowym zaczyna się od 00001. ");
+
+void applyPositionRows(const DecodingContext& context, std::span<const PositionRow> rows,
+                       QString& field)
+{
+    for (const PositionRow& row : rows) {
+        if (positionUsed(context, row.position) && vinChar(context, row.position) == row.code) {
+            field = row.text;
+        }
+    }
+}
+
+void applyMonth(DecodingContext& context)
+{
+    if (!positionUsed(context, 11) || !positionUsed(context, 12)) {
+        return;
+    }
+    const char16_t yearLetter = vinChar(context, 11);
+    int group = -1;
+    for (const MonthGroupRow& row : fordMonthGroupRows()) {
+        if (oneOf(row.yearLetters, yearLetter)) {
+            group = row.group;
+        }
+    }
+    if (group < 0) {
+        return;
+    }
+    const char16_t code = vinChar(context, 12);
+    for (const MonthRow& row : fordMonthRows()) {
+        if (row.codeInGroup[static_cast<std::size_t>(group)] == code) {
+            context.description.productionMonth = row.month;
+        }
+    }
+}
+
+// A rule fits when each position it tests holds one of its characters;
+// a position the user did not tick passes every test.
+bool fits(const ModelRule& rule, const DecodingContext& context)
+{
+    for (const PositionTest& test : rule.tests) {
+        if (test.position != 0 && positionUsed(context, test.position) &&
+            !oneOf(test.allowed, vinChar(context, test.position))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void applyModelRules(DecodingContext& context)
+{
+    VehicleDescription& d = context.description;
+    const bool emergency = context.emergencyPositions != nullptr;
+    for (const ModelRule& rule : fordModelRules()) {
+        if (!fits(rule, context)) {
+            continue;
+        }
+        for (const QString& entry : rule.entries) {
+            // Many rules fit a few ticked positions; each model is listed once.
+            if (!emergency || !d.models.contains(entry)) {
+                d.models.append(entry);
+            }
+        }
+        d.type = rule.type;
+        d.engine = rule.fuel;
+    }
+}
+
+void reset(VehicleDescription& d)
+{
+    d.models.clear();
+    for (QString* field : {&d.type, &d.productionMonth, &d.plant, &d.body, &d.modelYears, &d.serial,
+                           &d.comments[0], &d.comments[1], &d.comments[2]}) {
+        field->clear();
+    }
+    d.gearbox = kGearbox; // the engine keeps its "=" unless a model rule sets it
+    d.yearErrorShown = false;
+}
+
+// Without a maker the year code is only read when position 11 is ticked,
+// and the statement follows from it here.
+void emergencyYear(DecodingContext& context)
+{
+    rozkodujRocznik(context);
+    VehicleDescription& d = context.description;
+    if (!d.productionYear.isEmpty()) {
+        context.yearCopy = d.productionYear;
+        d.modelYear = modelYearPeriodText(context);
+    }
+}
+
+} // namespace
+
+void rozkodujForda(DecodingContext& context)
+{
+    VehicleDescription& d = context.description;
+    reset(d);
+    if (context.emergencyPositions != nullptr) {
+        emergencyYear(context);
+    }
+    applyPositionRows(context, fordPlantRows(), d.plant);
+    applyPositionRows(context, fordBodyRows(), d.body);
+    applyMonth(context);
+    applyModelRules(context);
+    applyDecodingPeriods(context);
+    d.comments = {kComment1, kComment2, kComment3};
+}
+
+} // namespace karoskop

@@ -1,0 +1,58 @@
+// The Romanian makes and the serial number.
+#include "karoskop/core/decodingcontext.h"
+#include "karoskop/core/positions.h"
+#include "karoskop/core/steps.h"
+#include "karoskop/core/tables/othermaketables.h"
+#include "karoskop/core/yearcode.h"
+
+#include <algorithm>
+
+namespace karoskop {
+
+namespace {
+
+const QString kNotEncoded =
+    QStringLiteral("Znak = oznacza, iż dana informacja nie jest zakodowana przez producenta. ");
+
+} // namespace
+
+void romanianMakes(DecodingContext& context)
+{
+    if (vinChar(context, 1) != u'U' && vinChar(context, 2) != u'U') {
+        return;
+    }
+    VehicleDescription& d = context.description;
+    const char16_t code = vinChar(context, 3);
+    for (const RomanianRow& row : romanianRows()) {
+        if (row.code == code) {
+            d.type = row.type;
+            d.plant = row.plant;
+            d.body = row.body;
+            d.engine = row.engine;
+            d.gearbox = row.gearbox;
+            d.modelYears = row.modelYears;
+        }
+    }
+    d.modelYear = modelYearPeriodText(context);
+    d.comments = {kNotEncoded, QString(), QString()};
+    d.yearErrorShown = false;
+}
+
+void numerSeryjny(DecodingContext& context)
+{
+    VehicleDescription& d = context.description;
+    const auto makes = serialNumberMakes();
+    // Decoding from ticked positions reads the number as a Ford's.
+    if (context.emergencyPositions == nullptr &&
+        std::find(makes.begin(), makes.end(), d.make) == makes.end()) {
+        return;
+    }
+    QString serial;
+    serial.reserve(5);
+    for (int position = 13; position <= kVinLength; ++position) {
+        serial += context.at(position);
+    }
+    d.serial = serial;
+}
+
+} // namespace karoskop
