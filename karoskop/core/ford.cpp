@@ -82,12 +82,19 @@ void applyModelRules(DecodingContext& context)
     }
 }
 
-void reset(VehicleDescription& d)
+// A normal run empties the Ford fields; decoding from ticked positions marks
+// what they cannot give with "=".
+void reset(VehicleDescription& d, bool emergency)
 {
+    static const QString kNotEncoded = QStringLiteral("=");
+    const QString unset = emergency ? kNotEncoded : QString();
     d.models.clear();
-    for (QString* field : {&d.type, &d.productionMonth, &d.plant, &d.body, &d.modelYears, &d.serial,
-                           &d.comments[0], &d.comments[1], &d.comments[2]}) {
-        field->clear();
+    for (QString* field :
+         {&d.type, &d.productionMonth, &d.plant, &d.body, &d.modelYears, &d.serial}) {
+        *field = unset;
+    }
+    for (QString& line : d.comments) {
+        line.clear();
     }
     d.gearbox = kGearbox; // the engine keeps its "=" unless a model rule sets it
     d.yearErrorShown = false;
@@ -110,8 +117,9 @@ void emergencyYear(DecodingContext& context)
 void rozkodujForda(DecodingContext& context)
 {
     VehicleDescription& d = context.description;
-    reset(d);
-    if (context.emergencyPositions != nullptr) {
+    const bool emergency = context.emergencyPositions != nullptr;
+    reset(d, emergency);
+    if (emergency) {
         emergencyYear(context);
     }
     applyPositionRows(context, fordPlantRows(), d.plant);
