@@ -1,0 +1,50 @@
+#include "kwitola/core/singleinstance.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QStandardPaths>
+
+namespace kwitola {
+
+SingleInstance::SingleInstance(QString lockPath) : m_lockPath(std::move(lockPath)) {}
+
+SingleInstance::~SingleInstance() = default;
+
+bool SingleInstance::acquire()
+{
+    if (isHeld()) {
+        return true;
+    }
+    QDir().mkpath(QFileInfo(m_lockPath).absolutePath());
+    auto lock = std::make_unique<QLockFile>(m_lockPath);
+    // The program holds the lock for its whole run, so a lock's age says
+    // nothing: only a holder that no longer runs makes it stale.
+    lock->setStaleLockTime(0);
+    if (!lock->tryLock(0)) {
+        return false;
+    }
+    m_lock = std::move(lock);
+    return true;
+}
+
+void SingleInstance::release()
+{
+    m_lock.reset(); // unlocks
+}
+
+bool SingleInstance::isHeld() const
+{
+    return m_lock && m_lock->isLocked();
+}
+
+QString SingleInstance::defaultLockPath()
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty()) {
+        folder = QDir::tempPath();
+    }
+    return QDir(folder).filePath(QStringLiteral("Kwitola.lock"));
+}
+
+} // namespace kwitola
