@@ -1,0 +1,80 @@
+#include "karoskop/core/lastnumberfile.h"
+
+#include "common/core/atomicfile.h"
+#include "common/core/cp1250.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace karoskop {
+
+QString lastNumberPath(const QString& folder)
+{
+    return QDir(folder).filePath(QString::fromLatin1(kLastNumberFileName));
+}
+
+QByteArray encodeLastNumber(const Vin& number)
+{
+    QByteArray bytes;
+    for (const QString& position : number) {
+        bytes += common::cp1250::encode(position);
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+Vin decodeLastNumber(const QByteArray& bytes)
+{
+    Vin number;
+    std::size_t line = 0;
+    qsizetype start = 0;
+    qsizetype i = 0;
+    while (i < bytes.size() && line < number.size()) {
+        const char c = bytes[i];
+        if (c != '\r' && c != '\n') {
+            ++i;
+            continue;
+        }
+        number[line++] = common::cp1250::decode(bytes.mid(start, i - start));
+        // CR LF is one line end; a lone CR or LF ends a line as well.
+        i += (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ? 2 : 1;
+        start = i;
+    }
+    if (line < number.size() && start < bytes.size()) {
+        number[line] = common::cp1250::decode(bytes.mid(start)); // last line without an end
+    }
+    return number;
+}
+
+LastNumberRead readLastNumber(const QString& folder)
+{
+    LastNumberRead result;
+    const QString path = lastNumberPath(folder);
+    if (!QFileInfo::exists(path)) {
+        result.status = LastNumberRead::Status::Missing;
+        return result;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.status = LastNumberRead::Status::Failed;
+        result.error = file.errorString();
+        return result;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        result.status = LastNumberRead::Status::Failed;
+        result.error = file.errorString();
+        return result;
+    }
+    result.status = LastNumberRead::Status::Ok;
+    result.number = decodeLastNumber(bytes);
+    return result;
+}
+
+std::optional<QString> writeLastNumber(const QString& folder, const Vin& number)
+{
+    return common::writeFileAtomically(lastNumberPath(folder), encodeLastNumber(number));
+}
+
+} // namespace karoskop
