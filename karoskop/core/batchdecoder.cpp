@@ -1,0 +1,108 @@
+#include "karoskop/core/batchdecoder.h"
+
+#include "karoskop/core/batchinput.h"
+#include "karoskop/core/decoder.h"
+#include "karoskop/core/vinentry.h"
+
+#include <QIODevice>
+
+namespace karoskop::batch {
+
+namespace {
+
+const QString kNoManufacturer = QStringLiteral("=");
+
+// Output is written in blocks of about this size.
+constexpr qsizetype kOutputBlock = qsizetype{256} * 1024;
+
+// The seventeen fields as the window's upper-casing fields would hold them.
+Vin fieldsOf(const QString& text)
+{
+    Vin fields;
+    for (qsizetype i = 0; i < text.size() && i < kVinLength; ++i) {
+        fields[static_cast<std::size_t>(i)] = QString(text[i].toUpper());
+    }
+    return fields;
+}
+
+LineResult refused(const InputLine& line, QString message)
+{
+    LineResult result;
+    result.vin = line.text;
+    result.error = std::move(message);
+    return result;
+}
+
+bool writeAll(QIODevice& out, QByteArray& buffer)
+{
+    const bool ok = out.write(buffer) == buffer.size();
+    buffer.resize(0);
+    return ok;
+}
+
+} // namespace
+
+QString tooLongMessage()
+{
+    return QStringLiteral("Wprowadzony numer nadwozia zawiera więcej niż 17 znaków.");
+}
+
+QString unreadableMessage()
+{
+    return QStringLiteral("Wiersz zawiera bajty, które nie są poprawnym tekstem UTF-8.");
+}
+
+LineResult decodeLine(const InputLine& line, Decoder& decoder)
+{
+    if (line.cutShort) {
+        return refused(line, tooLongMessage());
+    }
+    if (!line.readable) {
+        return refused(line, unreadableMessage());
+    }
+    if (line.text.size() > kVinLength) {
+        return refused(line, tooLongMessage());
+    }
+    const EntryResult entry = checkEntry(fieldsOf(line.text));
+    if (entry.refusal) {
+        return refused(line, entry.refusal->message);
+    }
+    decoder.decode(entry.stored);
+    LineResult result;
+    result.vin = line.text;
+    result.description = decoder.description();
+    result.severalModels = decoder.severalTypes();
+    result.unknownManufacturer = result.description.make == kNoManufacturer;
+    return result;
+}
+
+std::optional<qint64> decodeAll(QIODevice& in, QIODevice& out, Decoder& decoder,
+                                const RunOptions& options, qint64 linesBefore)
+{
+    LineReader reader(in);
+    QByteArray buffer;
+    buffer.reserve(kOutputBlock + 4096);
+    qint64 lines = 0;
+    while (const std::optional<InputLine> line = reader.next()) {
+        const LineResult result = decodeLine(*line, decoder);
+        if (options.format == OutputFormat::Csv) {
+            appendCsv(buffer, result);
+        } else {
+            appendJson(buffer, result);
+        }
+        ++lines;
+        if (buffer.size() >= kOutputBlock && !writeAll(out, buffer)) {
+            return std::nullopt;
+        }
+        const qint64 total = linesBefore + lines;
+        if (options.progress && options.progressEvery > 0 && total % options.progressEvery == 0) {
+            options.progress(total);
+        }
+    }
+    if (!buffer.isEmpty() && !writeAll(out, buffer)) {
+        return std::nullopt;
+    }
+    return lines;
+}
+
+} // namespace karoskop::batch

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "karoskop/core/batchoutput.h"
+
+#include <functional>
+
+class QIODevice;
+
+namespace karoskop {
+class Decoder;
+}
+
+namespace karoskop::batch {
+
+struct InputLine;
+
+// The refusals of lines the window could not have taken.
+QString tooLongMessage();
+QString unreadableMessage();
+
+// One line through the main window's checks and the decoding run: upper
+// case, the completeness, space and character checks, O to 0 in positions
+// 4 to 17, then the run on decoder, whose session carries the start year
+// from one line to the next.
+LineResult decodeLine(const InputLine& line, Decoder& decoder);
+
+struct RunOptions
+{
+    OutputFormat format = OutputFormat::Json;
+    qint64 progressEvery = 100000;              // lines between progress reports
+    std::function<void(qint64 lines)> progress; // may be empty
+};
+
+// Decodes every line of in and writes one result per line to out. Returns
+// the number of lines read; a failed write to out stops the run early and
+// gives no value.
+std::optional<qint64> decodeAll(QIODevice& in, QIODevice& out, Decoder& decoder,
+                                const RunOptions& options, qint64 linesBefore = 0);
+
+} // namespace karoskop::batch

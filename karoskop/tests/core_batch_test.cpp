@@ -1,0 +1,247 @@
+#include "karoskop/core/batchdecoder.h"
+#include "karoskop/core/batchinput.h"
+#include "karoskop/core/decoder.h"
+#include "karoskop/tests/vinfixture.h"
+
+#include <QBuffer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <gtest/gtest.h>
+
+namespace karoskop::batch {
+namespace {
+
+const QString kCompleteness = QStringLiteral("Wprowadzony numer nadwozia nie zawiera 17 znaków.");
+const QString kSpace = QStringLiteral("Wprowadzony numer nadwozia zawiera spację.");
+
+QString characterAt(int position)
+{
+    return QStringLiteral("Jeżeli dane na poz.%1 są wprowadzone poprawnie - proszę dokładnie "
+                          "sprawdzić pole numerowe nadwozia.")
+        .arg(position);
+}
+
+// Runs the whole input through the batch decoder and returns its output.
+QByteArray runBatch(const QByteArray& input, OutputFormat format = OutputFormat::Json,
+                    Decoder* decoder = nullptr)
+{
+    Decoder own;
+    QBuffer in;
+    in.setData(input);
+    in.open(QIODevice::ReadOnly);
+    QBuffer out;
+    out.open(QIODevice::WriteOnly);
+    RunOptions options;
+    options.format = format;
+    EXPECT_TRUE(decodeAll(in, out, decoder != nullptr ? *decoder : own, options).has_value());
+    return out.data();
+}
+
+std::vector<QJsonObject> jsonLines(const QByteArray& output)
+{
+    std::vector<QJsonObject> objects;
+    for (const QByteArray& line : output.split('\n')) {
+        if (line.isEmpty()) {
+            continue;
+        }
+        QJsonParseError error{};
+        const QJsonDocument document = QJsonDocument::fromJson(line, &error);
+        EXPECT_EQ(error.error, QJsonParseError::NoError) << line.toStdString();
+        EXPECT_TRUE(document.isObject()) << line.toStdString();
+        objects.push_back(document.object());
+    }
+    return objects;
+}
+
+TEST(BatchLines, GoodAndBadLinesGetTheWindowsAnswers)
+{
+    const struct
+    {
+        QByteArray line;
+        QString error; // null: decoded
+    } cases[] = {
+        {"WF0XXXXXAFM012345", QString()},
+        {"wf0xxxxxafm012345", QString()}, // upper-cased as the fields do
+        {"", kCompleteness},
+        {"WF0XXXXXAFM01234", kCompleteness},
+        {"WF0XXX XAFM012345", kSpace},
+        {"WF0XXXXX AFM0123", kCompleteness}, // short wins over the blank
+        {"WF0XXXXXAFM0123456", tooLongMessage()},
+        {"WF0XXXXXAFM01234-", characterAt(17)},
+        {"WF0XXXX\xc4\x85XAFM01234", characterAt(8)}, // a letter with a diacritic
+        {"WF0XX-XXAF\xc4\x85"
+         "012345",
+         characterAt(6)},
+        {"WF0XXXX\xffXAFM01234", unreadableMessage()},
+        {"WF0XXXXX\xc3\x28"
+         "FM012345",
+         unreadableMessage()},
+    };
+    for (const auto& c : cases) {
+        const std::vector<QJsonObject> out = jsonLines(runBatch(c.line + '\n'));
+        ASSERT_EQ(out.size(), 1u) << c.line.toStdString();
+        const QJsonValue error = out[0]["error"];
+        if (c.error.isNull()) {
+            EXPECT_TRUE(error.isNull()) << c.line.toStdString();
+            EXPECT_EQ(out[0]["make"].toString(), QStringLiteral("Ford"));
+        } else {
+            EXPECT_EQ(error.toString(), c.error) << c.line.toStdString();
+            EXPECT_TRUE(out[0]["make"].isNull()) << c.line.toStdString();
+        }
+    }
+}
+
+TEST(BatchLines, DecodedLineHasEveryKeyAndTheStoredNumber)
+{
+    // An "o" in position 4 is read as a letter O and stored as the digit 0;
+    // in position 3 it stays a letter (and still names Ford).
+    const std::vector<QJsonObject> out = jsonLines(runBatch("WFooXXXXAFM012345\n"));
+    ASSERT_EQ(out.size(), 1u);
+    const QJsonObject& o = out[0];
+    const QStringList keys{
+        "vin",    "error",    "full_vin",        "region",         "country",
+        "make",   "type",     "production_year", "model_year",     "production_month",
+        "plant",  "body",     "engine",          "gearbox",        "model_years",
+        "serial", "comments", "models",          "several_models", "unknown_manufacturer"};
+    QStringList sortedKeys = keys;
+    sortedKeys.sort();
+    EXPECT_EQ(o.keys(), sortedKeys);
+    EXPECT_EQ(o["vin"].toString(), QStringLiteral("WFooXXXXAFM012345"));
+    EXPECT_EQ(o["full_vin"].toString(), QStringLiteral("WFO0XXXXAFM012345"));
+    EXPECT_EQ(o["make"].toString(), QStringLiteral("Ford"));
+    EXPECT_EQ(o["type"].toString(), QStringLiteral("Escort / Orion"));
+    EXPECT_EQ(o["production_year"].toString(), QStringLiteral("1991"));
+    EXPECT_EQ(o["model_years"].toString(), QStringLiteral("1991 1992 1993 1994 1995"));
+    EXPECT_EQ(o["serial"].toString(), QStringLiteral("12345"));
+    EXPECT_EQ(o["models"].toArray(), (QJsonArray{"Ford Orion", "Ford Escort"}));
+    EXPECT_EQ(o["comments"].toArray().size(), 3);
+    EXPECT_EQ(o["several_models"], QJsonValue(true));
+    EXPECT_EQ(o["unknown_manufacturer"], QJsonValue(false));
+}
+
+TEST(BatchLines, UnknownManufacturerAndSingleModelAreFlagged)
+{
+    const std::vector<QJsonObject> out =
+        jsonLines(runBatch("WAAXXXXXXXXX12345\nWF0XXXXXAAG012345\n"));
+    ASSERT_EQ(out.size(), 2u);
+    EXPECT_EQ(out[0]["unknown_manufacturer"], QJsonValue(true));
+    EXPECT_EQ(out[0]["region"].toString(), QStringLiteral("Europa"));
+    EXPECT_EQ(out[1]["unknown_manufacturer"], QJsonValue(false));
+    EXPECT_EQ(out[1]["several_models"], QJsonValue(false));
+    EXPECT_EQ(out[1]["models"].toArray(), QJsonArray{"Ford Escort"});
+}
+
+TEST(BatchRun, StartYearIsCarriedAcrossLines)
+{
+    Decoder decoder;
+    runBatch("WF0XXXXXAAH012345\nW0LXXXXXXXXX12345\n", OutputFormat::Json, &decoder);
+    EXPECT_EQ(decoder.session().startYear, QStringLiteral("1986"));
+}
+
+TEST(BatchRun, LineEndsByteOrderMarkAndLongLines)
+{
+    QByteArray input("\xEF\xBB\xBFWF0XXXXXAAG012345\r\n");
+    input += QByteArray(5000, 'A') + "\n"; // far beyond any number
+    input += "\n";
+    input += "WF0XXXXXAAG012345"; // no line end at the end of the input
+    const std::vector<QJsonObject> out = jsonLines(runBatch(input));
+    ASSERT_EQ(out.size(), 4u);
+    EXPECT_EQ(out[0]["vin"].toString(), QStringLiteral("WF0XXXXXAAG012345"));
+    EXPECT_TRUE(out[0]["error"].isNull());
+    EXPECT_EQ(out[1]["error"].toString(), tooLongMessage());
+    EXPECT_EQ(out[1]["vin"].toString().size(), LineReader::kMaxBytes);
+    EXPECT_EQ(out[2]["error"].toString(), kCompleteness);
+    EXPECT_TRUE(out[3]["error"].isNull());
+}
+
+TEST(BatchRun, ProgressIsReportedEveryNLines)
+{
+    QBuffer in;
+    in.setData(QByteArray("WF0XXXXXAAG012345\n").repeated(7));
+    in.open(QIODevice::ReadOnly);
+    QBuffer out;
+    out.open(QIODevice::WriteOnly);
+    Decoder decoder;
+    std::vector<qint64> reports;
+    RunOptions options;
+    options.progressEvery = 3;
+    options.progress = [&reports](qint64 lines) {
+        reports.push_back(lines);
+    };
+    EXPECT_EQ(decodeAll(in, out, decoder, options, 1), std::optional<qint64>(7));
+    EXPECT_EQ(reports, (std::vector<qint64>{3, 6}));
+}
+
+TEST(BatchRun, AFailedWriteIsReported)
+{
+    QBuffer in;
+    in.setData("WF0XXXXXAAG012345\n");
+    in.open(QIODevice::ReadOnly);
+    QBuffer out; // not opened: every write fails
+    Decoder decoder;
+    EXPECT_FALSE(decodeAll(in, out, decoder, RunOptions{}).has_value());
+}
+
+TEST(BatchJson, TextIsEscaped)
+{
+    LineResult r;
+    r.vin = QStringLiteral("a\"b\\c\td\x01 ż") + QChar(0xD800); // lone surrogate
+    r.error = QStringLiteral("błąd");
+    QByteArray out;
+    appendJson(out, r);
+    ASSERT_TRUE(out.endsWith("}\n"));
+    EXPECT_EQ(out.count('\n'), 1);
+    const QJsonObject o = QJsonDocument::fromJson(out).object();
+    EXPECT_EQ(o["vin"].toString(), QStringLiteral("a\"b\\c\td\x01 ż") + QChar(0xFFFD));
+    EXPECT_EQ(o["error"].toString(), QStringLiteral("błąd"));
+    EXPECT_TRUE(o["models"].isNull());
+}
+
+// Splits one CSV row, honouring quotes.
+QStringList csvFields(const QString& row)
+{
+    QStringList fields{QString()};
+    bool quoted = false;
+    for (qsizetype i = 0; i < row.size(); ++i) {
+        const QChar c = row[i];
+        if (quoted && c == u'"' && i + 1 < row.size() && row[i + 1] == u'"') {
+            fields.back() += c;
+            ++i;
+        } else if (c == u'"') {
+            quoted = !quoted;
+        } else if (c == u',' && !quoted) {
+            fields << QString();
+        } else {
+            fields.back() += c;
+        }
+    }
+    return fields;
+}
+
+TEST(BatchCsv, HeaderAndRowsHaveTheSameColumns)
+{
+    QByteArray output = csvHeader();
+    output += runBatch("WF0XXXXXAFM012345\nWF0XXX\n\"a\",b\n", OutputFormat::Csv);
+    const QStringList rows = QString::fromUtf8(output).split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(rows.size(), 4);
+    const QStringList header = csvFields(rows[0]);
+    EXPECT_EQ(header.size(), 20);
+    EXPECT_EQ(header[2], QStringLiteral("Pełny numer nadwozia :"));
+    EXPECT_EQ(header[5], QStringLiteral("Marka pojazdu"));
+    const QStringList decoded = csvFields(rows[1]);
+    ASSERT_EQ(decoded.size(), header.size());
+    EXPECT_EQ(decoded[5], QStringLiteral("Ford"));
+    EXPECT_EQ(decoded[17], QStringLiteral("Ford Orion; Ford Escort"));
+    EXPECT_EQ(decoded[18], QStringLiteral("tak"));
+    EXPECT_TRUE(decoded[16].startsWith(u"Znak = oznacza"));
+    const QStringList refused = csvFields(rows[2]);
+    ASSERT_EQ(refused.size(), header.size());
+    EXPECT_EQ(refused[1], kCompleteness);
+    const QStringList quotedVin = csvFields(rows[3]);
+    ASSERT_EQ(quotedVin.size(), header.size());
+    EXPECT_EQ(quotedVin[0], QStringLiteral("\"a\",b"));
+}
+
+} // namespace
+} // namespace karoskop::batch
