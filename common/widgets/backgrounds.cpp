@@ -1,0 +1,192 @@
+#include "common/widgets/backgrounds.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace common {
+
+TTiledBitmap::TTiledBitmap(QWidget* parent) : QWidget(parent) {}
+
+void TTiledBitmap::setBitMap(const QImage& picture)
+{
+    bitMap_ = picture;
+    update();
+}
+
+void TTiledBitmap::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    for (const QPoint& origin : tileOrigins(size(), bitMap_.size())) {
+        painter.drawImage(origin, bitMap_);
+    }
+}
+
+void paintBackground(QPainter& painter, const QRect& area, const BackgroundLook& look)
+{
+    const QImage* picture = look.picture;
+    const bool hasPicture = picture != nullptr && !picture->isNull();
+    switch (look.style) {
+    case TBackStyle::bgSingleColor:
+        painter.fillRect(area, look.color1);
+        return;
+    case TBackStyle::bgSmooth:
+        for (int y = area.y(); y < area.y() + area.height(); ++y) {
+            painter.fillRect(QRect(area.x(), y, area.width(), 1),
+                             smoothRowColor(y, look.control.height(), look.color1, look.color2));
+        }
+        return;
+    case TBackStyle::bgSingleBitmap: {
+        painter.fillRect(area, look.color1);
+        if (hasPicture) {
+            const QRect covered = area.intersected(picture->rect());
+            painter.drawImage(covered.topLeft(), *picture, covered);
+        }
+        return;
+    }
+    case TBackStyle::bgTileBitmap:
+        if (hasPicture) {
+            for (const TilePiece& piece : tilePieces(area, picture->size())) {
+                painter.drawImage(piece.target, *picture, piece.source);
+            }
+        }
+        return;
+    }
+}
+
+TBackground::TBackground(QWidget* parent) : QWidget(parent)
+{
+    resize(144, 144);
+}
+
+void TBackground::setPicture(const QImage& picture)
+{
+    if (picture_ != picture) {
+        picture_ = picture.copy();
+        update();
+    }
+}
+
+void TBackground::setColor1(const QColor& color)
+{
+    if (color1_ != color) {
+        color1_ = color;
+        update();
+    }
+}
+
+void TBackground::setColor2(const QColor& color)
+{
+    if (color2_ != color) {
+        color2_ = color;
+        update();
+    }
+}
+
+void TBackground::setBackStyle(TBackStyle style)
+{
+    if (backStyle_ != style) {
+        backStyle_ = style;
+        update();
+    }
+}
+
+void TBackground::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    paintBackground(painter, event->rect(),
+                    BackgroundLook{backStyle_, color1_, color2_, &picture_, size()});
+}
+
+void TBackground::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        Q_EMIT clicked();
+    }
+}
+
+void TBackground::mouseDoubleClickEvent(QMouseEvent* /*event*/)
+{
+    Q_EMIT doubleClicked();
+}
+
+void paintColorPanel(QPainter& painter, const QRect& rect, const ColorPanelLook& look)
+{
+    painter.fillRect(rect, look.color);
+    const QColor light = lightShade(look.color);
+    const QColor dark = darkShade(look.color);
+    const int inset = look.bevelWidth + look.borderWidth;
+    const QRect outer = rect.adjusted(inset, inset, -inset, -inset);
+    for (const BevelBand& band : bevelBands(outer, look.bevelWidth, look.bevelOuter)) {
+        painter.fillRect(band.rect, band.light ? light : dark);
+    }
+    for (const BevelBand& band : bevelBands(rect, look.bevelWidth, look.bevelInner)) {
+        painter.fillRect(band.rect, band.light ? light : dark);
+    }
+    if (look.borderStyle == PanelBorderStyle::Single) {
+        painter.setPen(Qt::black);
+        painter.drawRect(rect.adjusted(0, 0, -1, -1));
+    }
+}
+
+TColorPanel::TColorPanel(QWidget* parent) : QWidget(parent)
+{
+    look_.color = palette().color(QPalette::Window);
+    if (auto* panel = qobject_cast<TColorPanel*>(parent)) {
+        look_.color = panel->color();
+    } else if (parent != nullptr && parent->isWindow()) {
+        look_.color = parent->palette().color(QPalette::Window);
+    }
+}
+
+void TColorPanel::setColor(const QColor& color)
+{
+    if (look_.color != color) {
+        look_.color = color;
+        update();
+    }
+}
+
+void TColorPanel::setBevelOuter(BevelKind kind)
+{
+    look_.bevelOuter = kind;
+    update();
+}
+
+void TColorPanel::setBevelInner(BevelKind kind)
+{
+    look_.bevelInner = kind;
+    update();
+}
+
+void TColorPanel::setBevelWidth(int width)
+{
+    look_.bevelWidth = width;
+    update();
+}
+
+void TColorPanel::setBorderWidth(int width)
+{
+    look_.borderWidth = width;
+    update();
+}
+
+void TColorPanel::setBorderStyle(PanelBorderStyle style)
+{
+    look_.borderStyle = style;
+    update();
+}
+
+void TColorPanel::setAlignment(Qt::Alignment alignment)
+{
+    alignment_ = alignment;
+    update();
+}
+
+void TColorPanel::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    paintColorPanel(painter, rect(), look_);
+}
+
+} // namespace common
