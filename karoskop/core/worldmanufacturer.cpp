@@ -16,12 +16,26 @@ const QString kGermany = QStringLiteral("Niemcy / RFN");
 
 // "0" and "O" are told apart in the number, but both spellings of these
 // codes are in use, so both are listed.
-const std::array<WorldManufacturerRow, 5> kRows{{
+const QString kRomania = QStringLiteral("Rumunia");
+const QString kNorthAmerica = QStringLiteral("Ameryka Północna");
+const QString kUsa = QStringLiteral("USA");
+const QString kAsia = QStringLiteral("Azja");
+const QString kJapan = QStringLiteral("Japonia");
+
+const std::array<WorldManufacturerRow, 12> kRows{{
     {"W", "", "", kEurope, kGermany, QString()},
     {"W", "F", "0O", kEurope, kGermany, QStringLiteral("Ford")},
     {"W", "F", "1", kEurope, kGermany, QStringLiteral("Merkur")},
     {"W", "0O", "L", kEurope, kGermany, QStringLiteral("Opel")},
     {"W", "0O", "4", kEurope, kGermany, QStringLiteral("WM Meyer")},
+    // The Romanian makes, in the order of the Romanian-make table.
+    {"U", "U", "1", kEurope, kRomania, QStringLiteral("Dacia")},
+    {"U", "U", "2", kEurope, kRomania, QStringLiteral("Oltcit")},
+    {"U", "U", "3", kEurope, kRomania, QStringLiteral("Aro")},
+    {"1", "F", "ABCDMT", kNorthAmerica, kUsa, QStringLiteral("Ford USA")},
+    {"J", "A", "34", kAsia, kJapan, QStringLiteral("Mitsubishi")},
+    {"J", "M", "B", kAsia, kJapan, QStringLiteral("Mitsubishi")},
+    {"4", "A", "34", kNorthAmerica, kUsa, QStringLiteral("Mitsubishi USA")},
 }};
 
 bool keyMatches(std::string_view key, const DecodingContext& context, int position)
