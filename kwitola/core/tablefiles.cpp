@@ -1,0 +1,197 @@
+#include "kwitola/core/tablefiles.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+#include <atomic>
+
+namespace kwitola::tablefiles {
+
+namespace {
+
+const QString kCheckTable = QStringLiteral("Kwitola_check");
+constexpr qsizetype kHeaderSize = 100;
+
+QString uniqueConnectionName()
+{
+    static std::atomic<int> counter{0};
+    return QStringLiteral("kwitola-table-file-%1").arg(++counter);
+}
+
+QString digestOf(const TableLayout& layout, const QString& salt, const QString& password)
+{
+    const QString material = QStringLiteral("kwitola:%1:%2:%3").arg(layout.sqlName, salt, password);
+    return QString::fromLatin1(
+        QCryptographicHash::hash(material.toUtf8(), QCryptographicHash::Sha256).toHex());
+}
+
+QString newSalt()
+{
+    QByteArray bytes(16, '\0');
+    for (char& byte : bytes) {
+        byte = static_cast<char>(QRandomGenerator::global()->bounded(256));
+    }
+    return QString::fromLatin1(bytes.toHex());
+}
+
+QString notATable(const TableLayout& layout)
+{
+    return QStringLiteral("Plik %1 nie jest tabelą programu Kwitola.").arg(layout.fileName);
+}
+
+QString unreadable(const TableLayout& layout, const QString& why)
+{
+    return QStringLiteral("Nie można odczytać tabeli %1: %2").arg(layout.fileName, why);
+}
+
+QString columnDefinition(const TableLayout& layout, int position)
+{
+    const QString& name = layout.columns.at(position);
+    if (layout.recordNumberColumn == position) {
+        return name + QStringLiteral(" INTEGER PRIMARY KEY AUTOINCREMENT");
+    }
+    return name + QStringLiteral(" TEXT NOT NULL DEFAULT ''");
+}
+
+// A file the database engine can read as a rollback-journal database: the
+// header is checked by hand first, so that a foreign file is never handed
+// to the engine in a mode that would make it write beside the file.
+StoreError checkHeader(const TableLayout& layout, const QString& path)
+{
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+        return unreadable(layout, file.errorString());
+    }
+    const QByteArray header = file.read(kHeaderSize);
+    const bool isDatabase = header.size() == kHeaderSize &&
+                            header.startsWith(QByteArray("SQLite format 3\0", 16)) &&
+                            header.at(18) == 1 && header.at(19) == 1;
+    return isDatabase ? StoreError{} : notATable(layout);
+}
+
+StoreError checkContents(const TableLayout& layout, const QSqlDatabase& db, const QString& password)
+{
+    QSqlQuery columns(db);
+    if (!columns.exec(QStringLiteral("PRAGMA table_info(%1)").arg(layout.sqlName))) {
+        return unreadable(layout, columns.lastError().text());
+    }
+    QStringList names;
+    while (columns.next()) {
+        names << columns.value(1).toString();
+    }
+    if (names.size() != layout.columns.size()) {
+        return notATable(layout);
+    }
+    for (int i = 0; i < names.size(); ++i) {
+        if (names.at(i).compare(layout.columns.at(i), Qt::CaseInsensitive) != 0) {
+            return notATable(layout);
+        }
+    }
+    QSqlQuery check(db);
+    if (!check.exec(QStringLiteral("SELECT Table_name, Salt, Digest FROM %1").arg(kCheckTable)) ||
+        !check.next() || check.value(0).toString() != layout.sqlName) {
+        return notATable(layout);
+    }
+    if (check.value(2).toString() != digestOf(layout, check.value(1).toString(), password)) {
+        return QStringLiteral("Tabela %1 jest chroniona innym hasłem.").arg(layout.fileName);
+    }
+    return std::nullopt;
+}
+
+StoreError createContents(const TableLayout& layout, const QSqlDatabase& db,
+                          const QString& password)
+{
+    QStringList definitions;
+    for (int i = 0; i < layout.columns.size(); ++i) {
+        definitions << columnDefinition(layout, i);
+    }
+    QStringList statements{
+        QStringLiteral("PRAGMA journal_mode=DELETE"),
+        QStringLiteral("CREATE TABLE %1 (%2)").arg(layout.sqlName, definitions.join(u", ")),
+        QStringLiteral("CREATE TABLE %1 (Table_name TEXT, Salt TEXT, Digest TEXT)")
+            .arg(kCheckTable)};
+    if (!layout.entryColumns.isEmpty()) {
+        statements << QStringLiteral("CREATE INDEX %1_entry ON %1 ((%2))")
+                          .arg(layout.sqlName, entryExpression(layout));
+    }
+    for (const QString& statement : statements) {
+        QSqlQuery query(db);
+        if (!query.exec(statement)) {
+            return query.lastError().text();
+        }
+    }
+    const QString salt = newSalt();
+    QSqlQuery insert(db);
+    insert.prepare(QStringLiteral("INSERT INTO %1 VALUES (?, ?, ?)").arg(kCheckTable));
+    insert.addBindValue(layout.sqlName);
+    insert.addBindValue(salt);
+    insert.addBindValue(digestOf(layout, salt, password));
+    if (!insert.exec()) {
+        return insert.lastError().text();
+    }
+    return std::nullopt;
+}
+
+// Runs fn on a connection of its own to the file, then drops the connection.
+template <typename Fn> StoreError withConnection(const QString& path, const QString& options, Fn fn)
+{
+    const QString name = uniqueConnectionName();
+    StoreError error;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        db.setConnectOptions(options);
+        if (db.open()) {
+            error = fn(db);
+        } else {
+            error = db.lastError().text();
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return error;
+}
+
+} // namespace
+
+QString entryExpression(const TableLayout& layout)
+{
+    return layout.entryColumns.join(QStringLiteral(" || '  ' || "));
+}
+
+StoreError check(const TableLayout& layout, const QString& path, const QString& password)
+{
+    if (auto error = checkHeader(layout, path)) {
+        return error;
+    }
+    bool opened = false;
+    auto error =
+        withConnection(path, QStringLiteral("QSQLITE_OPEN_READONLY"), [&](const QSqlDatabase& db) {
+            opened = true;
+            return checkContents(layout, db, password);
+        });
+    if (error && !opened) {
+        return unreadable(layout, *error);
+    }
+    return error;
+}
+
+StoreError create(const TableLayout& layout, const QString& path, const QString& password)
+{
+    const auto error = withConnection(path, QString(), [&](const QSqlDatabase& db) {
+        return createContents(layout, db, password);
+    });
+    if (error) {
+        QFile::remove(path);
+        QFile::remove(path + QStringLiteral("-journal"));
+        return QStringLiteral("Nie można utworzyć tabeli %1: %2").arg(layout.fileName, *error);
+    }
+    return std::nullopt;
+}
+
+} // namespace kwitola::tablefiles
