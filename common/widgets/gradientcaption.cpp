@@ -148,7 +148,7 @@ void TGradientCaptionButton::paintEvent(QPaintEvent* /*event*/)
     const CaptionButtonState& state = caption_->captionLayout().buttons[static_cast<int>(kind_)];
     QPainter painter(this);
     paintCaptionButton(painter, {rect(), kind_, caption_->showState(), pressed_, state.enabled},
-                       *style(), palette());
+                       palette());
 }
 
 bool TGradientCaptionButton::inHitArea(QPoint pos) const

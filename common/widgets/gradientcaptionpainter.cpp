@@ -1,28 +1,76 @@
 #include "common/widgets/gradientcaptionpainter.h"
 
 #include <QPainter>
-#include <QStyle>
 #include <qdrawutil.h>
 
 namespace common {
 
 namespace {
 
-QStyle::StandardPixmap buttonPixmap(CaptionButtonKind kind, WindowShowState state)
+enum class Glyph { Close, Minimize, Maximize, Restore, Help };
+
+Glyph glyphFor(CaptionButtonKind kind, WindowShowState state)
 {
     switch (kind) {
     case CaptionButtonKind::Close:
-        return QStyle::SP_TitleBarCloseButton;
+        return Glyph::Close;
     case CaptionButtonKind::Minimize:
-        return state == WindowShowState::Minimized ? QStyle::SP_TitleBarNormalButton
-                                                   : QStyle::SP_TitleBarMinButton;
+        return state == WindowShowState::Minimized ? Glyph::Restore : Glyph::Minimize;
     case CaptionButtonKind::Maximize:
-        return state == WindowShowState::Maximized ? QStyle::SP_TitleBarNormalButton
-                                                   : QStyle::SP_TitleBarMaxButton;
+        return state == WindowShowState::Maximized ? Glyph::Restore : Glyph::Maximize;
     case CaptionButtonKind::Help:
-        return QStyle::SP_TitleBarContextHelpButton;
+        return Glyph::Help;
     }
-    return QStyle::SP_TitleBarCloseButton;
+    return Glyph::Close;
+}
+
+// A window outline with the thick top edge of a title bar.
+void drawWindowGlyph(QPainter& painter, const QRect& r, const QColor& color)
+{
+    painter.fillRect(QRect(r.x(), r.y(), r.width(), 2), color);
+    painter.fillRect(QRect(r.x(), r.y(), 1, r.height()), color);
+    painter.fillRect(QRect(r.right(), r.y(), 1, r.height()), color);
+    painter.fillRect(QRect(r.x(), r.bottom(), r.width(), 1), color);
+}
+
+// The classic pictures of the caption buttons, drawn in a square box.
+void drawGlyph(QPainter& painter, Glyph glyph, const QRect& box, const QColor& color)
+{
+    const int s = box.width();
+    switch (glyph) {
+    case Glyph::Close: {
+        painter.setPen(QPen(color, 1.6));
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        const QRectF r = QRectF(box).adjusted(1.5, 1.5, -1.5, -1.5);
+        painter.drawLine(r.topLeft(), r.bottomRight());
+        painter.drawLine(r.topRight(), r.bottomLeft());
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        break;
+    }
+    case Glyph::Minimize:
+        painter.fillRect(QRect(box.x() + 1, box.bottom() - 1, s / 2 + 1, 2), color);
+        break;
+    case Glyph::Maximize:
+        drawWindowGlyph(painter, box, color);
+        break;
+    case Glyph::Restore: {
+        const int w = s * 2 / 3;
+        drawWindowGlyph(painter, QRect(box.x() + s - w, box.y(), w, w), color);
+        const QRect front(box.x(), box.y() + s - w, w, w);
+        painter.fillRect(front, painter.background());
+        drawWindowGlyph(painter, front, color);
+        break;
+    }
+    case Glyph::Help: {
+        QFont font = painter.font();
+        font.setBold(true);
+        font.setPixelSize(s + 2);
+        painter.setFont(font);
+        painter.setPen(color);
+        painter.drawText(box.adjusted(-2, -2, 2, 2), Qt::AlignCenter, "?");
+        break;
+    }
+    }
 }
 
 constexpr int textFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
@@ -57,17 +105,22 @@ void paintCaption(QPainter& painter, const CaptionPaintInput& in)
     painter.drawText(text.caption, textFlags, text.shownCaption);
 }
 
-void paintCaptionButton(QPainter& painter, const CaptionButtonPaintInput& in, const QStyle& style,
+void paintCaptionButton(QPainter& painter, const CaptionButtonPaintInput& in,
                         const QPalette& palette)
 {
     const QBrush& face = palette.brush(QPalette::Button);
     qDrawWinButton(&painter, in.rect, palette, in.pressed, &face);
-    const int side = std::max(1, std::min(in.rect.width(), in.rect.height()) - 4);
-    const QIcon icon = style.standardIcon(buttonPixmap(in.kind, in.state));
-    const QPoint shift = in.pressed ? QPoint(1, 1) : QPoint(0, 0);
-    QRect iconRect(0, 0, side, side);
-    iconRect.moveCenter(in.rect.center() + shift);
-    icon.paint(&painter, iconRect, Qt::AlignCenter, in.enabled ? QIcon::Normal : QIcon::Disabled);
+    const int side = std::max(3, std::min(in.rect.width() - 6, in.rect.height() - 5));
+    QRect box(0, 0, side, side);
+    box.moveCenter(in.rect.center() + (in.pressed ? QPoint(1, 1) : QPoint(0, 0)));
+    painter.setBackground(face);
+    const Glyph glyph = glyphFor(in.kind, in.state);
+    if (!in.enabled) {
+        drawGlyph(painter, glyph, box.translated(1, 1), palette.color(QPalette::Light));
+        drawGlyph(painter, glyph, box, palette.color(QPalette::Dark));
+        return;
+    }
+    drawGlyph(painter, glyph, box, palette.color(QPalette::ButtonText));
 }
 
 void paintFrameEdge(QPainter& painter, const QRect& rect, Qt::Edges outer, const QPalette& palette)

@@ -9,7 +9,6 @@
 #include <QString>
 
 class QPainter;
-class QStyle;
 
 namespace common {
 
@@ -42,7 +41,7 @@ struct CaptionButtonPaintInput
     bool enabled = true;
 };
 
-void paintCaptionButton(QPainter& painter, const CaptionButtonPaintInput& in, const QStyle& style,
+void paintCaptionButton(QPainter& painter, const CaptionButtonPaintInput& in,
                         const QPalette& palette);
 
 // A sizing frame edge in the button-face colour with a dark outer line on the
