@@ -1,0 +1,44 @@
+#include "kwitola/core/demodata.h"
+#include "kwitola/core/tablestore.h"
+
+#include <QSet>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace kwitola;
+
+TEST(DemoData, FillsEveryListWithDistinctEntriesAndEveryRate)
+{
+    QTemporaryDir dir;
+    TableStore store;
+    store.setPassword(QString(kTablePassword));
+    ASSERT_FALSE(store.open(dir.path()));
+    ASSERT_FALSE(seedDemoData(store));
+
+    EXPECT_GE(*store.count(Table::Wystawca), 2);
+    EXPECT_GE(*store.count(Table::Odbiorca), 18);
+    EXPECT_EQ(*store.count(Table::Firmy), *store.count(Table::Odbiorca));
+    EXPECT_GE(*store.count(Table::Magazyn), 28);
+    EXPECT_EQ(*store.count(Table::Faktury), 0);
+
+    // A choice is found again by its entry, so entries must not repeat; the
+    // stock card refuses a second goods name.
+    for (const Table table : {Table::Wystawca, Table::Odbiorca, Table::Magazyn}) {
+        QSet<QString> seen;
+        for (const ListEntry& entry : *store.listEntries(table)) {
+            EXPECT_FALSE(seen.contains(entry.text)) << entry.text.toStdString();
+            seen.insert(entry.text);
+            EXPECT_EQ(store.findByEntry(table, entry.text), entry.id);
+        }
+    }
+    QSet<QString> names;
+    QSet<QString> rates;
+    for (const Goods& goods : *store.all<Goods>()) {
+        EXPECT_FALSE(names.contains(goods.Nazwa_towaru)) << goods.Nazwa_towaru.toStdString();
+        names.insert(goods.Nazwa_towaru);
+        rates.insert(goods.Stawka_vat);
+        EXPECT_TRUE(goods.Cena_jednostkowa_netto.contains(QLatin1Char(',')));
+        EXPECT_EQ(goods.Stan_poczatkowy, goods.ilosc);
+    }
+    EXPECT_EQ(rates, QSet<QString>({"22", "7", "0", "zw."}));
+}
