@@ -5,6 +5,7 @@
 #include "karoskop/core/vinentry.h"
 
 #include <QIODevice>
+#include <array>
 
 namespace karoskop::batch {
 
@@ -15,12 +16,30 @@ const QString kNoManufacturer = QStringLiteral("=");
 // Output is written in blocks of about this size.
 constexpr qsizetype kOutputBlock = qsizetype{256} * 1024;
 
+// One-character texts of the ASCII characters. They point into static
+// storage, so a field made from one needs no allocation, and its copies no
+// reference counting.
+const QString& asciiText(char16_t c)
+{
+    static const auto kTexts = [] {
+        static std::array<char16_t, 128> chars{};
+        std::array<QString, 128> texts;
+        for (std::size_t i = 0; i < chars.size(); ++i) {
+            chars[i] = static_cast<char16_t>(i);
+            texts[i] = QString::fromRawData(reinterpret_cast<const QChar*>(&chars[i]), 1);
+        }
+        return texts;
+    }();
+    return kTexts[c];
+}
+
 // The seventeen fields as the window's upper-casing fields would hold them.
 Vin fieldsOf(const QString& text)
 {
     Vin fields;
     for (qsizetype i = 0; i < text.size() && i < kVinLength; ++i) {
-        fields[static_cast<std::size_t>(i)] = QString(text[i].toUpper());
+        const char16_t c = text[i].toUpper().unicode();
+        fields[static_cast<std::size_t>(i)] = c < 0x80 ? asciiText(c) : QString(QChar(c));
     }
     return fields;
 }

@@ -1,61 +1,70 @@
 #include "karoskop/core/batchoutput.h"
 
 #include <QStringView>
+#include <algorithm>
 #include <array>
 
 namespace karoskop::batch {
 
 namespace {
 
-// UTF-16 to UTF-8 straight into out; a lone surrogate becomes U+FFFD.
-void appendUtf8(QByteArray& out, char32_t c)
+// Writes c as UTF-8 at p and returns the end.
+char* writeUtf8(char* p, char32_t c)
 {
-    if (c < 0x80) {
-        out.append(static_cast<char>(c));
-    } else if (c < 0x800) {
-        out.append(static_cast<char>(0xC0 | (c >> 6)));
-        out.append(static_cast<char>(0x80 | (c & 0x3F)));
+    if (c < 0x800) {
+        *p++ = static_cast<char>(0xC0 | (c >> 6));
     } else if (c < 0x10000) {
-        out.append(static_cast<char>(0xE0 | (c >> 12)));
-        out.append(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.append(static_cast<char>(0x80 | (c & 0x3F)));
+        *p++ = static_cast<char>(0xE0 | (c >> 12));
+        *p++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
     } else {
-        out.append(static_cast<char>(0xF0 | (c >> 18)));
-        out.append(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-        out.append(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.append(static_cast<char>(0x80 | (c & 0x3F)));
+        *p++ = static_cast<char>(0xF0 | (c >> 18));
+        *p++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        *p++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
     }
+    *p++ = static_cast<char>(0x80 | (c & 0x3F));
+    return p;
 }
 
-// Calls emit(c) for each code point of text.
-template <typename Emit> void forEachCodePoint(QStringView text, Emit emit)
+// Appends text as UTF-8, straight into out: ascii(p, c) writes each ASCII
+// character, in at most maxAscii bytes, and returns the end. A lone
+// surrogate becomes U+FFFD.
+template <typename Ascii>
+void appendText(QByteArray& out, QStringView text, qsizetype maxAscii, Ascii ascii)
 {
+    const qsizetype start = out.size();
+    out.resize(start + text.size() * std::max<qsizetype>(maxAscii, 3));
+    char* p = out.data() + start;
     const qsizetype n = text.size();
     for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text[i];
-        if (c.isHighSurrogate() && i + 1 < n && text[i + 1].isLowSurrogate()) {
-            emit(QChar::surrogateToUcs4(c, text[i + 1]));
+        const char16_t c = text[i].unicode();
+        if (c < 0x80) {
+            p = ascii(p, static_cast<char>(c));
+        } else if (QChar::isHighSurrogate(c) && i + 1 < n && text[i + 1].isLowSurrogate()) {
+            p = writeUtf8(p, QChar::surrogateToUcs4(c, text[i + 1].unicode()));
             ++i;
-        } else if (c.isSurrogate()) {
-            emit(char32_t{0xFFFD});
         } else {
-            emit(char32_t{c.unicode()});
+            p = writeUtf8(p, QChar::isSurrogate(c) ? char32_t{0xFFFD} : char32_t{c});
         }
     }
+    out.resize(p - out.constData());
 }
 
 void appendJsonString(QByteArray& out, QStringView text)
 {
     static constexpr char kHex[] = "0123456789abcdef";
     out.append('"');
-    forEachCodePoint(text, [&out](char32_t c) {
-        if (c == u'"' || c == u'\\') {
-            out.append('\\').append(static_cast<char>(c));
-        } else if (c < 0x20) {
-            out.append("\\u00", 4).append(kHex[c >> 4]).append(kHex[c & 0xF]);
-        } else {
-            appendUtf8(out, c);
+    appendText(out, text, 6, [](char* p, char c) {
+        if (c == '"' || c == '\\') {
+            *p++ = '\\';
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            const auto u = static_cast<unsigned char>(c);
+            for (const char e : {'\\', 'u', '0', '0', kHex[u >> 4], kHex[u & 0xF]}) {
+                *p++ = e;
+            }
+            return p;
         }
+        *p++ = c;
+        return p;
     });
     out.append('"');
 }
@@ -108,18 +117,22 @@ void appendCsvField(QByteArray& out, QStringView text)
 {
     const bool quoted =
         text.contains(u',') || text.contains(u'"') || text.contains(u'\n') || text.contains(u'\r');
-    if (quoted) {
-        out.append('"');
+    if (!quoted) {
+        appendText(out, text, 1, [](char* p, char c) {
+            *p++ = c;
+            return p;
+        });
+        return;
     }
-    forEachCodePoint(text, [&out](char32_t c) {
-        if (c == u'"') {
-            out.append('"');
+    out.append('"');
+    appendText(out, text, 2, [](char* p, char c) {
+        if (c == '"') {
+            *p++ = '"';
         }
-        appendUtf8(out, c);
+        *p++ = c;
+        return p;
     });
-    if (quoted) {
-        out.append('"');
-    }
+    out.append('"');
 }
 
 // The comment lines that hold text, joined by a blank.

@@ -4,6 +4,8 @@
 #include "karoskop/core/steps.h"
 #include "karoskop/core/yearcode.h"
 
+#include <algorithm>
+
 namespace karoskop {
 
 namespace {
@@ -20,9 +22,14 @@ bool isRomanian(const DecodingContext& context)
 
 void joinFullVin(DecodingContext& context)
 {
-    QString full;
+    qsizetype length = 0;
     for (const QString& position : context.vin) {
-        full += position;
+        length += position.size();
+    }
+    QString full(length, Qt::Uninitialized);
+    QChar* out = full.data();
+    for (const QString& position : context.vin) {
+        out = std::copy(position.cbegin(), position.cend(), out);
     }
     context.description.fullVin = full;
 }
@@ -45,7 +52,11 @@ Decoder::Decoder()
 
 void Decoder::start()
 {
-    m_context = DecodingContext{};
+    // Field by field, so that the number's positions are not rebuilt each run.
+    m_context.description = VehicleDescription{};
+    m_context.yearCopy.clear();
+    m_context.makeCopy.clear();
+    m_context.emergencyPositions = nullptr;
     m_context.session = &m_session;
     m_severalTypes = false;
 }
@@ -84,6 +95,7 @@ void Decoder::rozkodowanieVin(const QString& folder)
     const LastNumberRead read = readLastNumber(folder);
     if (read.status != LastNumberRead::Status::Ok) {
         start(); // nothing to decode: the description keeps its start values
+        m_context.vin = Vin{};
         return;
     }
     decode(read.number);

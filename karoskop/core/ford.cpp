@@ -17,22 +17,21 @@ const QString kComment2 = QStringLiteral("Numer identyfikacyjny musi być ograni
 const QString kComment3 =
     QStringLiteral("Bieżący numer seryjny w każdym roku modelowym zaczyna się od 00001. ");
 
-void applyPositionRows(const DecodingContext& context, std::span<const PositionRow> rows,
-                       QString& field)
+void applyPositionRows(const PositionChars& vin, std::span<const PositionRow> rows, QString& field)
 {
     for (const PositionRow& row : rows) {
-        if (positionUsed(context, row.position) && vinChar(context, row.position) == row.code) {
+        if (vin.used(row.position) && vin.at(row.position) == row.code) {
             field = row.text;
         }
     }
 }
 
-void applyMonth(DecodingContext& context)
+void applyMonth(const PositionChars& vin, QString& month)
 {
-    if (!positionUsed(context, 11) || !positionUsed(context, 12)) {
+    if (!vin.used(11) || !vin.used(12)) {
         return;
     }
-    const char16_t yearLetter = vinChar(context, 11);
+    const char16_t yearLetter = vin.at(11);
     int group = -1;
     for (const MonthGroupRow& row : fordMonthGroupRows()) {
         if (oneOf(row.yearLetters, yearLetter)) {
@@ -42,33 +41,31 @@ void applyMonth(DecodingContext& context)
     if (group < 0) {
         return;
     }
-    const char16_t code = vinChar(context, 12);
+    const char16_t code = vin.at(12);
     for (const MonthRow& row : fordMonthRows()) {
         if (row.codeInGroup[static_cast<std::size_t>(group)] == code) {
-            context.description.productionMonth = row.month;
+            month = row.month;
         }
     }
 }
 
 // A rule fits when each position it tests holds one of its characters;
 // a position the user did not tick passes every test.
-bool fits(const ModelRule& rule, const DecodingContext& context)
+bool fits(const ModelRule& rule, const PositionChars& vin)
 {
     for (const PositionTest& test : rule.tests) {
-        if (test.position != 0 && positionUsed(context, test.position) &&
-            !oneOf(test.allowed, vinChar(context, test.position))) {
+        if (test.position != 0 && vin.used(test.position) &&
+            !oneOf(test.allowed, vin.at(test.position))) {
             return false;
         }
     }
     return true;
 }
 
-void applyModelRules(DecodingContext& context)
+void applyModelRules(const PositionChars& vin, bool emergency, VehicleDescription& d)
 {
-    VehicleDescription& d = context.description;
-    const bool emergency = context.emergencyPositions != nullptr;
     for (const ModelRule& rule : fordModelRules()) {
-        if (!fits(rule, context)) {
+        if (!fits(rule, vin)) {
             continue;
         }
         for (const QString& entry : rule.entries) {
@@ -122,10 +119,11 @@ void rozkodujForda(DecodingContext& context)
     if (emergency) {
         emergencyYear(context);
     }
-    applyPositionRows(context, fordPlantRows(), d.plant);
-    applyPositionRows(context, fordBodyRows(), d.body);
-    applyMonth(context);
-    applyModelRules(context);
+    const PositionChars vin(context);
+    applyPositionRows(vin, fordPlantRows(), d.plant);
+    applyPositionRows(vin, fordBodyRows(), d.body);
+    applyMonth(vin, d.productionMonth);
+    applyModelRules(vin, emergency, d);
     applyDecodingPeriods(context);
     d.comments = {kComment1, kComment2, kComment3};
 }

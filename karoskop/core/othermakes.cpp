@@ -14,6 +14,9 @@ namespace {
 const QString kNotEncoded =
     QStringLiteral("Znak = oznacza, iż dana informacja nie jest zakodowana przez producenta. ");
 
+constexpr int kFirstSerialPosition = 13;
+constexpr int kSerialLength = kVinLength - kFirstSerialPosition + 1;
+
 } // namespace
 
 void romanianMakes(DecodingContext& context)
@@ -47,10 +50,24 @@ void numerSeryjny(DecodingContext& context)
         std::find(makes.begin(), makes.end(), d.make) == makes.end()) {
         return;
     }
-    QString serial;
-    serial.reserve(5);
-    for (int position = 13; position <= kVinLength; ++position) {
-        serial += context.at(position);
+    // The number is read again after each run and each model choice; it
+    // only changes with the number itself.
+    bool same = d.serial.size() == kSerialLength;
+    for (int i = 0; same && i < kSerialLength; ++i) {
+        same = context.at(kFirstSerialPosition + i) == QStringView(d.serial).mid(i, 1);
+    }
+    if (same) {
+        return;
+    }
+    qsizetype length = 0;
+    for (int position = kFirstSerialPosition; position <= kVinLength; ++position) {
+        length += context.at(position).size();
+    }
+    QString serial(length, Qt::Uninitialized);
+    QChar* out = serial.data();
+    for (int position = kFirstSerialPosition; position <= kVinLength; ++position) {
+        const QString& text = context.at(position);
+        out = std::copy(text.cbegin(), text.cend(), out);
     }
     d.serial = serial;
 }

@@ -2,6 +2,7 @@
 
 #include "karoskop/core/decodingcontext.h"
 
+#include <array>
 #include <string_view>
 
 namespace karoskop {
@@ -25,7 +26,28 @@ inline bool positionUsed(const DecodingContext& context, int position)
 // Whether c is one of the ASCII characters of set.
 inline bool oneOf(std::string_view set, char16_t c)
 {
-    return c != 0 && c < 0x80 && set.find(static_cast<char>(c)) != std::string_view::npos;
+    for (const char s : set) {
+        if (static_cast<char16_t>(s) == c) {
+            return true;
+        }
+    }
+    return false;
 }
+
+// The characters of a number and which positions may be read, taken once
+// for a step that tests many rows against them.
+class PositionChars final
+{
+public:
+    explicit PositionChars(const DecodingContext& context);
+
+    // As vinChar: 0 where the position is not one character.
+    char16_t at(int position) const { return chars_[static_cast<std::size_t>(position)]; }
+    bool used(int position) const { return used_[static_cast<std::size_t>(position)]; }
+
+private:
+    std::array<char16_t, kVinLength + 1> chars_{}; // index 0 unused
+    std::array<bool, kVinLength + 1> used_{};
+};
 
 } // namespace karoskop

@@ -51,7 +51,10 @@ QString modelYearPeriodText(const DecodingContext& context)
     static const QString kFrom = QStringLiteral("model wyprodukowany w okresie: 09.");
     static const QString kTo = QStringLiteral(" - 08.");
     const QString startYear = context.session != nullptr ? context.session->startYear : QString();
-    return kFrom + startYear + kTo + context.yearCopy;
+    QString text;
+    text.reserve(kFrom.size() + startYear.size() + kTo.size() + context.yearCopy.size());
+    text.append(kFrom).append(startYear).append(kTo).append(context.yearCopy);
+    return text;
 }
 
 void modelYearStatement(DecodingContext& context)
