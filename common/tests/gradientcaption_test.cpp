@@ -251,3 +251,21 @@ TEST(GradientCaption, DraggingTheCaptionMovesTheWindow)
     w.sendMouse(QEvent::MouseButtonRelease, p + QPoint(50, 30), Qt::LeftButton, Qt::NoButton);
     EXPECT_EQ(w.form.pos(), maxPos); // a maximised window stays put
 }
+
+TEST(GradientCaption, SecondClickOnTheIconWhileItsMenuIsOpenClosesTheWindow)
+{
+    Window w;
+    w.form.show();
+    QMenu* menu = w.caption->systemMenu();
+    const QPoint icon = w.caption->captionLayout().icon.center();
+    w.sendMouse(QEvent::MouseButtonPress, icon, Qt::LeftButton, Qt::LeftButton);
+    ASSERT_TRUE(menu->isVisible());
+    // The window system hands the second click to the open menu.
+    const QPoint global = w.caption->mapToGlobal(icon);
+    QMouseEvent second(QEvent::MouseButtonDblClick, menu->mapFromGlobal(global), global,
+                       Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(menu, &second);
+    EXPECT_FALSE(menu->isVisible());
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(w.form.isVisible());
+}

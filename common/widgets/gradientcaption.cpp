@@ -493,7 +493,10 @@ bool TGradientCaption::menuPressOnIcon(QEvent* event)
 bool TGradientCaption::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == systemMenu_) {
-        return event->type() == QEvent::MouseButtonPress && menuPressOnIcon(event);
+        // The second click of a double click arrives as a double-click event.
+        const bool press = event->type() == QEvent::MouseButtonPress ||
+                           event->type() == QEvent::MouseButtonDblClick;
+        return press && menuPressOnIcon(event);
     }
     if (watched != owner_) {
         return false;
@@ -632,7 +635,10 @@ FrameMetrics frameMetricsFromStyle(const QWidget* widget)
 
     FrameMetrics m;
     m.captionHeight = std::max(19, title + 1);
-    m.smallCaptionHeight = std::clamp(toolTitle + 1, 15, m.captionHeight);
+    // Styles that make tool windows' title bars as high as others' still get a
+    // smaller caption for the tool-window borders.
+    m.smallCaptionHeight =
+        toolTitle < title ? std::max(15, toolTitle + 1) : std::max(15, m.captionHeight * 3 / 4);
     m.captionButtonHeight = m.captionHeight - 1;
     m.captionButtonWidth = m.captionButtonHeight;
     m.smallCaptionButtonWidth = m.smallCaptionHeight - 2;
