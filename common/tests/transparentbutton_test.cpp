@@ -87,6 +87,13 @@ TEST(TransparentButton, DefaultsAndInitialSize)
     EXPECT_EQ(b.focusPolicy(), Qt::NoFocus);
     EXPECT_EQ(b.spacing(), 2);
     EXPECT_EQ(b.textAlign(), TTextAlign::ttaCenter);
+
+    // It is a button like any other for code that clicks buttons.
+    b.setCaption("Ostatni numer");
+    EXPECT_EQ(b.text(), "Ostatni numer");
+    QSignalSpy clicks(&b, &TTransparentButton::clicked);
+    b.click();
+    EXPECT_EQ(clicks.count(), 1);
 }
 
 TEST(TransparentButton, ExplorerFrameAppearsOnlyUnderTheMouseAndSinksWhenPressed)

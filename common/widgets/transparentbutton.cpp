@@ -26,7 +26,7 @@ template <typename T> bool assign(T& member, const T& value)
 
 } // namespace
 
-TTransparentButton::TTransparentButton(QWidget* parent) : QWidget(parent)
+TTransparentButton::TTransparentButton(QWidget* parent) : QAbstractButton(parent)
 {
     setFocusPolicy(Qt::NoFocus);
     setMouseTracking(true);
@@ -37,10 +37,8 @@ TTransparentButton::TTransparentButton(QWidget* parent) : QWidget(parent)
 
 void TTransparentButton::setCaption(const QString& caption)
 {
-    if (caption_ != caption) {
-        caption_ = caption;
-        updateShortcut();
-        update();
+    if (text() != caption) {
+        setText(caption); // also takes the "&" accelerator as a shortcut
     }
 }
 
@@ -168,18 +166,6 @@ void TTransparentButton::rebuildImages()
                                        pal.color(QPalette::Light), pal.color(QPalette::Dark))));
 }
 
-void TTransparentButton::updateShortcut()
-{
-    if (shortcutId_ != 0) {
-        releaseShortcut(shortcutId_);
-        shortcutId_ = 0;
-    }
-    const QKeySequence mnemonic = QKeySequence::mnemonic(caption_);
-    if (!mnemonic.isEmpty()) {
-        shortcutId_ = grabShortcut(mnemonic, Qt::WindowShortcut);
-    }
-}
-
 ButtonLookState TTransparentButton::lookState() const
 {
     ButtonLookState s;
@@ -200,13 +186,13 @@ bool TTransparentButton::event(QEvent* event)
         }
         return true;
     }
-    return QWidget::event(event);
+    return QAbstractButton::event(event);
 }
 
 void TTransparentButton::paintEvent(QPaintEvent* /*event*/)
 {
     ButtonPaintInput in{size(),     frameStyle_, lookState(), isEnabled(), autoGray_,
-                        numGlyphs_, &images_,    caption_,    font(),      fontColor_,
+                        numGlyphs_, &images_,    text(),      font(),      fontColor_,
                         palette(),  textAlign_,  spacing_,    wordWrap_};
     QPainter painter(this);
     paintTransparentButton(painter, in);
@@ -310,7 +296,7 @@ void TTransparentButton::changeEvent(QEvent* event)
     } else if (event->type() == QEvent::PaletteChange) {
         rebuildImages();
     }
-    QWidget::changeEvent(event);
+    QAbstractButton::changeEvent(event);
 }
 
 } // namespace common

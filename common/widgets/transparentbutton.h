@@ -2,10 +2,10 @@
 
 #include "common/widgets/buttongeometry.h"
 
+#include <QAbstractButton>
 #include <QImage>
 #include <QMenu>
 #include <QPointer>
-#include <QWidget>
 #include <vector>
 
 namespace common {
@@ -13,14 +13,16 @@ namespace common {
 // A flat push button drawn over whatever lies beneath it: an optional glyph,
 // a caption with an "&" accelerator, and a 3D frame in one of seven styles.
 // It never takes the keyboard focus. In the default explorer style the frame
-// shows only while the mouse is over the button.
-class TTransparentButton final : public QWidget
+// shows only while the mouse is over the button. It is an abstract button, so
+// text(), click() and clicked() work as for any other button; the caption is
+// its text.
+class TTransparentButton final : public QAbstractButton
 {
     Q_OBJECT
 public:
     explicit TTransparentButton(QWidget* parent = nullptr);
 
-    QString caption() const { return caption_; }
+    QString caption() const { return text(); }
     void setCaption(const QString& caption);
     QColor fontColor() const { return fontColor_; }
     void setFontColor(const QColor& color);
@@ -42,6 +44,7 @@ public:
     void setShowPressed(bool on);
     bool autoGray() const { return autoGray_; }
     void setAutoGray(bool on);
+    // Keeps the button pressed; hides QAbstractButton's transient down state.
     bool down() const { return down_; }
     void setDown(bool on);
     TTextAlign textAlign() const { return textAlign_; }
@@ -64,7 +67,6 @@ public:
     const std::vector<QImage>& glyphImages() const { return images_; }
 
 Q_SIGNALS:
-    void clicked();
     void mouseEntered();
     void mouseExited();
     void mousePressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos);
@@ -83,11 +85,9 @@ protected:
 
 private:
     void rebuildImages();
-    void updateShortcut();
     void finishPress(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos);
     ButtonLookState lookState() const;
 
-    QString caption_;
     QColor fontColor_;
     QImage glyph_;
     int numGlyphs_ = 1;
@@ -108,7 +108,6 @@ private:
     bool capturedPress_ = false;
     bool shownPressed_ = false;
     QPoint pressPoint_;
-    int shortcutId_ = 0;
     std::vector<QImage> images_; // cells, then grey, then disabled
 };
 
