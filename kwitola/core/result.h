@@ -24,9 +24,13 @@ public:
 
     [[nodiscard]] bool ok() const { return m_value.has_value(); }
     explicit operator bool() const { return ok(); }
-    [[nodiscard]] const T& value() const { return *m_value; }
-    [[nodiscard]] T& value() { return *m_value; }
-    const T& operator*() const { return *m_value; }
+    // On a temporary result these hand the value out by value, so that
+    // `for (auto& x : *store.listEntries(...))` does not dangle.
+    [[nodiscard]] const T& value() const& { return *m_value; }
+    [[nodiscard]] T& value() & { return *m_value; }
+    [[nodiscard]] T value() && { return std::move(*m_value); }
+    const T& operator*() const& { return *m_value; }
+    T operator*() && { return std::move(*m_value); }
     const T* operator->() const { return &*m_value; }
     [[nodiscard]] const QString& error() const { return m_error; }
 

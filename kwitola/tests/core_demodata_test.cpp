@@ -25,7 +25,9 @@ TEST(DemoData, FillsEveryListWithDistinctEntriesAndEveryRate)
     // stock card refuses a second goods name.
     for (const Table table : {Table::Wystawca, Table::Odbiorca, Table::Magazyn}) {
         QSet<QString> seen;
-        for (const ListEntry& entry : *store.listEntries(table)) {
+        const auto entries = store.listEntries(table);
+        ASSERT_TRUE(entries);
+        for (const ListEntry& entry : *entries) {
             EXPECT_FALSE(seen.contains(entry.text)) << entry.text.toStdString();
             seen.insert(entry.text);
             EXPECT_EQ(store.findByEntry(table, entry.text), entry.id);
@@ -33,7 +35,9 @@ TEST(DemoData, FillsEveryListWithDistinctEntriesAndEveryRate)
     }
     QSet<QString> names;
     QSet<QString> rates;
-    for (const Goods& goods : *store.all<Goods>()) {
+    const auto goodsList = store.all<Goods>();
+    ASSERT_TRUE(goodsList);
+    for (const Goods& goods : *goodsList) {
         EXPECT_FALSE(names.contains(goods.Nazwa_towaru)) << goods.Nazwa_towaru.toStdString();
         names.insert(goods.Nazwa_towaru);
         rates.insert(goods.Stawka_vat);
