@@ -14,7 +14,20 @@ namespace {
 
 constexpr int kDistinctNumbers = 4096;
 
-std::vector<karoskop::Vin> storedNumbers()
+// The numbers as karoskop-batch hands them to the run.
+std::vector<karoskop::Vin> batchNumbers()
+{
+    std::vector<karoskop::Vin> numbers;
+    for (const QByteArray& bytes : karoskop::bench::generatedNumbers(kDistinctNumbers)) {
+        numbers.push_back(
+            karoskop::storedForm(karoskop::batch::entryFields(QString::fromLatin1(bytes))));
+    }
+    return numbers;
+}
+
+// The numbers as read from the last-number file: each position a text of
+// its own.
+std::vector<karoskop::Vin> fileNumbers()
 {
     std::vector<karoskop::Vin> numbers;
     for (const QByteArray& bytes : karoskop::bench::generatedNumbers(kDistinctNumbers)) {
@@ -36,10 +49,8 @@ std::vector<karoskop::batch::InputLine> inputLines()
     return lines;
 }
 
-// The decoding run on a number that has passed the checks.
-void BM_DecodingRun(benchmark::State& state)
+void decodeAll(benchmark::State& state, const std::vector<karoskop::Vin>& numbers)
 {
-    const std::vector<karoskop::Vin> numbers = storedNumbers();
     karoskop::Decoder decoder;
     std::size_t i = 0;
     for (auto _ : state) {
@@ -48,7 +59,21 @@ void BM_DecodingRun(benchmark::State& state)
     }
     state.SetItemsProcessed(state.iterations());
 }
+
+// The decoding run on a number that has passed the checks.
+void BM_DecodingRun(benchmark::State& state)
+{
+    decodeAll(state, batchNumbers());
+}
 BENCHMARK(BM_DecodingRun);
+
+// The same with positions that each hold a text of their own, whose copies
+// are reference-counted.
+void BM_DecodingRunFileNumbers(benchmark::State& state)
+{
+    decodeAll(state, fileNumbers());
+}
+BENCHMARK(BM_DecodingRunFileNumbers);
 
 // One input line: the entry checks, then the run.
 void BM_CheckAndDecodeLine(benchmark::State& state)

@@ -33,8 +33,9 @@ const QString& asciiText(char16_t c)
     return kTexts[c];
 }
 
-// The seventeen fields as the window's upper-casing fields would hold them.
-Vin fieldsOf(const QString& text)
+} // namespace
+
+Vin entryFields(const QString& text)
 {
     Vin fields;
     for (qsizetype i = 0; i < text.size() && i < kVinLength; ++i) {
@@ -43,6 +44,8 @@ Vin fieldsOf(const QString& text)
     }
     return fields;
 }
+
+namespace {
 
 LineResult refused(const InputLine& line, QString message)
 {
@@ -82,7 +85,7 @@ LineResult decodeLine(const InputLine& line, Decoder& decoder)
     if (line.text.size() > kVinLength) {
         return refused(line, tooLongMessage());
     }
-    const EntryResult entry = checkEntry(fieldsOf(line.text));
+    const EntryResult entry = checkEntry(entryFields(line.text));
     if (entry.refusal) {
         return refused(line, entry.refusal->message);
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "karoskop/core/batchoutput.h"
+#include "karoskop/core/vin.h"
 
 #include <functional>
 
@@ -17,6 +18,10 @@ struct InputLine;
 // The refusals of lines the window could not have taken.
 QString tooLongMessage();
 QString unreadableMessage();
+
+// The seventeen fields of a line as the window's upper-casing fields would
+// hold them (empty past its end), ready for the entry checks.
+Vin entryFields(const QString& line);
 
 // One line through the main window's checks and the decoding run: upper
 // case, the completeness, space and character checks, O to 0 in positions
