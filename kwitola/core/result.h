@@ -15,10 +15,10 @@ template <typename T> class Result final
 {
 public:
     Result(T value) : m_value(std::move(value)) {} // NOLINT(google-explicit-constructor)
-    static Result failure(QString error)
+    static Result failure(const QString& error)
     {
         Result r;
-        r.m_error = std::move(error);
+        r.m_error = error;
         return r;
     }
 

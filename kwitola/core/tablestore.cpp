@@ -539,6 +539,7 @@ StoreError TableStore::inTransaction(const std::function<StoreError()>& work)
     return error;
 }
 
+// NOLINTBEGIN(bugprone-macro-parentheses): a type name cannot be bracketed
 #define KWITOLA_STORE_RECORD(Record)                                                               \
     template std::optional<Record> TableStore::get<Record>(RecordId) const;                        \
     template Result<std::vector<Record>> TableStore::all<Record>() const;                          \
@@ -553,5 +554,6 @@ KWITOLA_STORE_RECORD(StoredDocument)
 KWITOLA_STORE_RECORD(LedgerRow)
 
 #undef KWITOLA_STORE_RECORD
+// NOLINTEND(bugprone-macro-parentheses)
 
 } // namespace kwitola

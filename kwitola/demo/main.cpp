@@ -33,7 +33,7 @@ int main(int argc, char** argv)
         err << "Użycie: kwitola-demo <folder>\n";
         return 2;
     }
-    const QString folder = args.at(1);
+    const QString& folder = args.at(1);
     if (!QDir().mkpath(folder)) {
         err << "Nie można utworzyć folderu " << folder << "\n";
         return 1;
