@@ -169,12 +169,16 @@ StoreError check(const TableLayout& layout, const QString& path, const QString& 
     if (auto error = checkHeader(layout, path)) {
         return error;
     }
+    // A journal left beside the file by a copy that died mid-write must be
+    // rolled back before the file can be read; only then may the check
+    // connection write, and what it writes is the file's last whole state.
+    const bool interrupted = QFileInfo::exists(path + QStringLiteral("-journal"));
+    const QString options = interrupted ? QString() : QStringLiteral("QSQLITE_OPEN_READONLY");
     bool opened = false;
-    auto error =
-        withConnection(path, QStringLiteral("QSQLITE_OPEN_READONLY"), [&](const QSqlDatabase& db) {
-            opened = true;
-            return checkContents(layout, db, password);
-        });
+    auto error = withConnection(path, options, [&](const QSqlDatabase& db) {
+        opened = true;
+        return checkContents(layout, db, password);
+    });
     if (error && !opened) {
         return unreadable(layout, *error);
     }

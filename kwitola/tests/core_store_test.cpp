@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QVariant>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace kwitola;
 
@@ -502,6 +504,46 @@ TEST(StoreClosed, EveryOperationSaysSo)
     EXPECT_FALSE(store.searchRecipients(QStringLiteral("a")));
     EXPECT_TRUE(store.inTransaction([] { return StoreError(); }));
     EXPECT_TRUE(store.open(QStringLiteral("/nonexistent-folder-kwitola")));
+}
+
+} // namespace
+
+namespace {
+
+// A copy that dies in the middle of a large write leaves a journal beside the
+// table; the next open must bring the table back to its last whole state.
+TEST_F(Store, AWriteCutShortByADeadCopyIsRolledBackOnTheNextOpen)
+{
+    ASSERT_TRUE(openStore()->insertRecord(
+        recipient(QStringLiteral("Stały"), QStringLiteral("Radom"), QStringLiteral("1"))));
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        TableStore store;
+        store.setPassword(QString(kTablePassword));
+        if (store.open(dir.path())) {
+            _exit(3);
+        }
+        (void)store.inTransaction([&]() -> StoreError {
+            // Far more than the page cache holds, so pages reach the file.
+            for (int i = 0; i < 20000; ++i) {
+                (void)store.insert(Table::Odbiorca, {QString(300, QLatin1Char('x'))});
+            }
+            _exit(0);
+        });
+        _exit(4);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    ASSERT_EQ(WEXITSTATUS(status), 0);
+    ASSERT_TRUE(QFile::exists(dir.filePath(QStringLiteral("odbiorca.db-journal"))));
+
+    auto store = openStore();
+    ASSERT_TRUE(store->isOpen());
+    EXPECT_EQ(*store->count(Table::Odbiorca), 1);
+    EXPECT_EQ(store->listEntries(Table::Odbiorca)->front().text,
+              QStringLiteral("Stały  Radom  ul. Polna 1  1"));
 }
 
 } // namespace
