@@ -1,0 +1,42 @@
+#include "common/core/clock.h"
+#include "common/printing/pagerenderer.h"
+#include "common/seams/filedialogservice.h"
+#include "common/seams/messageservice.h"
+#include "common/seams/printerdialogservice.h"
+#include "kwitola/core/singleinstance.h"
+#include "kwitola/core/tablestore.h"
+#include "kwitola/ui/kwitolawindows.h"
+#include "kwitola/ui/tffaktura.h"
+#include "kwitola/ui/tfwitamy.h"
+
+#include <QApplication>
+#include <QDir>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    common::installFontSubstitutes();
+
+    kwitola::ui::TfWitamy splash;
+    splash.showAndPaint();
+
+    common::DialogMessageService messages;
+    common::SystemClock clock;
+    common::SystemFileDialogService files;
+    common::SystemPrinterDialogService printers;
+    kwitola::TableStore store;
+    const kwitola::ui::Services services{messages,
+                                         clock,
+                                         files,
+                                         printers,
+                                         store,
+                                         QDir::currentPath(),
+                                         kwitola::SingleInstance::defaultLockPath()};
+    kwitola::ui::KwitolaWindows windows(services);
+    splash.close();
+
+    QObject::connect(&windows.faktura(), &kwitola::ui::TfFaktura::programEnded, &app,
+                     &QCoreApplication::quit, Qt::QueuedConnection);
+    windows.faktura().showMaximizedOnScreen();
+    return QApplication::exec();
+}

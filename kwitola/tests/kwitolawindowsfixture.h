@@ -1,0 +1,136 @@
+#pragma once
+
+#include "common/core/clock.h"
+#include "common/testsupport/recordingmessageservice.h"
+#include "common/testsupport/scripteddialogs.h"
+#include "kwitola/core/tablestore.h"
+#include "kwitola/ui/kwitolawindows.h"
+#include "kwitola/ui/tffaktura.h"
+#include "kwitola/ui/tfopcje.h"
+
+#include <QDate>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace kwitola::testing {
+
+// Kwitola's windows on a temporary working folder, with recorded messages,
+// scripted dialogs and a clock fixed on 5 March 2001.
+class WindowsTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_folder.isValid());
+        ASSERT_TRUE(m_lockFolder.isValid());
+    }
+
+    QString folder() const { return m_folder.path(); }
+    QString lockPath() const { return m_lockFolder.filePath(QStringLiteral("Kwitola.lock")); }
+    QString filePath(const QString& name) const { return m_folder.filePath(name); }
+
+    // Issuers in table order Zeta then Alfa; recipients and goods whose
+    // alphabetical order differs from their table order.
+    void fillTables()
+    {
+        TableStore seed;
+        seed.setPassword(QString(kTablePassword));
+        ASSERT_FALSE(seed.open(folder()));
+        for (const char* name : {"Zeta sp. z o.o.", "Alfa s.c."}) {
+            Issuer issuer;
+            issuer.Nazwa_firmy = QString::fromUtf8(name);
+            issuer.Miejscowosc = QStringLiteral("Poznań");
+            issuer.Adres_firmy = QStringLiteral("ul. Długa 1");
+            issuer.Nip_firmy = QStringLiteral("111-111-11-11");
+            ASSERT_TRUE(seed.insertRecord(issuer));
+        }
+        const char* const recipients[][5] = {
+            {"Zakład Łąka", "Łódź", "ul. Łąkowa 2", "90-001", "222-222-22-22"},
+            {"apteka Pod Lwem", "Kraków", "Rynek 3", "31-042", "333-333-33-33"},
+            {"Biuro Rachunkowe", "Gdańsk", "ul. Ogarna 4", "80-826", "444-444-44-44"},
+        };
+        for (const auto& row : recipients) {
+            Recipient recipient;
+            recipient.Nazwa_firmy = QString::fromUtf8(row[0]);
+            recipient.Miejscowosc = QString::fromUtf8(row[1]);
+            recipient.Adres_firmy = QString::fromUtf8(row[2]);
+            recipient.Kod_pocztowy = QString::fromUtf8(row[3]);
+            recipient.Nip_firmy = QString::fromUtf8(row[4]);
+            recipient.Osoba_uprawniona = QStringLiteral("Anna Nowak");
+            recipient.Telefon_firmy = QStringLiteral("12 345 67 89");
+            recipient.Ostatnia_transakcja = QStringLiteral("01-02-2001");
+            ASSERT_TRUE(seed.insertRecord(recipient));
+        }
+        const char* const goods[][4] = {
+            {"Śruba M6", "S-6", "szt.", "0,20"},
+            {"Łopata", "L-1", "szt.", "35,00"},
+            {"Młotek", "M-2", "szt.", "24,50"},
+        };
+        for (const auto& row : goods) {
+            Goods item;
+            item.Nazwa_towaru = QString::fromUtf8(row[0]);
+            item.numer_fabryczny = QString::fromUtf8(row[1]);
+            item.Jednostka_miary = QString::fromUtf8(row[2]);
+            item.Cena_jednostkowa_netto = QString::fromUtf8(row[3]);
+            item.Stawka_vat = QStringLiteral("22");
+            ASSERT_TRUE(seed.insertRecord(item));
+        }
+    }
+
+    void writeFile(const QString& name, const QByteArray& bytes) const
+    {
+        QFile file(filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    QByteArray readFile(const QString& name) const
+    {
+        QFile file(filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    ui::Services services()
+    {
+        return {m_messages, m_clock, m_files, m_printers, m_store, folder(), lockPath()};
+    }
+
+    // Creates the windows and shows the main window, which runs its start-up.
+    void start()
+    {
+        m_windows = std::make_unique<ui::KwitolaWindows>(services());
+        faktura().resize(1280, 1024);
+        faktura().show();
+    }
+
+    ui::TfFaktura& faktura() const { return m_windows->faktura(); }
+    ui::TfOpcje& opcje() const { return m_windows->opcje(); }
+
+    template <typename Widget> Widget* control(const char* name) const
+    {
+        auto* widget = faktura().findChild<Widget*>(QLatin1String(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    template <typename Widget> Widget* option(const char* name) const
+    {
+        auto* widget = opcje().findChild<Widget*>(QLatin1String(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    QTemporaryDir m_folder;
+    QTemporaryDir m_lockFolder;
+    common::testing::RecordingMessageService m_messages;
+    common::FixedClock m_clock{QDate(2001, 3, 5)};
+    common::testing::ScriptedFileDialogService m_files;
+    common::testing::ScriptedPrinterDialogService m_printers;
+    TableStore m_store;
+    std::unique_ptr<ui::KwitolaWindows> m_windows;
+};
+
+} // namespace kwitola::testing

@@ -1,0 +1,27 @@
+#include "kwitola/ui/kwitolawindows.h"
+
+#include "kwitola/core/settingsfile.h"
+#include "kwitola/ui/tfdruk.h"
+#include "kwitola/ui/tffaktura.h"
+#include "kwitola/ui/tfmagazyn.h"
+#include "kwitola/ui/tfodbiorca.h"
+#include "kwitola/ui/tfopcje.h"
+#include "kwitola/ui/tfwystawca.h"
+
+#include <QDir>
+
+namespace kwitola::ui {
+
+KwitolaWindows::KwitolaWindows(const Services& services)
+    : m_faktura(std::make_unique<TfFaktura>(services)), m_odbiorca(std::make_unique<TfOdbiorca>()),
+      m_opcje(std::make_unique<TfOpcje>(services.messages, services.files, services.printers,
+                                        QDir(services.folder).filePath(kSettingsFileName))),
+      m_wystawca(std::make_unique<TfWystawca>()), m_druk(std::make_unique<TfDruk>()),
+      m_magazyn(std::make_unique<TfMagazyn>())
+{
+    m_faktura->attachWindows(*m_odbiorca, *m_opcje, *m_wystawca, *m_druk, *m_magazyn);
+}
+
+KwitolaWindows::~KwitolaWindows() = default;
+
+} // namespace kwitola::ui

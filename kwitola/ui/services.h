@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+namespace common {
+class Clock;
+class FileDialogService;
+class MessageService;
+class PrinterDialogService;
+} // namespace common
+
+namespace kwitola {
+class TableStore;
+}
+
+namespace kwitola::ui {
+
+// What Kwitola's windows work with. The program hands in the real services;
+// tests hand in doubles and a temporary working folder.
+struct Services
+{
+    common::MessageService& messages;
+    const common::Clock& clock;
+    common::FileDialogService& files;
+    common::PrinterDialogService& printers;
+    TableStore& store;
+    // The working folder: the tables and faktura.kfx live here.
+    QString folder;
+    // The file that keeps a second copy of the program from starting.
+    QString instanceLockPath;
+};
+
+// The title of the program's own message boxes.
+QString messageTitle();
+
+} // namespace kwitola::ui

@@ -1,0 +1,170 @@
+#pragma once
+
+#include "kwitola/core/tablerecords.h"
+#include "kwitola/ui/services.h"
+
+#include <QWidget>
+#include <array>
+#include <memory>
+#include <optional>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace kwitola {
+class SingleInstance;
+}
+
+namespace kwitola::ui {
+
+class DateEdits;
+class DottedLabel;
+class FocusColours;
+class TfDruk;
+class TfMagazyn;
+class TfOdbiorca;
+class TfOpcje;
+class TfWystawca;
+struct MainLayout;
+
+// The main window: the document kind and number, the parties, the document
+// lines and the print buttons. It owns the tables for the whole run and opens
+// the other windows from here.
+class TfFaktura final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TfFaktura(const Services& services, QWidget* parent = nullptr);
+    ~TfFaktura() override;
+
+    // The windows created after this one, which it opens and fills.
+    void attachWindows(TfOdbiorca& recipientCard, TfOpcje& options, TfWystawca& issuerCard,
+                       TfDruk& printForm, TfMagazyn& stockCard);
+
+    // Shows the window over the whole screen, also where no window manager
+    // maximises it.
+    void showMaximizedOnScreen();
+
+    // Fills the print settings window from faktura.kfx.
+    void LoadConfig();
+    // Fills the goods list from magazyn.db.
+    void WczytajListeTowarow();
+    // Apply the current choice of each list.
+    void lista_wystawcowChange();
+    void lista_odbiorcowChange();
+    void lista_towarowChange();
+
+    // The parties and goods chosen now; nothing until a choice was found.
+    [[nodiscard]] const std::optional<Issuer>& issuer() const { return m_issuer; }
+    [[nodiscard]] const std::optional<Recipient>& recipient() const { return m_recipient; }
+    [[nodiscard]] const std::optional<Goods>& goods() const { return m_goods; }
+    // True once the start-up step has opened the tables and filled the lists.
+    [[nodiscard]] bool isStarted() const { return m_started; }
+
+Q_SIGNALS:
+    // The program is to end: the user confirmed closing, or another copy
+    // already runs.
+    void programEnded();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    void buildColours();
+    void applyTabOrder();
+    void connectHandlers();
+    void applyLayout();
+    void placeDetailValues();
+
+    void startUp();
+    bool refuseSecondCopy();
+    void resetDocument();
+    bool openTables();
+    void fillIssuerList();
+    void fillRecipientList();
+    void showRecipient(const Recipient& recipient);
+    void showError(const QString& text);
+
+    void b_opcjeClick();
+    void showDocumentNumber(const QString& number);
+
+    Services m_services;
+    std::unique_ptr<SingleInstance> m_instance;
+    FocusColours* m_focusColours = nullptr;
+    DateEdits* m_dateEdits = nullptr;
+    TfOdbiorca* m_recipientCard = nullptr;
+    TfOpcje* m_options = nullptr;
+    TfWystawca* m_issuerCard = nullptr;
+    TfDruk* m_printForm = nullptr;
+    TfMagazyn* m_stockCard = nullptr;
+    bool m_startUpRun = false;
+    bool m_started = false;
+    bool m_ending = false;
+
+    // Working values of the chosen issuer, recipient and goods.
+    std::optional<Issuer> m_issuer;
+    std::optional<Recipient> m_recipient;
+    std::optional<Goods> m_goods;
+
+    QComboBox* Druk = nullptr;
+    QLineEdit* Edit6 = nullptr;
+    QPushButton* Button9 = nullptr;
+    QPushButton* Button8 = nullptr;
+    QComboBox* lista_wystawcow = nullptr;
+    QPushButton* b_dodaj1 = nullptr;
+    QPushButton* b_korekta1 = nullptr;
+    QPushButton* b_usun1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QComboBox* lista_odbiorcow = nullptr;
+    QPushButton* b_dodaj2 = nullptr;
+    QPushButton* b_korekta2 = nullptr;
+    QPushButton* b_usun2 = nullptr;
+    DottedLabel* Label11 = nullptr;
+    QLineEdit* find_nip = nullptr;
+    QPushButton* b_szukaj = nullptr;
+    QPushButton* b_wszystkie = nullptr;
+    // Label3, Label12, Label14, Label15, Label19, Label20 and over them
+    // Label101 to Label106.
+    std::array<DottedLabel*, 6> m_detailCaptions{};
+    std::array<QLabel*, 6> m_detailValues{};
+    QLabel* Label9 = nullptr;
+    QLabel* wydania = nullptr;
+    QLabel* Label13 = nullptr;
+    // Edit8 to Edit16.
+    std::array<QLineEdit*, 9> m_dates{};
+    QLabel* Label18 = nullptr;
+    QComboBox* ComboBox2 = nullptr;
+    QLabel* Label5 = nullptr;
+    QComboBox* lista_towarow = nullptr;
+    QPushButton* b_dodaj3 = nullptr;
+    QPushButton* b_korekta3 = nullptr;
+    QPushButton* b_usun3 = nullptr;
+    // Label6/Edit7, Label7/Edit1, Label8/Edit2, Label10/Edit3, Label16/Edit4.
+    std::array<QLabel*, 5> m_lineCaptions{};
+    QLineEdit* Edit7 = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QLineEdit* Edit2 = nullptr;
+    QLineEdit* Edit3 = nullptr;
+    QLineEdit* Edit4 = nullptr;
+    // Label22 to Label25 over Memo1 to Memo4.
+    std::array<QLabel*, 4> m_columnTitles{};
+    std::array<QListWidget*, 4> m_columns{};
+    QPushButton* b_dodaj_do_faktury = nullptr;
+    QPushButton* Button5 = nullptr;
+    QPushButton* Button7 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label17 = nullptr;
+    QLineEdit* Edit5 = nullptr;
+    // Button1, Button2, Button3, b_opcje, b_zamknij.
+    std::array<QPushButton*, 5> m_bottomRow{};
+};
+
+} // namespace kwitola::ui

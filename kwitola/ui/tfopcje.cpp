@@ -1,0 +1,221 @@
+#include "kwitola/ui/tfopcje.h"
+
+#include "common/seams/filedialogservice.h"
+#include "common/seams/messageservice.h"
+#include "common/seams/printerdialogservice.h"
+#include "kwitola/ui/lengthlimit.h"
+#include "kwitola/ui/services.h"
+#include "kwitola/ui/windowcaption.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+
+namespace kwitola::ui {
+
+namespace {
+
+constexpr QSize kClientSize{460, 492};
+constexpr QSize kPictureSize{720, 100};
+
+template <typename Widget, typename... Args>
+Widget* place(QWidget* parent, const char* name, QRect geometry, Args&&... args)
+{
+    auto* widget = new Widget(std::forward<Args>(args)..., parent);
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+} // namespace
+
+TfOpcje::TfOpcje(common::MessageService& messages, common::FileDialogService& files,
+                 common::PrinterDialogService& printers, QString settingsPath, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint),
+      m_messages(messages), m_files(files), m_printers(printers),
+      m_settingsPath(std::move(settingsPath))
+{
+    setObjectName(QStringLiteral("TfOpcje"));
+    installCaption(*this, QStringLiteral(" Ustawienia drukowania"));
+    setFixedSize(kClientSize);
+    setModal(true);
+    buildControls();
+    applyTabOrder();
+    setSettings(Settings{});
+}
+
+void TfOpcje::buildControls()
+{
+    Button2 = place<QPushButton>(this, "Button2", {16, 16, 428, 28},
+                                 QStringLiteral("Ustawienia drukarki"));
+    b_logo = place<QPushButton>(this, "b_logo", {16, 56, 80, 24}, QStringLiteral("Logo"));
+    Edit1 = place<QLineEdit>(this, "Edit1", {104, 56, 340, 24});
+    Label1 =
+        place<QLabel>(this, "Label1", {16, 92, 428, 16}, QStringLiteral("Miejsce wystawienia"));
+    Edit4 = place<QLineEdit>(this, "Edit4", {16, 110, 428, 24});
+    CheckBox3 = place<QCheckBox>(this, "CheckBox3", {16, 144, 428, 20},
+                                 QStringLiteral("miejsce wystawienia dokumentu ="));
+    Label2 =
+        place<QLabel>(this, "Label2", {36, 164, 408, 16}, QStringLiteral("= siedziba Odbiorcy"));
+    ScrollBox1 = place<QScrollArea>(this, "ScrollBox1", {16, 188, 428, 124});
+    Image1 = new QLabel;
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setFixedSize(kPictureSize);
+    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ScrollBox1->setWidget(Image1);
+    Label3 = place<QLabel>(this, "Label3", {16, 318, 428, 16},
+                           QStringLiteral("Obrazek 720 x 100 pikseli"));
+    QFont bold = Label3->font();
+    bold.setBold(true);
+    Label3->setFont(bold);
+    Label4 = place<QLabel>(this, "Label4", {16, 334, 428, 16},
+                           QStringLiteral("( rozmiar wymagany przez program )"));
+    CheckBox2 = place<QCheckBox>(this, "CheckBox2", {16, 358, 428, 20},
+                                 QStringLiteral("podgląd przed drukowaniem"));
+    CheckBox1 = place<QCheckBox>(this, "CheckBox1", {16, 382, 428, 20},
+                                 QStringLiteral("automatyczna numeracja"));
+    Label5 = place<QLabel>(this, "Label5", {16, 412, 84, 20}, QStringLiteral("Od numeru :"));
+    Edit2 = place<QLineEdit>(this, "Edit2", {104, 410, 168, 24});
+    Edit3 = place<QLineEdit>(this, "Edit3", {276, 410, 168, 24});
+    b_OK = place<QPushButton>(this, "b_OK", {16, 446, 428, 30}, QStringLiteral("OK"));
+    b_OK->setDefault(true);
+
+    limitLength(*Edit1, 100);
+    limitLength(*Edit2, 10);
+    limitLength(*Edit3, 10);
+    limitLength(*Edit4, 50);
+
+    connect(Button2, &QPushButton::clicked, this, &TfOpcje::Button2Click);
+    connect(b_logo, &QPushButton::clicked, this, &TfOpcje::b_logoClick);
+    connect(b_OK, &QPushButton::clicked, this, &TfOpcje::b_OKClick);
+}
+
+void TfOpcje::applyTabOrder()
+{
+    QWidget* const order[] = {Button2, b_logo, Edit1, Edit4,      CheckBox2, CheckBox1,
+                              Edit2,   Edit3,  b_OK,  ScrollBox1, CheckBox3};
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    }
+}
+
+Settings TfOpcje::settings() const
+{
+    Settings s;
+    s.automaticNumbering = CheckBox1->isChecked();
+    s.logoPath = Edit1->text();
+    s.numberPart = Edit2->text();
+    s.numberSuffix = Edit3->text();
+    s.previewBeforePrinting = CheckBox2->isChecked();
+    s.placeOfIssue = Edit4->text();
+    s.placeIsRecipientTown = CheckBox3->isChecked();
+    return s;
+}
+
+void TfOpcje::setSettings(const Settings& settings)
+{
+    CheckBox1->setChecked(settings.automaticNumbering);
+    Edit1->setText(settings.logoPath);
+    Edit2->setText(settings.numberPart);
+    Edit3->setText(settings.numberSuffix);
+    CheckBox2->setChecked(settings.previewBeforePrinting);
+    Edit4->setText(settings.placeOfIssue);
+    CheckBox3->setChecked(settings.placeIsRecipientTown);
+}
+
+QString TfOpcje::documentNumber() const
+{
+    return settings().documentNumber();
+}
+
+bool TfOpcje::SaveConfig()
+{
+    const StoreError error = writeSettingsFile(m_settingsPath, settings());
+    if (error) {
+        common::Message message;
+        message.text = QStringLiteral("Nie udało się zapisać ustawień w pliku faktura.kfx.\n%1\n"
+                                      "Ustawienia w oknie obowiązują do końca pracy programu.")
+                           .arg(*error);
+        message.title = messageTitle();
+        message.icon = common::MessageIcon::Exclamation;
+        m_messages.show(message, this);
+    }
+    Q_EMIT documentNumberSaved(documentNumber());
+    return !error;
+}
+
+void TfOpcje::Button2Click()
+{
+    if (const auto printer = m_printers.choosePrinter(this, m_printerName)) {
+        m_printerName = *printer;
+    }
+}
+
+void TfOpcje::b_logoClick()
+{
+    const auto path =
+        m_files.openFile(this, QStringLiteral("Logo"), QStringLiteral("Windows Bitmap (*.bmp)"));
+    if (!path) {
+        return;
+    }
+    Edit1->setText(*path);
+    loadPreview(*path);
+}
+
+void TfOpcje::b_OKClick()
+{
+    SaveConfig();
+    // The window closes even when the file could not be written, or a
+    // folder that cannot be written to would keep the user here for good.
+    m_closingByOk = true;
+    accept();
+    m_closingByOk = false;
+}
+
+void TfOpcje::loadPreview(const QString& path)
+{
+    // A file that is not a picture simply shows none.
+    QImage picture;
+    if (path.isEmpty() || !picture.load(path)) {
+        Image1->clear();
+        return;
+    }
+    Image1->setPixmap(QPixmap::fromImage(picture));
+}
+
+void TfOpcje::showEvent(QShowEvent* event)
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    const QString path = Edit1->text();
+    loadPreview(path == QLatin1String("Edit1") ? QString() : path);
+    QDialog::showEvent(event);
+}
+
+void TfOpcje::closeEvent(QCloseEvent* event)
+{
+    // Only "OK" closes the window.
+    if (!m_closingByOk) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+void TfOpcje::reject()
+{
+    // Escape does not close the window either.
+}
+
+} // namespace kwitola::ui
