@@ -249,9 +249,11 @@ TEST(Lista1Change, RefreshesYearAndSerialAndKeepsTypeAndEngine)
     ASSERT_EQ(f.d().modelYears, QStringLiteral("1991 1992 1993 1994 1995"));
     f.d().productionYear = QStringLiteral("changed");
     f.d().serial = QStringLiteral("changed");
+    f.d().modelYear = QStringLiteral("statement");
     lista1Change(f.context, QStringLiteral("Ford Escort"));
     EXPECT_EQ(f.d().productionYear, QStringLiteral("1991"));
     EXPECT_EQ(f.d().serial, QStringLiteral("12345"));
+    EXPECT_EQ(f.d().modelYear, QStringLiteral("statement"));
     EXPECT_EQ(f.d().modelYears, QStringLiteral("1980 1981 1982 1983 1984 1985 1986 1987 1988 "
                                                "1989 1990 1991 1992 1993 1994 1995 1996 1997 "
                                                "1998 1999"));
