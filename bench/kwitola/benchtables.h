@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+namespace kwitola::bench {
+
+// A working folder, prepared once per size and kept for the whole run, with
+// three issuers and `count` recipients and goods of realistic lengths, in a
+// table order that differs from their alphabetical order. Empty on failure.
+QString folderWith(int count);
+
+// Peak resident memory of the process since the last resetPeak(), in MiB.
+double peakMiB();
+void resetPeak();
+
+} // namespace kwitola::bench
