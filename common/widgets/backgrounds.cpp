@@ -98,8 +98,19 @@ void TBackground::paintEvent(QPaintEvent* event)
                     BackgroundLook{backStyle_, color1_, color2_, &picture_, size()});
 }
 
+void TBackground::mousePressEvent(QMouseEvent* event)
+{
+    Q_EMIT mousePressed(event->button(), event->modifiers(), event->position().toPoint());
+}
+
+void TBackground::mouseMoveEvent(QMouseEvent* event)
+{
+    Q_EMIT mouseMoved(event->modifiers(), event->position().toPoint());
+}
+
 void TBackground::mouseReleaseEvent(QMouseEvent* event)
 {
+    Q_EMIT mouseReleased(event->button(), event->modifiers(), event->position().toPoint());
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
         Q_EMIT clicked();
     }
