@@ -77,6 +77,37 @@ BENCHMARK(BM_StartUp)
     ->Unit(benchmark::kMillisecond)
     ->Complexity(benchmark::oN);
 
+// One list choice: the entry found again and its record read, for the last
+// entry in table order (the one a walk from the first record reaches last).
+void BM_ListChoice(benchmark::State& state)
+{
+    const int count = static_cast<int>(state.range(0));
+    const QString folder = folderWith(count);
+    TableStore store;
+    store.setPassword(password());
+    if (folder.isEmpty() || store.open(folder)) {
+        state.SkipWithError("the tables could not be opened");
+        return;
+    }
+    const auto entries = store.listEntries(Table::Odbiorca);
+    if (!entries || entries->empty()) {
+        state.SkipWithError("no recipients");
+        return;
+    }
+    const QString last = entries->back().text;
+    for (auto _ : state) {
+        const auto id = store.findByEntry(Table::Odbiorca, last);
+        if (!id) {
+            state.SkipWithError("the entry was not found");
+            return;
+        }
+        benchmark::DoNotOptimize(store.get<Recipient>(*id));
+    }
+    state.counters["records"] = count;
+}
+
+BENCHMARK(BM_ListChoice)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
+
 } // namespace
 
 int main(int argc, char** argv)
