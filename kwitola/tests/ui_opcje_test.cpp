@@ -33,7 +33,7 @@ protected:
     {
         QImage picture(size, QImage::Format_RGB32);
         picture.fill(Qt::darkBlue);
-        const QString path = filePath(QLatin1String(name));
+        QString path = filePath(QLatin1String(name));
         EXPECT_TRUE(picture.save(path, "BMP"));
         return path;
     }

@@ -302,7 +302,8 @@ void TfFaktura::buildControls()
 void TfFaktura::buildColours()
 {
     const QString kindStyle =
-        QStringLiteral("background-color: red; color: white; font-weight: bold;");
+        QStringLiteral("background-color: red; color: white; font-weight: bold; "
+                       "border: 1px solid #800000; padding-left: 3px;");
     Druk->setStyleSheet(
         QStringLiteral("QComboBox { %1 } QComboBox QAbstractItemView { %1 }").arg(kindStyle));
     Edit6->setStyleSheet(QStringLiteral("QLineEdit { %1 }").arg(kindStyle));
