@@ -97,6 +97,7 @@ private:
     void showDocumentNumber(const QString& number);
 
     Services m_services;
+    QWidget* m_client = nullptr;
     std::unique_ptr<SingleInstance> m_instance;
     FocusColours* m_focusColours = nullptr;
     DateEdits* m_dateEdits = nullptr;

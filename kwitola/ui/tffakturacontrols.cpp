@@ -91,16 +91,21 @@ void setRightEdge(QWidget& widget, int right)
 
 void TfFaktura::buildControls()
 {
-    Druk = make<QComboBox>(this, "Druk");
+    // The controls live in a client area of their own, so that a caption bar
+    // drawn by the window itself only has to move that area.
+    m_client = new QWidget(this);
+    m_client->setObjectName(QStringLiteral("client"));
+    m_client->setGeometry(contentsRect());
+    Druk = make<QComboBox>(m_client, "Druk");
     Druk->addItems({QStringLiteral("Faktura VAT"), QStringLiteral("Rachunek uproszczony"),
                     QStringLiteral("Faktura ProForma"), QStringLiteral("Paragon"),
                     QStringLiteral("WZ")});
     Druk->setGeometry(kDruk);
-    Edit6 = make<QLineEdit>(this, "Edit6");
+    Edit6 = make<QLineEdit>(m_client, "Edit6");
     Edit6->setGeometry(kNumber);
-    Button9 = make<QPushButton>(this, "Button9", QStringLiteral("<<<"));
+    Button9 = make<QPushButton>(m_client, "Button9", QStringLiteral("<<<"));
     Button9->setGeometry(8, 70, 60, 20);
-    Button8 = make<QPushButton>(this, "Button8", QStringLiteral(">>>"));
+    Button8 = make<QPushButton>(m_client, "Button8", QStringLiteral(">>>"));
     Button8->setGeometry(168, 70, 60, 20);
 
     struct ListRow
@@ -136,27 +141,27 @@ void TfFaktura::buildControls()
                                                    QStringLiteral("-")};
     const std::array<int, 3> tripleWidths = {kAddWidth, kCorrectWidth, kRemoveWidth};
     for (const ListRow& row : listRows) {
-        row.list = makeList(this, row.name, row.rowsOpen);
+        row.list = makeList(m_client, row.name, row.rowsOpen);
         row.list->setGeometry(0, row.top, 100, kListHeight);
         for (std::size_t i = 0; i < 3; ++i) {
-            *row.buttons[i] = make<QPushButton>(this, row.buttonNames[i], tripleCaptions[i]);
+            *row.buttons[i] = make<QPushButton>(m_client, row.buttonNames[i], tripleCaptions[i]);
             (*row.buttons[i])->setGeometry(0, row.top, tripleWidths[i], kListHeight);
         }
     }
     const int listLeft = kDruk.right() + 1 + 16;
-    Label2 = make<QLabel>(this, "Label2", QStringLiteral("Odbiorca"));
+    Label2 = make<QLabel>(m_client, "Label2", QStringLiteral("Odbiorca"));
     Label2->setGeometry(listLeft, kRecipientCaptionTop, 200, 16);
 
-    Label11 = make<DottedLabel>(this, "Label11",
+    Label11 = make<DottedLabel>(m_client, "Label11",
                                 QStringLiteral("Szukaj wg NIP, nazwy lub siedziby ........"));
     Label11->setGeometry(8, kSearchTop + 4, listLeft - 12, 18);
-    find_nip = make<QLineEdit>(this, "find_nip");
+    find_nip = make<QLineEdit>(m_client, "find_nip");
     find_nip->setGeometry(0, kSearchTop, 100, kListHeight);
     limitLength(*find_nip, 25);
-    b_szukaj = make<QPushButton>(this, "b_szukaj", QStringLiteral("Szukaj"));
+    b_szukaj = make<QPushButton>(m_client, "b_szukaj", QStringLiteral("Szukaj"));
     b_szukaj->setGeometry(0, kSearchTop, 100, kListHeight);
     b_wszystkie =
-        make<QPushButton>(this, "b_wszystkie", QStringLiteral("Wczytaj pełną listę odbiorców"));
+        make<QPushButton>(m_client, "b_wszystkie", QStringLiteral("Wczytaj pełną listę odbiorców"));
     b_wszystkie->setGeometry(0, kSearchTop, 100, kListHeight);
 
     const std::array<const char*, 6> captionNames = {"Label3",  "Label12", "Label14",
@@ -169,10 +174,10 @@ void TfFaktura::buildControls()
     bold.setBold(true);
     for (std::size_t i = 0; i < captions.size(); ++i) {
         const int top = kDetailsTop + static_cast<int>(i) * kDetailStep;
-        m_detailCaptions[i] = make<DottedLabel>(this, captionNames[i], captions[i]);
+        m_detailCaptions[i] = make<DottedLabel>(m_client, captionNames[i], captions[i]);
         m_detailCaptions[i]->setGeometry(8, top, 100, kDetailHeight);
-        m_detailValues[i] =
-            make<QLabel>(this, QByteArray("Label10" + QByteArray::number(int(i) + 1)).constData());
+        m_detailValues[i] = make<QLabel>(
+            m_client, QByteArray("Label10" + QByteArray::number(int(i) + 1)).constData());
         m_detailValues[i]->setGeometry(0, top, 0, kDetailHeight);
         m_detailValues[i]->setFont(bold);
         m_detailValues[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -187,7 +192,8 @@ void TfFaktura::buildControls()
     const std::array<int, 3> partWidths = {kDayWidth, kMonthWidth, kYearWidth};
     const std::array<int, 3> partLengths = {2, 2, 4};
     for (std::size_t date = 0; date < 3; ++date) {
-        *dateCaptions[date] = make<QLabel>(this, dateCaptionNames[date], dateCaptionTexts[date]);
+        *dateCaptions[date] =
+            make<QLabel>(m_client, dateCaptionNames[date], dateCaptionTexts[date]);
         (*dateCaptions[date])->setGeometry(0, kDateCaptionTops[date], kDateCaptionWidth, 16);
         (*dateCaptions[date])->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         for (std::size_t part = 0; part < 3; ++part) {
@@ -201,9 +207,9 @@ void TfFaktura::buildControls()
     }
     m_dateEdits = new DateEdits(m_dates, this);
 
-    Label18 = make<QLabel>(this, "Label18", QStringLiteral("Sposób zapłaty"));
+    Label18 = make<QLabel>(m_client, "Label18", QStringLiteral("Sposób zapłaty"));
     Label18->setGeometry(8, kPaymentTop + 4, kLeftColumnWidth, 16);
-    ComboBox2 = makeList(this, "ComboBox2", 16);
+    ComboBox2 = makeList(m_client, "ComboBox2", 16);
     ComboBox2->setEditable(true);
     ComboBox2->setInsertPolicy(QComboBox::NoInsert);
     ComboBox2->addItems({QStringLiteral("gotówka"), QStringLiteral("gotówka + kredyt"),
@@ -215,7 +221,7 @@ void TfFaktura::buildControls()
     ComboBox2->setGeometry(listLeft, kPaymentTop, 300, kListHeight);
     limitLength(*ComboBox2->lineEdit(), 30);
 
-    Label5 = make<QLabel>(this, "Label5", QStringLiteral("Nazwa towaru"));
+    Label5 = make<QLabel>(m_client, "Label5", QStringLiteral("Nazwa towaru"));
     Label5->setGeometry(8, kGoodsTop + 4, kLeftColumnWidth, 16);
 
     struct LinePair
@@ -234,9 +240,9 @@ void TfFaktura::buildControls()
     }};
     for (std::size_t i = 0; i < pairs.size(); ++i) {
         const int left = listLeft + static_cast<int>(i) * kLinePairStep;
-        m_lineCaptions[i] = make<QLabel>(this, pairs[i].captionName, pairs[i].caption);
+        m_lineCaptions[i] = make<QLabel>(m_client, pairs[i].captionName, pairs[i].caption);
         m_lineCaptions[i]->setGeometry(left, kLineCaptionTop, kLinePairWidth, 16);
-        pairs[i].edit = make<QLineEdit>(this, pairs[i].editName);
+        pairs[i].edit = make<QLineEdit>(m_client, pairs[i].editName);
         pairs[i].edit->setGeometry(left, kLineEditTop, kLinePairWidth, kListHeight);
         pairs[i].edit->setReadOnly(pairs[i].edit != Edit1);
     }
@@ -255,25 +261,25 @@ void TfFaktura::buildControls()
     }
 
     b_dodaj_do_faktury =
-        make<QPushButton>(this, "b_dodaj_do_faktury", QStringLiteral("Dodaj do faktury"));
-    Button5 = make<QPushButton>(this, "Button5", QStringLiteral("Usuń z faktury"));
+        make<QPushButton>(m_client, "b_dodaj_do_faktury", QStringLiteral("Dodaj do faktury"));
+    Button5 = make<QPushButton>(m_client, "Button5", QStringLiteral("Usuń z faktury"));
     Button5->setEnabled(false);
-    Button7 = make<QPushButton>(this, "Button7", QStringLiteral("Wyczyść "));
+    Button7 = make<QPushButton>(m_client, "Button7", QStringLiteral("Wyczyść "));
     const std::array<QPushButton*, 3> lineButtons = {b_dodaj_do_faktury, Button5, Button7};
     for (std::size_t i = 0; i < lineButtons.size(); ++i) {
         lineButtons[i]->setGeometry(0, kLineButtonTops[i], 100, kLineButtonHeight);
     }
-    Label4 = make<QLabel>(this, "Label4",
+    Label4 = make<QLabel>(m_client, "Label4",
                           QStringLiteral("Aby usunąć pozycję z faktury - zaznaczyć na liście "
                                          "towar do usunięcia i kliknąć Usuń z faktury."));
     Label4->setGeometry(0, kHintTop, 100, kHintHeight);
     Label4->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label4->setWordWrap(true);
 
-    Label17 = make<QLabel>(this, "Label17", QStringLiteral("RAZEM  DO  ZAPŁATY :"));
+    Label17 = make<QLabel>(m_client, "Label17", QStringLiteral("RAZEM  DO  ZAPŁATY :"));
     Label17->setGeometry(8, 0, kLeftColumnWidth, 18);
     Label17->setFont(bold);
-    Edit5 = make<QLineEdit>(this, "Edit5");
+    Edit5 = make<QLineEdit>(m_client, "Edit5");
     Edit5->setGeometry(8, 0, kLeftColumnWidth, kTotalHeight);
     Edit5->setReadOnly(true);
     Edit5->setMaxLength(20);
@@ -285,7 +291,7 @@ void TfFaktura::buildControls()
         QStringLiteral("Drukuj 1egz."), QStringLiteral("Drukuj 2egz."),
         QStringLiteral("Drukuj 3egz."), QStringLiteral("Opcje"), QStringLiteral("Zamknij")};
     for (std::size_t i = 0; i < bottomNames.size(); ++i) {
-        m_bottomRow[i] = make<QPushButton>(this, bottomNames[i], bottomCaptions[i]);
+        m_bottomRow[i] = make<QPushButton>(m_client, bottomNames[i], bottomCaptions[i]);
         m_bottomRow[i]->setGeometry(0, 0, 100, kPrintButtonHeight);
     }
 
@@ -345,6 +351,7 @@ void TfFaktura::applyTabOrder()
 
 void TfFaktura::applyLayout()
 {
+    m_client->setGeometry(contentsRect());
     ResizeInput input;
     input.width = frameGeometry().width();
     input.height = frameGeometry().height();

@@ -45,7 +45,12 @@ TfOpcje::TfOpcje(common::MessageService& messages, common::FileDialogService& fi
 {
     setObjectName(QStringLiteral("TfOpcje"));
     installCaption(*this, QStringLiteral(" Ustawienia drukowania"));
-    setFixedSize(kClientSize);
+    // The controls live in a client area of their own, so that a caption bar
+    // drawn by the window itself only has to move that area.
+    m_client = new QWidget(this);
+    m_client->setObjectName(QStringLiteral("client"));
+    setFixedSize(kClientSize.grownBy(contentsMargins()));
+    m_client->setGeometry(contentsRect());
     setModal(true);
     buildControls();
     applyTabOrder();
@@ -54,38 +59,38 @@ TfOpcje::TfOpcje(common::MessageService& messages, common::FileDialogService& fi
 
 void TfOpcje::buildControls()
 {
-    Button2 = place<QPushButton>(this, "Button2", {16, 16, 428, 28},
+    Button2 = place<QPushButton>(m_client, "Button2", {16, 16, 428, 28},
                                  QStringLiteral("Ustawienia drukarki"));
-    b_logo = place<QPushButton>(this, "b_logo", {16, 56, 80, 24}, QStringLiteral("Logo"));
-    Edit1 = place<QLineEdit>(this, "Edit1", {104, 56, 340, 24});
+    b_logo = place<QPushButton>(m_client, "b_logo", {16, 56, 80, 24}, QStringLiteral("Logo"));
+    Edit1 = place<QLineEdit>(m_client, "Edit1", {104, 56, 340, 24});
     Label1 =
-        place<QLabel>(this, "Label1", {16, 92, 428, 16}, QStringLiteral("Miejsce wystawienia"));
-    Edit4 = place<QLineEdit>(this, "Edit4", {16, 110, 428, 24});
-    CheckBox3 = place<QCheckBox>(this, "CheckBox3", {16, 144, 428, 20},
+        place<QLabel>(m_client, "Label1", {16, 92, 428, 16}, QStringLiteral("Miejsce wystawienia"));
+    Edit4 = place<QLineEdit>(m_client, "Edit4", {16, 110, 428, 24});
+    CheckBox3 = place<QCheckBox>(m_client, "CheckBox3", {16, 144, 428, 20},
                                  QStringLiteral("miejsce wystawienia dokumentu ="));
-    Label2 =
-        place<QLabel>(this, "Label2", {36, 164, 408, 16}, QStringLiteral("= siedziba Odbiorcy"));
-    ScrollBox1 = place<QScrollArea>(this, "ScrollBox1", {16, 188, 428, 124});
+    Label2 = place<QLabel>(m_client, "Label2", {36, 164, 408, 16},
+                           QStringLiteral("= siedziba Odbiorcy"));
+    ScrollBox1 = place<QScrollArea>(m_client, "ScrollBox1", {16, 188, 428, 124});
     Image1 = new QLabel;
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setFixedSize(kPictureSize);
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ScrollBox1->setWidget(Image1);
-    Label3 = place<QLabel>(this, "Label3", {16, 318, 428, 16},
+    Label3 = place<QLabel>(m_client, "Label3", {16, 318, 428, 16},
                            QStringLiteral("Obrazek 720 x 100 pikseli"));
     QFont bold = Label3->font();
     bold.setBold(true);
     Label3->setFont(bold);
-    Label4 = place<QLabel>(this, "Label4", {16, 334, 428, 16},
+    Label4 = place<QLabel>(m_client, "Label4", {16, 334, 428, 16},
                            QStringLiteral("( rozmiar wymagany przez program )"));
-    CheckBox2 = place<QCheckBox>(this, "CheckBox2", {16, 358, 428, 20},
+    CheckBox2 = place<QCheckBox>(m_client, "CheckBox2", {16, 358, 428, 20},
                                  QStringLiteral("podgląd przed drukowaniem"));
-    CheckBox1 = place<QCheckBox>(this, "CheckBox1", {16, 382, 428, 20},
+    CheckBox1 = place<QCheckBox>(m_client, "CheckBox1", {16, 382, 428, 20},
                                  QStringLiteral("automatyczna numeracja"));
-    Label5 = place<QLabel>(this, "Label5", {16, 412, 84, 20}, QStringLiteral("Od numeru :"));
-    Edit2 = place<QLineEdit>(this, "Edit2", {104, 410, 168, 24});
-    Edit3 = place<QLineEdit>(this, "Edit3", {276, 410, 168, 24});
-    b_OK = place<QPushButton>(this, "b_OK", {16, 446, 428, 30}, QStringLiteral("OK"));
+    Label5 = place<QLabel>(m_client, "Label5", {16, 412, 84, 20}, QStringLiteral("Od numeru :"));
+    Edit2 = place<QLineEdit>(m_client, "Edit2", {104, 410, 168, 24});
+    Edit3 = place<QLineEdit>(m_client, "Edit3", {276, 410, 168, 24});
+    b_OK = place<QPushButton>(m_client, "b_OK", {16, 446, 428, 30}, QStringLiteral("OK"));
     b_OK->setDefault(true);
 
     limitLength(*Edit1, 100);
@@ -189,6 +194,12 @@ void TfOpcje::loadPreview(const QString& path)
         return;
     }
     Image1->setPixmap(QPixmap::fromImage(picture));
+}
+
+void TfOpcje::resizeEvent(QResizeEvent* event)
+{
+    m_client->setGeometry(contentsRect());
+    QDialog::resizeEvent(event);
 }
 
 void TfOpcje::showEvent(QShowEvent* event)

@@ -47,6 +47,7 @@ Q_SIGNALS:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
 
@@ -63,6 +64,7 @@ private:
     common::PrinterDialogService& m_printers;
     QString m_settingsPath;
     QString m_printerName;
+    QWidget* m_client = nullptr;
     bool m_closingByOk = false;
 
     QPushButton* Button2 = nullptr;
