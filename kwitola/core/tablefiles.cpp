@@ -1,5 +1,7 @@
 #include "kwitola/core/tablefiles.h"
 
+#include "kwitola/core/storeerrors.h"
+
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
@@ -78,7 +80,7 @@ StoreError checkContents(const TableLayout& layout, const QSqlDatabase& db, cons
 {
     QSqlQuery columns(db);
     if (!columns.exec(QStringLiteral("PRAGMA table_info(%1)").arg(layout.sqlName))) {
-        return unreadable(layout, columns.lastError().text());
+        return unreadable(layout, describeStoreError(columns.lastError()));
     }
     QStringList names;
     while (columns.next()) {
@@ -122,7 +124,7 @@ StoreError createContents(const TableLayout& layout, const QSqlDatabase& db,
     for (const QString& statement : statements) {
         QSqlQuery query(db);
         if (!query.exec(statement)) {
-            return query.lastError().text();
+            return describeStoreError(query.lastError());
         }
     }
     const QString salt = newSalt();
@@ -132,7 +134,7 @@ StoreError createContents(const TableLayout& layout, const QSqlDatabase& db,
     insert.addBindValue(salt);
     insert.addBindValue(digestOf(layout, salt, password));
     if (!insert.exec()) {
-        return insert.lastError().text();
+        return describeStoreError(insert.lastError());
     }
     return std::nullopt;
 }
@@ -149,7 +151,7 @@ template <typename Fn> StoreError withConnection(const QString& path, const QStr
         if (db.open()) {
             error = fn(db);
         } else {
-            error = db.lastError().text();
+            error = describeStoreError(db.lastError());
         }
         db.close();
     }

@@ -1,5 +1,6 @@
 #include "kwitola/core/tablestore.h"
 
+#include "kwitola/core/storeerrors.h"
 #include "kwitola/core/tablefiles.h"
 
 #include <QDir>
@@ -44,7 +45,7 @@ QString text(const QString& value)
 QString failure(Table table, const QString& action, const QSqlError& error)
 {
     return QStringLiteral("Błąd %1 tabeli %2: %3")
-        .arg(action, layoutOf(table).fileName, error.text());
+        .arg(action, layoutOf(table).fileName, describeStoreError(error));
 }
 
 Row rowFrom(Table table, const QSqlQuery& query)
@@ -81,7 +82,7 @@ struct TableStore::Private
     {
         QSqlQuery q = query();
         if (!q.exec(sql)) {
-            return q.lastError().text();
+            return describeStoreError(q.lastError());
         }
         return std::nullopt;
     }
@@ -146,7 +147,7 @@ StoreError TableStore::Private::connect()
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         db.setDatabaseName(QDir(folder).filePath(layoutOf(Table::Wystawca).fileName));
         if (!db.open()) {
-            const QString error = db.lastError().text();
+            const QString error = describeStoreError(db.lastError());
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(name);
             return QStringLiteral("Nie można otworzyć tabel: %1").arg(error);

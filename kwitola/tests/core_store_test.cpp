@@ -2,12 +2,15 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMap>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QVariant>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -544,6 +547,68 @@ TEST_F(Store, AWriteCutShortByADeadCopyIsRolledBackOnTheNextOpen)
     EXPECT_EQ(*store->count(Table::Odbiorca), 1);
     EXPECT_EQ(store->listEntries(Table::Odbiorca)->front().text,
               QStringLiteral("Stały  Radom  ul. Polna 1  1"));
+}
+
+} // namespace
+
+namespace {
+
+// A file-size limit stands in for a full disk, and works for root too.
+class FileSizeLimit final
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        ::getrlimit(RLIMIT_FSIZE, &m_saved);
+        m_handler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit tight = m_saved;
+        tight.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &tight);
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_handler);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit m_saved{};
+    void (*m_handler)(int) = nullptr;
+};
+
+TEST_F(Store, AWriteThatDoesNotFitLeavesTheTablesAsTheyWereAndSaysSoInPolish)
+{
+    auto store = openStore();
+    const auto kept = store->insertRecord(
+        recipient(QStringLiteral("Alfa"), QStringLiteral("Kraków"), QStringLiteral("1")));
+    ASSERT_TRUE(kept);
+    const auto before = snapshot(dir.path());
+    StoreError error;
+    {
+        const FileSizeLimit limit(
+            static_cast<rlim_t>(QFileInfo(dir.filePath(QStringLiteral("odbiorca.db"))).size()));
+        error = store->inTransaction([&]() -> StoreError {
+            if (auto changed = store->update(Table::Odbiorca, *kept,
+                                             {{QStringLiteral("Telefon_firmy"), "1"}})) {
+                return changed;
+            }
+            const auto big = store->insert(Table::Odbiorca, {QString(200000, QLatin1Char('x'))});
+            return big ? StoreError() : big.error();
+        });
+    }
+    ASSERT_TRUE(error);
+    // The engine's own (English) text is replaced by a Polish description.
+    EXPECT_TRUE(error->endsWith(QStringLiteral("błąd odczytu lub zapisu pliku tabeli")) ||
+                error->endsWith(QStringLiteral("brak miejsca na dysku")))
+        << error->toStdString();
+    EXPECT_FALSE(error->contains(QStringLiteral("error"))) << error->toStdString();
+    EXPECT_EQ(snapshot(dir.path()), before);
+    store.reset();
+    store = openStore();
+    EXPECT_EQ(*store->count(Table::Odbiorca), 1);
+    EXPECT_EQ(store->get<Recipient>(*kept)->Telefon_firmy, QString());
 }
 
 } // namespace

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+class QSqlError;
+
+namespace kwitola {
+
+// The database engine's error as a Polish sentence for the user, e.g.
+// "brak miejsca na dysku"; an error without a known code keeps the engine's
+// own text.
+QString describeStoreError(const QSqlError& error);
+
+} // namespace kwitola
