@@ -383,5 +383,18 @@ TEST_F(MainWindowTest, SavedNumberAndSuffixAreShownAtStart)
     EXPECT_TRUE(m_messages.empty());
 }
 
+TEST_F(MainWindowTest, UnreadableSettingsAreReportedAndTheStartGoesOnWithDefaults)
+{
+    fillTables();
+    ASSERT_TRUE(QDir(folder()).mkdir(QStringLiteral("faktura.kfx")));
+    start();
+    ASSERT_EQ(m_messages.messages().size(), 1u);
+    EXPECT_EQ(m_messages.last().title, QStringLiteral("Kwitola®"));
+    EXPECT_TRUE(m_messages.last().text.contains(QStringLiteral("faktura.kfx")));
+    EXPECT_TRUE(faktura().isStarted()) << "the tables open all the same";
+    EXPECT_EQ(control<QLineEdit>("Edit6")->text(), QStringLiteral("0"));
+    EXPECT_EQ(control<QComboBox>("lista_odbiorcow")->count(), 3);
+}
+
 } // namespace
 } // namespace kwitola::testing
