@@ -11,10 +11,10 @@ SingleInstance::SingleInstance(QString lockPath) : m_lockPath(std::move(lockPath
 
 SingleInstance::~SingleInstance() = default;
 
-bool SingleInstance::acquire()
+SingleInstance::Outcome SingleInstance::tryAcquire()
 {
     if (isHeld()) {
-        return true;
+        return Outcome::Acquired;
     }
     QDir().mkpath(QFileInfo(m_lockPath).absolutePath());
     auto lock = std::make_unique<QLockFile>(m_lockPath);
@@ -22,10 +22,11 @@ bool SingleInstance::acquire()
     // nothing: only a holder that no longer runs makes it stale.
     lock->setStaleLockTime(0);
     if (!lock->tryLock(0)) {
-        return false;
+        return lock->error() == QLockFile::LockFailedError ? Outcome::HeldElsewhere
+                                                           : Outcome::Unavailable;
     }
     m_lock = std::move(lock);
-    return true;
+    return Outcome::Acquired;
 }
 
 void SingleInstance::release()

@@ -19,10 +19,16 @@ public:
     SingleInstance(const SingleInstance&) = delete;
     SingleInstance& operator=(const SingleInstance&) = delete;
 
-    // Takes the guard. False when another running copy holds it (or the lock
-    // file cannot be created at all); true when this object now holds it or
-    // already did.
-    bool acquire();
+    enum class Outcome {
+        Acquired,      // this object holds the guard (now or already)
+        HeldElsewhere, // another running copy holds it
+        Unavailable,   // the lock file cannot be made at all
+    };
+
+    // Takes the guard.
+    Outcome tryAcquire();
+    // True when this object holds the guard afterwards.
+    bool acquire() { return tryAcquire() == Outcome::Acquired; }
     // Gives the guard up; a later acquire by any copy succeeds.
     void release();
     bool isHeld() const;

@@ -72,7 +72,7 @@ TEST_F(SingleInstanceTest, SecondGuardIsRefusedUntilTheFirstIsReleased)
     kwitola::SingleInstance second(lockPath());
     ASSERT_TRUE(first.acquire());
     EXPECT_TRUE(first.acquire()) << "taking a held guard again must not fail";
-    EXPECT_FALSE(second.acquire());
+    EXPECT_EQ(second.tryAcquire(), kwitola::SingleInstance::Outcome::HeldElsewhere);
     EXPECT_FALSE(second.isHeld());
 
     first.release();
@@ -96,7 +96,7 @@ TEST_F(SingleInstanceTest, RunningCopyInAnotherProcessRefusesThisOne)
     HolderProcess holder(lockPath());
     ASSERT_TRUE(holder.acquired());
     kwitola::SingleInstance second(lockPath());
-    EXPECT_FALSE(second.acquire());
+    EXPECT_EQ(second.tryAcquire(), kwitola::SingleInstance::Outcome::HeldElsewhere);
 }
 
 TEST_F(SingleInstanceTest, LongRunningCopyStillRefusesThisOne)
@@ -135,7 +135,7 @@ TEST_F(SingleInstanceTest, LockThatCannotBeCreatedIsRefused)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.close();
     kwitola::SingleInstance guard(blocker + QStringLiteral("/Kwitola.lock"));
-    EXPECT_FALSE(guard.acquire());
+    EXPECT_EQ(guard.tryAcquire(), kwitola::SingleInstance::Outcome::Unavailable);
     EXPECT_FALSE(guard.isHeld());
 }
 

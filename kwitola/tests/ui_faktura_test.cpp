@@ -171,6 +171,17 @@ TEST_F(MainWindowTest, SecondCopyIsToldAndEndsWithoutTouchingTheTables)
     EXPECT_TRUE(firstCopy.isHeld()) << "the first copy is unaffected";
 }
 
+TEST_F(MainWindowTest, GuardThatCannotBeMadeDoesNotKeepTheOnlyCopyFromStarting)
+{
+    writeFile(QStringLiteral("plik"), "x");
+    ui::Services withoutGuard = services();
+    withoutGuard.instanceLockPath = filePath(QStringLiteral("plik/Kwitola.lock"));
+    m_windows = std::make_unique<ui::KwitolaWindows>(withoutGuard);
+    faktura().show();
+    EXPECT_TRUE(faktura().isStarted());
+    EXPECT_TRUE(m_messages.empty());
+}
+
 TEST_F(MainWindowTest, RunningWindowKeepsOtherCopiesOutUntilItCloses)
 {
     start();

@@ -141,7 +141,9 @@ void TfFaktura::startUp()
 bool TfFaktura::refuseSecondCopy()
 {
     m_instance = std::make_unique<SingleInstance>(m_services.instanceLockPath);
-    if (m_instance->acquire()) {
+    // A guard that cannot be made at all (no writable runtime folder) must
+    // not keep the only copy from running.
+    if (m_instance->tryAcquire() != SingleInstance::Outcome::HeldElsewhere) {
         return false;
     }
     common::Message message;
