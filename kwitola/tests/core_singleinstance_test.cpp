@@ -139,11 +139,4 @@ TEST_F(SingleInstanceTest, LockThatCannotBeCreatedIsRefused)
     EXPECT_FALSE(guard.isHeld());
 }
 
-TEST(SingleInstanceDefaults, LockPathIsFixedPerUserFile)
-{
-    const QString path = kwitola::SingleInstance::defaultLockPath();
-    EXPECT_TRUE(path.endsWith(QStringLiteral("/Kwitola.lock")));
-    EXPECT_EQ(path, kwitola::SingleInstance().lockPath());
-}
-
 } // namespace
