@@ -1,0 +1,115 @@
+#pragma once
+
+#include "common/testsupport/recordingmessageservice.h"
+#include "karoskop/ui/karoskopwindows.h"
+#include "karoskop/ui/tfmainvin.h"
+#include "karoskop/ui/tfvinfind.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace karoskop::testing {
+
+// The five windows on a fresh working folder, with the main window shown
+// and active so that the focus can be followed.
+class WindowsTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        windows = std::make_unique<KaroskopWindows>(messages, dir.path());
+        main().show();
+        QApplication::setActiveWindow(&main());
+        main().activateWindow();
+        main().focusField(1);
+        QApplication::processEvents();
+    }
+    void TearDown() override
+    {
+        windows.reset();
+        QApplication::processEvents();
+    }
+
+    TfMainVin& main() { return windows->mainVin(); }
+    TfVinFind& result() { return windows->vinFind(); }
+
+    QLineEdit* edit(int n) const
+    {
+        return windows->mainVin().findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(n));
+    }
+    QString label(const char* name)
+    {
+        auto* l = result().findChild<QLabel*>(QString::fromLatin1(name));
+        return l != nullptr ? l->text() : QStringLiteral("<no %1>").arg(QString::fromLatin1(name));
+    }
+    void click(QWidget& window, const char* name)
+    {
+        auto* w = window.findChild<QWidget*>(QString::fromLatin1(name));
+        ASSERT_NE(w, nullptr) << name;
+        QTest::mouseClick(w, Qt::LeftButton);
+    }
+    void clickMain(const char* name) { click(main(), name); }
+
+    // Types one character into a widget as the keyboard would, diacritics
+    // included.
+    static void typeChar(QWidget* target, QChar c)
+    {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(target, &press);
+        QApplication::sendEvent(target, &release);
+    }
+    static void typeText(QWidget* target, const QString& text)
+    {
+        for (const QChar c : text) {
+            typeChar(target, c);
+        }
+    }
+
+    // Types into whichever field has the focus, one key at a time, as a
+    // user does; the fields move the focus on by themselves.
+    void typeNumber(const QString& text)
+    {
+        for (const QChar c : text) {
+            QWidget* target = QApplication::focusWidget();
+            ASSERT_NE(target, nullptr);
+            typeChar(target, c);
+        }
+    }
+    // The position (1..17) of the field holding the focus, 0 for none.
+    int focusedField() const
+    {
+        for (int n = 1; n <= 17; ++n) {
+            if (edit(n)->hasFocus()) {
+                return n;
+            }
+        }
+        return 0;
+    }
+    QString kfxPath() const { return dir.filePath(QStringLiteral("test.kfx")); }
+    QByteArray kfxBytes() const
+    {
+        QFile f(kfxPath());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
+    void writeKfx(const QByteArray& bytes) const
+    {
+        QFile f(kfxPath());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+
+    QTemporaryDir dir;
+    common::testing::RecordingMessageService messages;
+    std::unique_ptr<KaroskopWindows> windows;
+};
+
+} // namespace karoskop::testing

@@ -1,0 +1,137 @@
+// The result window: captions, buttons, the fields it shows and its layout.
+#include "karoskop/tests/karoskopwindowsfixture.h"
+#include "karoskop/ui/vinfindlayout.h"
+
+#include <QComboBox>
+#include <QPushButton>
+
+namespace karoskop {
+namespace {
+
+using testing::WindowsTest;
+
+using ResultWindow = WindowsTest;
+
+TEST_F(ResultWindow, CaptionsAndButtons)
+{
+    const std::vector<std::pair<const char*, const char*>> captions{
+        {"caption1", "Strefa geograficzna"},
+        {"caption2", "Kraj producenta"},
+        {"caption3", "Marka pojazdu"},
+        {"caption4", "Typ pojazdu"},
+        {"caption5", "Rok produkcji"},
+        {"caption6", "Rok modelowy"},
+        {"caption7", "Miesiąc produkcji"},
+        {"caption8", "Lokalizacja fabryki"},
+        {"caption9", "Typ nadwozia"},
+        {"caption10", "Typ silnika"},
+        {"caption11", "Typ skrzyni biegów"},
+        {"caption12", "Lata produkcji modelu"},
+        {"caption13", "Numer seryjny"},
+        {"captionComments", "Komentarze :"},
+        {"captionFullVin", "Pełny numer nadwozia :"},
+        {"captionLista1", "Lista typów pojazdów spełniających zadane kryteria"},
+        {"blad", "Błąd w roczniku"},
+    };
+    for (const auto& [name, text] : captions) {
+        auto* l = result().findChild<QLabel*>(QString::fromLatin1(name));
+        ASSERT_NE(l, nullptr) << name;
+        EXPECT_EQ(l->text(), QString::fromUtf8(text)) << name;
+    }
+    auto* check = result().findChild<QPushButton*>(QStringLiteral("b_check"));
+    ASSERT_NE(check, nullptr);
+    EXPECT_FALSE(check->isEnabled());
+    EXPECT_EQ(check->text(), u"Check digit");
+    EXPECT_EQ(check->toolTip(), QStringLiteral("Kontrola metodą \"Check digit\" weryfikuje "
+                                               "poprawność numeru w pojazdach z USA , Kanady i "
+                                               "Meksyku."));
+    auto* print = result().findChild<QPushButton*>(QStringLiteral("b_druk"));
+    EXPECT_EQ(print->text(), u"Drukowanie");
+    EXPECT_EQ(print->toolTip(), QStringLiteral("Druk rozkodowania na arkuszu A4"));
+    auto* list = result().findChild<QComboBox*>(QStringLiteral("Lista1"));
+    EXPECT_FALSE(list->isEditable());
+    EXPECT_EQ(list->maxVisibleItems(), 16);
+    EXPECT_TRUE(result().findChild<QLabel*>(QStringLiteral("blad"))->isHidden());
+    EXPECT_EQ(result().emergencyFlag(), u"0");
+}
+
+TEST_F(ResultWindow, ShowsAndReadsBackADescription)
+{
+    VehicleDescription d;
+    d.fullVin = QStringLiteral("WF0XXXXXAFM012345");
+    d.make = QStringLiteral("Ford");
+    d.serial = QStringLiteral("12345");
+    d.comments = {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")};
+    d.models = QStringList{"Ford Orion", "Ford Escort"};
+    d.yearErrorShown = true;
+    result().showDescription(d);
+    EXPECT_EQ(label("Label3"), u"Ford");
+    EXPECT_EQ(label("Label13"), u"12345");
+    EXPECT_EQ(label("Label160"), u"c");
+    EXPECT_EQ(label("Label4"), u"=");
+    EXPECT_EQ(result().description(), d);
+}
+
+TEST_F(ResultWindow, BackButtonClosesTheWindowAndKeepsTheFields)
+{
+    typeNumber(QStringLiteral("W0LXXXXXXXX012345"));
+    clickMain("b_rozkodowanie");
+    ASSERT_TRUE(result().isVisible());
+    click(result(), "b_powrot");
+    EXPECT_FALSE(result().isVisible());
+    EXPECT_EQ(main().fieldTexts()[1], u"0");
+    EXPECT_EQ(label("Label3"), u"Opel");
+}
+
+TEST_F(ResultWindow, PrintHandsOverTheShownDescription)
+{
+    typeNumber(QStringLiteral("W0LXXXXXXXX012345"));
+    clickMain("b_rozkodowanie");
+    std::optional<VehicleDescription> printed;
+    result().setPrintHandler([&](const VehicleDescription& d) { printed = d; });
+    click(result(), "b_druk");
+    ASSERT_TRUE(printed.has_value());
+    EXPECT_EQ(printed->make, u"Opel");
+    EXPECT_EQ(printed->fullVin, u"W0LXXXXXXXX012345");
+}
+
+TEST(VinFindLayout, PlacesRowsByTheOuterSize)
+{
+    VinFindMetrics m;
+    m.fullVinCaptionWidth = 150;
+    m.commentsCaptionWidth = 80;
+    m.footerHeight = 16;
+    m.listSize = QSize(100, 22);
+    m.errorMarker = QSize(110, 16);
+    const VinFindGeometry g = vinFindLayout(QSize(644, 460), QSize(644, 440), m);
+    const int p = 460 / 28; // 16
+    EXPECT_EQ(g.captions[0], QPoint(644 / 15 - 20, 92));
+    EXPECT_EQ(g.values[0], QPoint(214, 92));
+    EXPECT_EQ(g.captions[12], QPoint(22, 92 + 12 * p));
+    EXPECT_EQ(g.commentsCaption, QPoint(22, 92 + 14 * p));
+    EXPECT_EQ(g.comments[2], QPoint(22 + 80 + 10, 92 + 16 * p));
+    EXPECT_EQ(g.fullVinCaption, QPoint(22, 92 - 72));
+    EXPECT_EQ(g.fullVin, QPoint(22 + 150 + 115, 92 - 72 - 7));
+    EXPECT_EQ(g.listCaption, QPoint(22, 92 - 2 * p));
+    EXPECT_EQ(g.list, QRect(287, 92 - 2 * p - 8, 644 - 20 - 287, 22));
+    EXPECT_EQ(g.errorMarker.right() + 1, g.list.right() + 1);
+    EXPECT_EQ(g.errorMarker.top(), g.values[kProductionYearRow].y());
+    const int w = (644 - 100) / 3;
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(g.buttons[static_cast<std::size_t>(i)],
+                  QRect(50 + i * w, 440 - 16 - 29 - 22, w, 29));
+    }
+    EXPECT_EQ(g.footer.bottom() + 1, 440 - 10);
+}
+
+TEST_F(ResultWindow, NeverSmallerThanItsMinimum)
+{
+    result().show();
+    result().resize(300, 200);
+    QApplication::processEvents();
+    EXPECT_EQ(result().frameGeometry().size(), QSize(644, 460));
+    EXPECT_EQ(clampedVinFindSize(QSize(700, 300)), QSize(700, 460));
+}
+
+} // namespace
+} // namespace karoskop

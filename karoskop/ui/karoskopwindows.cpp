@@ -1,0 +1,33 @@
+#include "karoskop/ui/karoskopwindows.h"
+
+#include "karoskop/ui/tfabout.h"
+#include "karoskop/ui/tfawaria.h"
+#include "karoskop/ui/tfdruk.h"
+#include "karoskop/ui/tfmainvin.h"
+#include "karoskop/ui/tfvinfind.h"
+
+namespace karoskop {
+
+KaroskopWindows::KaroskopWindows(common::MessageService& messages, const QString& folder)
+    : m_mainVin(std::make_unique<TfMainVin>(messages, folder)),
+      m_vinFind(std::make_unique<TfVinFind>(messages, m_decoder, folder)),
+      m_about(std::make_unique<TfAbout>()), m_druk(std::make_unique<TfDruk>()),
+      m_awaria(std::make_unique<TfAwaria>())
+{
+    m_mainVin->setResultWindow(m_vinFind.get());
+    m_mainVin->setAboutBox(m_about.get());
+    m_mainVin->setEmergencyWindow(m_awaria.get());
+    m_vinFind->setEmergencyWindow(m_awaria.get());
+}
+
+// The windows go in the reverse order of their making.
+KaroskopWindows::~KaroskopWindows()
+{
+    m_awaria.reset();
+    m_druk.reset();
+    m_about.reset();
+    m_vinFind.reset();
+    m_mainVin.reset();
+}
+
+} // namespace karoskop

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "karoskop/core/decoder.h"
+
+#include <QString>
+#include <memory>
+
+namespace common {
+class MessageService;
+} // namespace common
+
+namespace karoskop {
+
+class TfAbout;
+class TfAwaria;
+class TfDruk;
+class TfMainVin;
+class TfVinFind;
+
+// Karoskop's five windows, created once in their order and kept for the
+// whole run of the program, with the decoder they share.
+class KaroskopWindows final
+{
+public:
+    KaroskopWindows(common::MessageService& messages, const QString& folder);
+    ~KaroskopWindows();
+    KaroskopWindows(const KaroskopWindows&) = delete;
+    KaroskopWindows& operator=(const KaroskopWindows&) = delete;
+
+    TfMainVin& mainVin() { return *m_mainVin; }
+    TfVinFind& vinFind() { return *m_vinFind; }
+    TfAbout& about() { return *m_about; }
+    TfDruk& druk() { return *m_druk; }
+    TfAwaria& awaria() { return *m_awaria; }
+    Decoder& decoder() { return m_decoder; }
+
+private:
+    Decoder m_decoder;
+    std::unique_ptr<TfMainVin> m_mainVin;
+    std::unique_ptr<TfVinFind> m_vinFind;
+    std::unique_ptr<TfAbout> m_about;
+    std::unique_ptr<TfDruk> m_druk;
+    std::unique_ptr<TfAwaria> m_awaria;
+};
+
+} // namespace karoskop

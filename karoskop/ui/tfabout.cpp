@@ -1,0 +1,96 @@
+#include "karoskop/ui/tfabout.h"
+
+#include "karoskop/ui/look.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace karoskop {
+
+namespace {
+
+constexpr QSize kAboutSize{331, 257};
+
+QLabel* makeText(const QString& text, int pixelSize, bool bold, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(pixelSize);
+    f.setBold(bold);
+    label->setFont(f);
+    return label;
+}
+
+} // namespace
+
+TfAbout::TfAbout(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("TfAbout"));
+    setWindowTitle(QStringLiteral("O programie"));
+    // No system buttons: the box closes through its OK button.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setModal(true);
+    applyWindowLook(*this);
+
+    m_lines = new QComboBox(this);
+    m_lines->setObjectName(QStringLiteral("informationList"));
+    m_lines->setFocusPolicy(Qt::ClickFocus); // not a tab stop
+
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("panel"));
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Sunken);
+    auto* logo = new QLabel(panel);
+    logo->setObjectName(QStringLiteral("logo"));
+    logo->setPixmap(logoPixmap(64));
+    auto* name = makeText(QStringLiteral("Karoskop®"), 28, true, panel);
+    name->setObjectName(QStringLiteral("programName"));
+    name->setFont(QFont(QStringLiteral("Times New Roman"), -1, QFont::Bold));
+    QFont nameFont = name->font();
+    nameFont.setPixelSize(28);
+    name->setFont(nameFont);
+    auto* version = makeText(QStringLiteral("Wersja 5.1999"), 13, false, panel);
+    version->setObjectName(QStringLiteral("version"));
+    auto* texts = new QVBoxLayout;
+    texts->addWidget(name);
+    texts->addWidget(version);
+    auto* panelLayout = new QHBoxLayout(panel);
+    panelLayout->addWidget(logo);
+    panelLayout->addLayout(texts, 1);
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("b_ok"));
+    applyButtonLook(*ok);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_lines);
+    layout->addWidget(panel, 1);
+    layout->addWidget(ok);
+    setFixedSize(kAboutSize); // the window system cannot resize it either
+}
+
+void TfAbout::setInformationLines(const QStringList& lines)
+{
+    m_lines->clear();
+    m_lines->addItems(lines);
+}
+
+void TfAbout::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    m_lines->setCurrentIndex(m_lines->count() > 0 ? 0 : -1);
+    if (const QScreen* s = screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(s->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+} // namespace karoskop

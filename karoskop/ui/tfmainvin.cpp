@@ -1,0 +1,349 @@
+#include "karoskop/ui/tfmainvin.h"
+
+#include "common/seams/messageservice.h"
+#include "karoskop/core/lastnumberfile.h"
+#include "karoskop/core/vehicledescription.h"
+#include "karoskop/core/vinentry.h"
+#include "karoskop/ui/look.h"
+#include "karoskop/ui/mainvinlayout.h"
+#include "karoskop/ui/positionfield.h"
+#include "karoskop/ui/tfabout.h"
+#include "karoskop/ui/tfawaria.h"
+#include "karoskop/ui/tfvinfind.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+namespace karoskop {
+
+namespace {
+
+const QString kTitle = QStringLiteral("Karoskop");
+const QString kNoMake = QStringLiteral("=");
+
+constexpr std::array<const char*, kInstructionLineCount> kInstructions{
+    "W celu uruchomienia procedury identyfikacji pojazdu -",
+    "wprowadź pełny 17 - znakowy numer nadwozia/podwozia",
+    "w formacie VIN. Rozpocznij w polu nr 1.",
+    "Program traktuje małe i duże litery równoznacznie.",
+    "Pamiętaj ! Wszystkie pola muszą być wypełnione.",
+    "Po wprowadzeniu numeru naciśnij : ' Rozkodowanie '.",
+};
+
+QString informationText()
+{
+    return QString(23, u' ') + QStringLiteral("Informacje dodatkowe\n"
+                                              "Karoskop rozkodowuje numery nadwozia VIN.\n"
+                                              "Strefę, kraj i markę odczytuje z poz. 1 - 3,\n"
+                                              "rok produkcji z kodu rocznika,\n"
+                                              "a pojazdy marki Ford rozkodowuje w pełni.\n"
+                                              "Opis pojazdu można wydrukować na arkuszu A4.\n"
+                                              "\n");
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, int pixelSize,
+                  bool bold)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(pixelSize);
+    f.setBold(bold);
+    label->setFont(f);
+    setTextColour(*label, kTextColour);
+    return label;
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, const QString& hint)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setToolTip(hint);
+    applyButtonLook(*button);
+    return button;
+}
+
+} // namespace
+
+TfMainVin::TfMainVin(common::MessageService& messages, QString folder, QWidget* parent)
+    : QWidget(parent), m_messages(messages), m_folder(std::move(folder)),
+      m_informationText(informationText())
+{
+    setObjectName(QStringLiteral("TfMainVin"));
+    setWindowTitle(QStringLiteral("Karoskop® v.5.1999"));
+    applyWindowLook(*this);
+    buildControls();
+    resize(kMainVinMinimumOuterSize);
+}
+
+void TfMainVin::buildControls()
+{
+    m_titleBand = new QFrame(this);
+    m_titleBand->setObjectName(QStringLiteral("titleBand"));
+    m_titleBand->setFrameShape(QFrame::Box);
+    m_titleBand->setLineWidth(2);
+    m_titleBand->setStyleSheet(QStringLiteral("QFrame#titleBand { border: 2px solid yellow; }"));
+    m_title =
+        makeLabel(m_titleBand, QStringLiteral("title"), QStringLiteral("Karoskop®"), 32, true);
+    QFont serif = m_title->font();
+    serif.setFamily(QStringLiteral("Times New Roman"));
+    m_title->setFont(serif);
+    m_title->setAlignment(Qt::AlignCenter);
+
+    for (std::size_t i = 0; i < m_instructions.size(); ++i) {
+        m_instructions[i] = makeLabel(this, QStringLiteral("instruction%1").arg(i + 1),
+                                      QString::fromUtf8(kInstructions[i]), 13, false);
+    }
+
+    b_about = new QPushButton(this);
+    b_about->setObjectName(QStringLiteral("b_about"));
+    b_about->setToolTip(QStringLiteral("O programie"));
+    b_about->setIcon(QIcon(logoPixmap(40)));
+    b_about->setIconSize(QSize(40, 40));
+    b_about->setFlat(true);
+    b_about->setFocusPolicy(Qt::NoFocus);
+    b_about->setStyleSheet(
+        QStringLiteral("QPushButton { background: transparent; border: none; }"));
+    m_infoLabel = makeLabel(this, QStringLiteral("infoLabel"), QStringLiteral("Info"), 12, true);
+    connect(b_about, &QPushButton::clicked, this, &TfMainVin::aboutClicked);
+
+    for (int n = 1; n <= kVinLength; ++n) {
+        const auto i = static_cast<std::size_t>(n - 1);
+        m_positionLabels[i] =
+            makeLabel(this, QStringLiteral("Lab%1").arg(n), QString::number(n), 11, false);
+        m_fields[i] = new PositionField(this);
+        m_fields[i]->setObjectName(QStringLiteral("Edit%1").arg(n));
+        connect(m_fields[i], &QLineEdit::textChanged, this, [this, n] { fieldChanged(n); });
+    }
+    // The fields come first in the tab order, from 1 to 17.
+    for (std::size_t i = 1; i < m_fields.size(); ++i) {
+        setTabOrder(m_fields[i - 1], m_fields[i]);
+    }
+
+    b_start = makeButton(this, "b_start", QStringLiteral("Start wpisywania"),
+                         QStringLiteral("Wyczyszczenie zawartości pól"));
+    b_rozkodowanie = makeButton(this, "b_rozkodowanie", QStringLiteral("Rozkodowanie"),
+                                QStringLiteral("Rozkodowanie wpisanego numeru"));
+    b_ostatni = makeButton(this, "b_ostatni", QStringLiteral("Ostatni numer"),
+                           QStringLiteral("Wczytuje ostatni rozkodowywany numer nadwozia"));
+    b_zamknij = makeButton(this, "b_zamknij", QStringLiteral("Zakończenie działania programu"),
+                           QStringLiteral("Wyjście z programu"));
+    connect(b_start, &QPushButton::clicked, this, &TfMainVin::startClicked);
+    connect(b_rozkodowanie, &QPushButton::clicked, this, &TfMainVin::rozkodowanieClicked);
+    connect(b_ostatni, &QPushButton::clicked, this, &TfMainVin::lastNumberClicked);
+    connect(b_zamknij, &QPushButton::clicked, this, &QWidget::close);
+
+    m_footer = makeLabel(this, QStringLiteral("footer"),
+                         QStringLiteral("Karoskop® v.5.1999 - identyfikacja pojazdów na podstawie "
+                                        "numeru nadwozia"),
+                         11, false);
+    m_footer->setAlignment(Qt::AlignCenter);
+    m_fields.front()->setFocus();
+}
+
+Vin TfMainVin::fieldTexts() const
+{
+    Vin texts;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        texts[i] = m_fields[i]->text();
+    }
+    return texts;
+}
+
+PositionField* TfMainVin::field(int position) const
+{
+    return m_fields[static_cast<std::size_t>(position - 1)];
+}
+
+void TfMainVin::focusField(int position)
+{
+    field(position)->setFocus();
+}
+
+QStringList TfMainVin::informationLines() const
+{
+    QStringList lines;
+    for (const QString& line : m_informationText.split(u'\n')) {
+        if (line.isEmpty()) {
+            break;
+        }
+        lines << line;
+    }
+    return lines;
+}
+
+void TfMainVin::fieldChanged(int position)
+{
+    if (position < kVinLength) {
+        focusField(position + 1);
+    }
+}
+
+void TfMainVin::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!m_shownBefore) {
+        m_shownBefore = true;
+        if (m_about != nullptr) {
+            m_about->setInformationLines(informationLines());
+        }
+    }
+}
+
+void TfMainVin::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    const QSize extra = frameGeometry().size() - size();
+    const QSize outer = size() + extra;
+    const QSize held = clampedMainVinSize(outer);
+    if (held != outer && !isMaximized()) {
+        resize(held - extra);
+        return;
+    }
+    applyLayout();
+}
+
+void TfMainVin::applyLayout()
+{
+    MainVinMetrics m;
+    m_footer->adjustSize();
+    m.footerHeight = m_footer->height();
+    const MainVinGeometry g = mainVinLayout(frameGeometry().size(), size(), m);
+    m_titleBand->setGeometry(g.titleBand);
+    m_title->setGeometry(m_titleBand->rect());
+    m_footer->setGeometry(g.footer);
+    b_start->setGeometry(g.startButton);
+    b_ostatni->setGeometry(g.lastButton);
+    b_rozkodowanie->setGeometry(g.decodeButton);
+    b_zamknij->setGeometry(g.closeButton);
+    for (std::size_t i = 0; i < m_instructions.size(); ++i) {
+        m_instructions[i]->setGeometry(g.instructions[i]);
+    }
+    for (std::size_t i = 0; i < m_fields.size(); ++i) {
+        m_fields[i]->setGeometry(g.fields[i]);
+        m_positionLabels[i]->setGeometry(g.positionLabels[i]);
+    }
+    b_about->setGeometry(g.aboutButton);
+    b_about->raise();
+    m_infoLabel->setGeometry(g.infoLabel);
+}
+
+void TfMainVin::closeEvent(QCloseEvent* event)
+{
+    QWidget::closeEvent(event);
+    if (event->isAccepted()) {
+        Q_EMIT closed();
+    }
+}
+
+void TfMainVin::startClicked()
+{
+    for (PositionField* f : m_fields) {
+        f->clear();
+    }
+    focusField(1);
+}
+
+void TfMainVin::lastNumberClicked()
+{
+    const LastNumberRead read = readLastNumber(m_folder);
+    if (read.status == LastNumberRead::Status::Missing) {
+        common::Message message;
+        message.text = QStringLiteral("Brak informacji do odczytania.");
+        message.title = kTitle;
+        message.icon = common::MessageIcon::Information;
+        m_messages.show(message, this);
+        return;
+    }
+    if (m_result != nullptr) {
+        m_result->clearModels();
+    }
+    if (read.status == LastNumberRead::Status::Failed) {
+        showError(QStringLiteral("Nie można odczytać pliku %1: %2")
+                      .arg(QString::fromLatin1(kLastNumberFileName), read.error));
+        return;
+    }
+    for (std::size_t i = 0; i < m_fields.size(); ++i) {
+        m_fields[i]->setText(read.number[i]);
+    }
+}
+
+void TfMainVin::rozkodowanieClicked()
+{
+    const EntryResult entry = checkEntry(fieldTexts());
+    if (!entry.storeNumber) {
+        showRefusal(*entry.refusal);
+        return;
+    }
+    if (m_result != nullptr) {
+        m_result->clearModels();
+    }
+    if (const std::optional<QString> error = writeLastNumber(m_folder, entry.stored)) {
+        showError(*error);
+        return;
+    }
+    if (entry.refusal) {
+        showRefusal(*entry.refusal);
+        focusField(entry.refusal->position);
+        return;
+    }
+    if (m_result == nullptr) {
+        return;
+    }
+    m_result->rozkodowanieVin();
+    if (m_result->description().make != kNoMake) {
+        m_result->present();
+        return;
+    }
+    offerEmergencyDecoding();
+}
+
+void TfMainVin::offerEmergencyDecoding()
+{
+    m_result->showDescription(VehicleDescription::emptied());
+    common::Message question;
+    question.text = unknownManufacturerQuestion();
+    question.title = QStringLiteral("Karoskop®");
+    question.icon = common::MessageIcon::Question;
+    question.buttons = common::MessageButtons::YesNo;
+    question.defaultAnswer = common::MessageAnswer::No;
+    if (m_messages.show(question, this) != common::MessageAnswer::Yes) {
+        return;
+    }
+    if (m_awaria != nullptr) {
+        m_awaria->bezTrzechPierwszych();
+    }
+    focusField(1);
+    m_result->present();
+}
+
+void TfMainVin::showRefusal(const EntryRefusal& refusal)
+{
+    common::Message message;
+    message.text = refusal.message;
+    message.title = kTitle;
+    const int screenWidth = screen() != nullptr ? screen()->geometry().width() : 0;
+    message.topLeft = refusalMessagePosition(refusal.check, frameGeometry().topLeft(), screenWidth);
+    m_messages.show(message, this);
+}
+
+void TfMainVin::showError(const QString& text)
+{
+    common::Message message;
+    message.text = text;
+    message.title = kTitle;
+    message.icon = common::MessageIcon::Error;
+    m_messages.show(message, this);
+}
+
+void TfMainVin::aboutClicked()
+{
+    if (m_about != nullptr) {
+        m_about->exec();
+    }
+}
+
+} // namespace karoskop

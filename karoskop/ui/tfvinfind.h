@@ -1,0 +1,87 @@
+#pragma once
+
+#include "karoskop/core/vehicledescription.h"
+
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <functional>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+namespace common {
+class MessageService;
+} // namespace common
+
+namespace karoskop {
+
+class Decoder;
+class TfAwaria;
+
+// The result window: the description of the last decoded number.
+class TfVinFind final : public QWidget
+{
+    Q_OBJECT
+public:
+    TfVinFind(common::MessageService& messages, Decoder& decoder, QString folder,
+              QWidget* parent = nullptr);
+
+    void setEmergencyWindow(TfAwaria* awaria) { m_awaria = awaria; }
+    // What "Drukowanie" does with the description shown.
+    void setPrintHandler(std::function<void(const VehicleDescription&)> handler);
+
+    // One whole decoding run on the number in the last-number file; the
+    // window then shows its description. Never reports a failure.
+    void rozkodowanieVin();
+
+    // Writes a description into the window's fields, or reads them back.
+    void showDescription(const VehicleDescription& description);
+    VehicleDescription description() const;
+
+    // Empties the vehicle-type list.
+    void clearModels();
+
+    // Brings the window to the front, maximised.
+    void present();
+
+    // "1" while emergency decoding is under way, "0" otherwise.
+    const QString& emergencyFlag() const { return m_emergencyFlag; }
+    void setEmergencyFlag(const QString& flag) { m_emergencyFlag = flag; }
+
+    Decoder& decoder() { return m_decoder; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void buildControls();
+    void applyLayout();
+    void powrotClicked();
+    void drukClicked();
+
+    common::MessageService& m_messages;
+    Decoder& m_decoder;
+    QString m_folder;
+    TfAwaria* m_awaria = nullptr;
+    std::function<void(const VehicleDescription&)> m_print;
+    QString m_emergencyFlag = QStringLiteral("0"); // Label16
+
+    std::array<QLabel*, 13> m_captions{};
+    std::array<QLabel*, 13> m_values{}; // Label1 .. Label13
+    QLabel* m_commentsCaption = nullptr;
+    std::array<QLabel*, 3> m_comments{}; // Label140, Label150, Label160
+    QLabel* m_fullVinCaption = nullptr;
+    QLabel* Label0 = nullptr;
+    QLabel* m_listCaption = nullptr;
+    QComboBox* Lista1 = nullptr;
+    QLabel* blad = nullptr;
+    QPushButton* b_druk = nullptr;
+    QPushButton* b_check = nullptr;
+    QPushButton* b_powrot = nullptr;
+    QLabel* m_footer = nullptr;
+};
+
+} // namespace karoskop

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <array>
+
+namespace karoskop {
+
+inline constexpr QSize kVinFindMinimumOuterSize{644, 460};
+inline constexpr QSize kVinFindRunSize{644, 460};
+// Region, country, make, type, production year, model year, month, plant,
+// body, engine, gearbox, model years, serial number.
+inline constexpr int kDescriptionRowCount = 13;
+inline constexpr int kProductionYearRow = 4;
+inline constexpr int kCommentLineCount = 3;
+
+// The sizes of the window's texts, which the layout places by their ends.
+struct VinFindMetrics
+{
+    std::array<int, kDescriptionRowCount> captionWidths{};
+    int commentsCaptionWidth = 0; // "Komentarze :"
+    int fullVinCaptionWidth = 0;  // "Pełny numer nadwozia :"
+    int rowHeight = 16;
+    QSize listSize{200, 22};
+    QSize errorMarker{110, 16}; // "Błąd w roczniku"
+    int buttonHeight = 29;
+    int footerHeight = 16;
+};
+
+struct VinFindGeometry
+{
+    std::array<QPoint, kDescriptionRowCount> captions; // top-left of each caption
+    std::array<QPoint, kDescriptionRowCount> values;
+    QPoint commentsCaption;
+    std::array<QPoint, kCommentLineCount> comments;
+    QPoint fullVinCaption;
+    QPoint fullVin;
+    QPoint listCaption;
+    QRect list;
+    QRect errorMarker;
+    std::array<QRect, 3> buttons; // print, check digit, back
+    QRect footer;
+};
+
+QSize clampedVinFindSize(QSize outer);
+
+VinFindGeometry vinFindLayout(QSize outer, QSize client, const VinFindMetrics& metrics);
+
+} // namespace karoskop
