@@ -115,6 +115,10 @@ TEST(VinFindLayout, PlacesRowsByTheOuterSize)
     EXPECT_EQ(g.listCaption, QPoint(22, 92 - 2 * p));
     EXPECT_EQ(g.list, QRect(287, 92 - 2 * p - 8, 644 - 20 - 287, 22));
     EXPECT_EQ(g.errorMarker.right() + 1, g.list.right() + 1);
+
+    // A caption longer than the full number's pushes the list to its right.
+    m.listCaptionWidth = 300;
+    EXPECT_EQ(vinFindLayout(QSize(644, 460), QSize(644, 440), m).list.left(), 22 + 300 + 10);
     EXPECT_EQ(g.errorMarker.top(), g.values[kProductionYearRow].y());
     const int w = (644 - 100) / 3;
     for (int i = 0; i < 3; ++i) {

@@ -34,7 +34,10 @@ VinFindGeometry vinFindLayout(QSize outer, QSize client, const VinFindMetrics& m
     g.fullVin = QPoint(captionLeft + m.fullVinCaptionWidth + 115, g.fullVinCaption.y() - 7);
     g.listCaption = QPoint(captionLeft, firstTop - 2 * p);
     const int listRight = ow - 20; // exclusive
-    g.list = QRect(g.fullVin.x(), g.listCaption.y() - 8, std::max(listRight - g.fullVin.x(), 0),
+    // The list starts under the full number, or after its caption where that
+    // is longer, so the caption stays readable.
+    const int listLeft = std::max(g.fullVin.x(), captionLeft + m.listCaptionWidth + 10);
+    g.list = QRect(listLeft, g.listCaption.y() - 8, std::max(listRight - listLeft, 0),
                    m.listSize.height());
 
     const int yearTop = g.values[kProductionYearRow].y();

@@ -21,6 +21,7 @@ struct VinFindMetrics
     std::array<int, kDescriptionRowCount> captionWidths{};
     int commentsCaptionWidth = 0; // "Komentarze :"
     int fullVinCaptionWidth = 0;  // "Pełny numer nadwozia :"
+    int listCaptionWidth = 0;     // "Lista typów pojazdów spełniających zadane kryteria"
     int rowHeight = 16;
     QSize listSize{200, 22};
     QSize errorMarker{110, 16}; // "Błąd w roczniku"
