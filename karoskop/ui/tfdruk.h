@@ -1,15 +1,41 @@
 #pragma once
 
+#include "common/core/pagemodel.h"
+
 #include <QWidget>
+
+namespace common {
+class MessageService;
+class PrintService;
+} // namespace common
 
 namespace karoskop {
 
-// The print form of a vehicle description.
+struct VehicleDescription;
+
+// The print form: never shown, it holds the page of the last print and
+// sends it to the default printer.
 class TfDruk final : public QWidget
 {
     Q_OBJECT
 public:
     explicit TfDruk(QWidget* parent = nullptr);
+
+    // Where pages go and who tells the user when one went into a file.
+    void setServices(common::PrintService& printer, common::MessageService& messages);
+
+    // "Drukowanie": fills the page from the description and prints it at
+    // once. When the page went into a file instead, or could not be printed,
+    // a message over messageParent says so.
+    void drukuj(const VehicleDescription& description, QWidget* messageParent = nullptr);
+
+    // The page of the last print (empty before the first).
+    const common::Page& page() const { return m_page; }
+
+private:
+    common::PrintService* m_printer = nullptr;
+    common::MessageService* m_messages = nullptr;
+    common::Page m_page;
 };
 
 } // namespace karoskop
