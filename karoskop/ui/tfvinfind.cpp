@@ -2,6 +2,7 @@
 
 #include "common/seams/messageservice.h"
 #include "karoskop/core/decoder.h"
+#include "karoskop/core/modellist.h"
 #include "karoskop/ui/look.h"
 #include "karoskop/ui/tfawaria.h"
 #include "karoskop/ui/vinfindlayout.h"
@@ -136,6 +137,7 @@ void TfVinFind::buildControls()
     b_powrot = makeButton(this, "b_powrot", QStringLiteral("Powrót do edycji numeru"), QString());
     connect(b_druk, &QPushButton::clicked, this, &TfVinFind::drukClicked);
     connect(b_powrot, &QPushButton::clicked, this, &TfVinFind::powrotClicked);
+    connect(Lista1, &QComboBox::activated, this, &TfVinFind::lista1Change);
 
     m_footer = makeLabel(this, QStringLiteral("footer"),
                          QStringLiteral("Karoskop® - identyfikacja pojazdów na podstawie numeru "
@@ -170,6 +172,12 @@ void TfVinFind::rozkodowanieVin()
         m_messages.show(message, this);
         Lista1->setFocus();
     }
+}
+
+void TfVinFind::lista1Change()
+{
+    karoskop::lista1Change(m_decoder.lastRun(), Lista1->currentText());
+    showDescription(m_decoder.description());
 }
 
 void TfVinFind::showDescription(const VehicleDescription& description)

@@ -60,6 +60,7 @@ private:
     void buildControls();
     void applyLayout();
     void powrotClicked();
+    void lista1Change(); // the user picked an entry of Lista1
     void drukClicked();
 
     common::MessageService& m_messages;
