@@ -261,6 +261,8 @@ void TfVinFind::applyLayout()
     m_fullVinCaption->adjustSize();
     m.commentsCaptionWidth = m_commentsCaption->width();
     m.fullVinCaptionWidth = m_fullVinCaption->width();
+    m_listCaption->adjustSize();
+    m.listCaptionWidth = m_listCaption->width();
     m.listSize = Lista1->sizeHint();
     blad->adjustSize();
     m.errorMarker = blad->size();
@@ -278,7 +280,6 @@ void TfVinFind::applyLayout()
     }
     m_fullVinCaption->move(g.fullVinCaption);
     Label0->move(g.fullVin);
-    m_listCaption->adjustSize();
     m_listCaption->move(g.listCaption);
     Lista1->setGeometry(g.list);
     blad->setGeometry(g.errorMarker);
