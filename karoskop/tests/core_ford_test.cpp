@@ -1,3 +1,4 @@
+#include "karoskop/core/decoder.h"
 #include "karoskop/core/steps.h"
 #include "karoskop/tests/vinfixture.h"
 
@@ -300,6 +301,26 @@ TEST(FordRun, FiestaWithUndisclosedYearStillDecodesToTheEnd)
     EXPECT_EQ(f.d().productionMonth, QStringLiteral("Styczeń"));
     EXPECT_FALSE(f.d().comments[2].isEmpty());
     EXPECT_EQ(f.d().serial, QStringLiteral("12345"));
+}
+
+TEST(FordRun, WholeRunOfAFiestaWithUndisclosedYearReachesItsEnd)
+{
+    const QString number = QStringLiteral("WF0XXXXXFAZJ12345");
+    Vin vin;
+    for (int i = 0; i < kVinLength; ++i) {
+        vin[static_cast<std::size_t>(i)] = number.mid(i, 1);
+    }
+    Decoder decoder;
+    decoder.decode(vin);
+    const VehicleDescription& d = decoder.description();
+    EXPECT_EQ(d.fullVin, number);
+    EXPECT_EQ(d.serial, QStringLiteral("12345"));
+    EXPECT_EQ(d.productionYear, QStringLiteral("Brak danych o roku produkcji"));
+    EXPECT_EQ(d.modelYear, QStringLiteral("Tajemnica handlowa firmy Ford"));
+    EXPECT_EQ(d.type, QStringLiteral("Fiesta"));
+    EXPECT_TRUE(d.modelYears.isEmpty());
+    EXPECT_EQ(d.comments[1],
+              QStringLiteral("Numer identyfikacyjny musi być ograniczony gwiazdkami."));
 }
 
 } // namespace
