@@ -1,9 +1,11 @@
 // The result window: captions, buttons, the fields it shows and its layout.
 #include "karoskop/tests/karoskopwindowsfixture.h"
+#include "karoskop/ui/tfawaria.h"
 #include "karoskop/ui/vinfindlayout.h"
 
 #include <QComboBox>
 #include <QPushButton>
+#include <QTimer>
 
 namespace karoskop {
 namespace {
@@ -81,6 +83,25 @@ TEST_F(ResultWindow, BackButtonClosesTheWindowAndKeepsTheFields)
     EXPECT_FALSE(result().isVisible());
     EXPECT_EQ(main().fieldTexts()[1], u"0");
     EXPECT_EQ(label("Label3"), u"Opel");
+}
+
+TEST_F(ResultWindow, AfterEmergencyDecodingBackReturnsToThePositionChoice)
+{
+    result().present();
+    result().setReturnsToPositionChoice(true);
+    auto* back = result().findChild<QPushButton*>(QStringLiteral("b_powrot"));
+    EXPECT_EQ(back->text(), QStringLiteral("Powrót do wyboru znaków"));
+    bool choiceWasModal = false;
+    QTimer::singleShot(0, &windows->awaria(), [&] {
+        choiceWasModal = windows->awaria().isVisible() && windows->awaria().isModal();
+        windows->awaria().reject();
+    });
+    QTest::mouseClick(back, Qt::LeftButton);
+    EXPECT_TRUE(choiceWasModal);
+    EXPECT_TRUE(result().isVisible());
+
+    result().setReturnsToPositionChoice(false);
+    EXPECT_EQ(back->text(), QStringLiteral("Powrót do edycji numeru"));
 }
 
 TEST_F(ResultWindow, PrintHandsOverTheShownDescription)

@@ -18,6 +18,7 @@ namespace karoskop {
 namespace {
 
 const QString kBackToChoice = QStringLiteral("Powrót do wyboru znaków");
+const QString kBackToEntry = QStringLiteral("Powrót do edycji numeru");
 
 constexpr std::array<const char*, kDescriptionRowCount> kCaptions{
     "Strefa geograficzna", "Kraj producenta", "Marka pojazdu",      "Typ pojazdu",
@@ -134,7 +135,7 @@ void TfVinFind::buildControls()
                          QStringLiteral("Kontrola metodą \"Check digit\" weryfikuje poprawność "
                                         "numeru w pojazdach z USA , Kanady i Meksyku."));
     b_check->setEnabled(false);
-    b_powrot = makeButton(this, "b_powrot", QStringLiteral("Powrót do edycji numeru"), QString());
+    b_powrot = makeButton(this, "b_powrot", kBackToEntry, QString());
     connect(b_druk, &QPushButton::clicked, this, &TfVinFind::drukClicked);
     connect(b_powrot, &QPushButton::clicked, this, &TfVinFind::powrotClicked);
     connect(Lista1, &QComboBox::activated, this, &TfVinFind::lista1Change);
@@ -287,6 +288,11 @@ void TfVinFind::applyLayout()
     b_check->setGeometry(g.buttons[1]);
     b_powrot->setGeometry(g.buttons[2]);
     m_footer->setGeometry(g.footer);
+}
+
+void TfVinFind::setReturnsToPositionChoice(bool on)
+{
+    b_powrot->setText(on ? kBackToChoice : kBackToEntry);
 }
 
 void TfVinFind::powrotClicked()

@@ -50,6 +50,10 @@ public:
     const QString& emergencyFlag() const { return m_emergencyFlag; }
     void setEmergencyFlag(const QString& flag) { m_emergencyFlag = flag; }
 
+    // After emergency decoding the back button returns to the position
+    // choice ("Powrót do wyboru znaków") instead of to the main window.
+    void setReturnsToPositionChoice(bool on);
+
     Decoder& decoder() { return m_decoder; }
 
 protected:
