@@ -5,9 +5,9 @@
 #include "karoskop/ui/tfawaria.h"
 #include "karoskop/ui/tfdruk.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QDir>
-#include <QPushButton>
 #include <QTimer>
 
 namespace karoskop {
@@ -54,7 +54,7 @@ TEST_F(MainWindow, ButtonsCarryTheirCaptionsAndHints)
     };
     for (const auto& b : buttons) {
         SCOPED_TRACE(b.name);
-        auto* button = main().findChild<QPushButton*>(QString::fromLatin1(b.name));
+        auto* button = main().findChild<QAbstractButton*>(QString::fromLatin1(b.name));
         ASSERT_NE(button, nullptr);
         EXPECT_EQ(button->text(), QString::fromUtf8(b.text));
         EXPECT_EQ(button->toolTip(), QString::fromUtf8(b.hint));
@@ -219,7 +219,7 @@ TEST_F(MainWindow, AboutBoxAlwaysOpensOnTheFirstInformationLine)
             selected = list->currentIndex();
             size = about.size();
             list->setCurrentIndex(1); // the next showing selects the first again
-            QTest::mouseClick(about.findChild<QPushButton*>(QStringLiteral("b_ok")),
+            QTest::mouseClick(about.findChild<QAbstractButton*>(QStringLiteral("b_ok")),
                               Qt::LeftButton);
         });
         clickMain("b_about");

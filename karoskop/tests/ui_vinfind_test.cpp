@@ -3,8 +3,8 @@
 #include "karoskop/ui/tfawaria.h"
 #include "karoskop/ui/vinfindlayout.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
-#include <QPushButton>
 #include <QTimer>
 
 namespace karoskop {
@@ -40,14 +40,14 @@ TEST_F(ResultWindow, CaptionsAndButtons)
         ASSERT_NE(l, nullptr) << name;
         EXPECT_EQ(l->text(), QString::fromUtf8(text)) << name;
     }
-    auto* check = result().findChild<QPushButton*>(QStringLiteral("b_check"));
+    auto* check = result().findChild<QAbstractButton*>(QStringLiteral("b_check"));
     ASSERT_NE(check, nullptr);
     EXPECT_FALSE(check->isEnabled());
     EXPECT_EQ(check->text(), u"Check digit");
     EXPECT_EQ(check->toolTip(), QStringLiteral("Kontrola metodą \"Check digit\" weryfikuje "
                                                "poprawność numeru w pojazdach z USA , Kanady i "
                                                "Meksyku."));
-    auto* print = result().findChild<QPushButton*>(QStringLiteral("b_druk"));
+    auto* print = result().findChild<QAbstractButton*>(QStringLiteral("b_druk"));
     EXPECT_EQ(print->text(), u"Drukowanie");
     EXPECT_EQ(print->toolTip(), QStringLiteral("Druk rozkodowania na arkuszu A4"));
     auto* list = result().findChild<QComboBox*>(QStringLiteral("Lista1"));
@@ -89,7 +89,7 @@ TEST_F(ResultWindow, AfterEmergencyDecodingBackReturnsToThePositionChoice)
 {
     result().present();
     result().setReturnsToPositionChoice(true);
-    auto* back = result().findChild<QPushButton*>(QStringLiteral("b_powrot"));
+    auto* back = result().findChild<QAbstractButton*>(QStringLiteral("b_powrot"));
     EXPECT_EQ(back->text(), QStringLiteral("Powrót do wyboru znaków"));
     bool choiceWasModal = false;
     QTimer::singleShot(0, &windows->awaria(), [&] {

@@ -1,37 +1,95 @@
 #include "karoskop/ui/look.h"
 
+#include "common/widgets/backgrounds.h"
+#include "common/widgets/decorationresources.h"
+#include "common/widgets/gradientcaption.h"
+#include "common/widgets/transparentbutton.h"
+
+#include <QEvent>
+#include <QIcon>
 #include <QLabel>
 #include <QPainter>
 #include <QPalette>
-#include <QPushButton>
 
 namespace karoskop {
+
+namespace {
+
+// Keeps the tiled background on the window's client area and under every
+// other control.
+class BackgroundKeeper final : public QObject
+{
+public:
+    BackgroundKeeper(QWidget& window, common::TTiledBitmap& tiles)
+        : QObject(&window), m_window(window), m_tiles(tiles)
+    {
+        window.installEventFilter(this);
+        place();
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == &m_window &&
+            (event->type() == QEvent::Resize || event->type() == QEvent::ContentsRectChange ||
+             event->type() == QEvent::Show)) {
+            place();
+        }
+        return false;
+    }
+
+private:
+    void place()
+    {
+        m_tiles.setGeometry(m_window.contentsRect());
+        m_tiles.lower();
+    }
+
+    QWidget& m_window;
+    common::TTiledBitmap& m_tiles;
+};
+
+} // namespace
 
 void applyWindowLook(QWidget& window)
 {
     QPalette palette = window.palette();
-    QBrush background(kBackgroundColour);
-    background.setTexture(backgroundTile());
-    palette.setBrush(QPalette::Window, background);
+    palette.setColor(QPalette::Window, kBackgroundColour);
     palette.setColor(QPalette::WindowText, kTextColour);
     window.setPalette(palette);
     window.setAutoFillBackground(true);
+    auto* tiles = new common::TTiledBitmap(&window);
+    tiles->setObjectName(QStringLiteral("tlo"));
+    tiles->setBitMap(backgroundTile().toImage());
+    new BackgroundKeeper(window, *tiles);
 }
 
-void applyButtonLook(QPushButton& button)
+void applyButtonLook(common::TTransparentButton& button, const QColor& captionColour,
+                     std::optional<QColor> hoverColour)
 {
     constexpr int kButtonHeight = 29;
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(13);
+    button.setFixedHeight(kButtonHeight);
+    QFont font = button.font();
     font.setBold(true);
     button.setFont(font);
-    button.setFlat(true);
-    button.setFixedHeight(kButtonHeight);
-    button.setFocusPolicy(Qt::NoFocus); // the focus stays in the position fields
-    button.setStyleSheet(QStringLiteral(
-        "QPushButton { color: white; font-weight: bold; background: transparent; border: none; }"
-        "QPushButton:hover { color: aqua; }"
-        "QPushButton:disabled { color: gray; }"));
+    button.setFontColor(captionColour);
+    if (hoverColour) {
+        QObject::connect(&button, &common::TTransparentButton::mouseEntered, &button,
+                         [&button, hover = *hoverColour] { button.setFontColor(hover); });
+        QObject::connect(&button, &common::TTransparentButton::mouseExited, &button,
+                         [&button, captionColour] { button.setFontColor(captionColour); });
+    }
+}
+
+common::TGradientCaption* applyCaptionLook(QWidget& window, const QColor& textColour)
+{
+    window.setWindowIcon(QIcon(logoPixmap(32)));
+    auto* caption = new common::TGradientCaption(&window);
+    caption->setObjectName(QStringLiteral("GradientCaption"));
+    caption->setActiveBeginColor(Qt::black);
+    caption->setActiveEndColor(QColor(255, 0, 255));
+    caption->setActiveFontColor(textColour);
+    caption->setNumColors(64);
+    return caption;
 }
 
 void setTextColour(QLabel& label, const QColor& colour)
@@ -62,16 +120,8 @@ QPixmap logoPixmap(int size)
 
 QPixmap backgroundTile()
 {
-    // A faint diagonal weave on the base colour.
-    constexpr int kTile = 16;
-    QPixmap tile(kTile, kTile);
-    tile.fill(kBackgroundColour);
-    QPainter p(&tile);
-    p.setPen(kBackgroundColour.lighter(118));
-    p.drawLine(0, kTile - 1, kTile - 1, 0);
-    p.setPen(kBackgroundColour.darker(115));
-    p.drawLine(0, 0, kTile / 2 - 1, kTile / 2 - 1);
-    return tile;
+    common::initDecorationResources();
+    return QPixmap(QStringLiteral(":/common/karoskop-tile.png"));
 }
 
 } // namespace karoskop

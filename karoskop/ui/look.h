@@ -2,10 +2,15 @@
 
 #include <QColor>
 #include <QPixmap>
+#include <optional>
 
 class QLabel;
-class QPushButton;
 class QWidget;
+
+namespace common {
+class TGradientCaption;
+class TTransparentButton;
+} // namespace common
 
 namespace karoskop {
 
@@ -15,12 +20,19 @@ inline const QColor kTextColour{Qt::yellow};
 inline const QColor kValueColour{Qt::white};
 inline const QColor kHighlightColour{Qt::cyan};
 
-// The dark tiled background and yellow texts of a Karoskop window.
+// The dark tiled background and yellow texts of a Karoskop window. The tiles
+// fill the window's client area (its contents rectangle) and follow its size.
 void applyWindowLook(QWidget& window);
 
-// A flat text button with a white bold caption that turns aqua under the
-// mouse.
-void applyButtonLook(QPushButton& button);
+// A flat transparent text button, 29 high, with a bold caption in
+// captionColour that turns hoverColour while the mouse is over it (no change
+// when hoverColour is empty).
+void applyButtonLook(common::TTransparentButton& button, const QColor& captionColour = Qt::white,
+                     std::optional<QColor> hoverColour = kHighlightColour);
+
+// The window's own title bar: black to fuchsia while active, in the given
+// text colour. Call before placing the controls: it sets the client area.
+common::TGradientCaption* applyCaptionLook(QWidget& window, const QColor& textColour);
 
 // A label drawn in the given colour over the window's background.
 void setTextColour(QLabel& label, const QColor& colour);
@@ -28,7 +40,7 @@ void setTextColour(QLabel& label, const QColor& colour);
 // The program's logo, drawn at the given size.
 QPixmap logoPixmap(int size);
 
-// One tile of the window background.
+// One tile of the window background, from the program's resources.
 QPixmap backgroundTile();
 
 } // namespace karoskop

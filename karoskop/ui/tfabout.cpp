@@ -1,5 +1,7 @@
 #include "karoskop/ui/tfabout.h"
 
+#include "common/widgets/gradientcaption.h"
+#include "common/widgets/transparentbutton.h"
 #include "karoskop/ui/look.h"
 
 #include <QComboBox>
@@ -7,7 +9,6 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -36,6 +37,8 @@ TfAbout::TfAbout(QWidget* parent) : QDialog(parent)
     // No system buttons: the box closes through its OK button.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setModal(true);
+    common::TGradientCaption* caption = applyCaptionLook(*this, QColor(255, 0, 255));
+    caption->setBorderIcons({false, false, false, false});
     applyWindowLook(*this);
 
     m_lines = new QComboBox(this);
@@ -64,10 +67,11 @@ TfAbout::TfAbout(QWidget* parent) : QDialog(parent)
     panelLayout->addWidget(logo);
     panelLayout->addLayout(texts, 1);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new common::TTransparentButton(this);
+    ok->setCaption(QStringLiteral("OK"));
     ok->setObjectName(QStringLiteral("b_ok"));
     applyButtonLook(*ok);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(ok, &common::TTransparentButton::clicked, this, &QDialog::accept);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_lines);

@@ -1,6 +1,7 @@
 #include "karoskop/ui/tfmainvin.h"
 
 #include "common/seams/messageservice.h"
+#include "common/widgets/transparentbutton.h"
 #include "karoskop/core/lastnumberfile.h"
 #include "karoskop/core/vehicledescription.h"
 #include "karoskop/core/vinentry.h"
@@ -57,9 +58,11 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, int
     return label;
 }
 
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, const QString& hint)
+common::TTransparentButton* makeButton(QWidget* parent, const char* name, const QString& text,
+                                       const QString& hint)
 {
-    auto* button = new QPushButton(text, parent);
+    auto* button = new common::TTransparentButton(parent);
+    button->setCaption(text);
     button->setObjectName(QString::fromLatin1(name));
     button->setToolTip(hint);
     applyButtonLook(*button);
@@ -74,6 +77,7 @@ TfMainVin::TfMainVin(common::MessageService& messages, QString folder, QWidget* 
 {
     setObjectName(QStringLiteral("TfMainVin"));
     setWindowTitle(QStringLiteral("Karoskop® v.5.1999"));
+    applyCaptionLook(*this, kTextColour);
     applyWindowLook(*this);
     buildControls();
     resize(kMainVinMinimumOuterSize);
@@ -131,10 +135,11 @@ void TfMainVin::buildControls()
                            QStringLiteral("Wczytuje ostatni rozkodowywany numer nadwozia"));
     b_zamknij = makeButton(this, "b_zamknij", QStringLiteral("Zakończenie działania programu"),
                            QStringLiteral("Wyjście z programu"));
-    connect(b_start, &QPushButton::clicked, this, &TfMainVin::startClicked);
-    connect(b_rozkodowanie, &QPushButton::clicked, this, &TfMainVin::rozkodowanieClicked);
-    connect(b_ostatni, &QPushButton::clicked, this, &TfMainVin::lastNumberClicked);
-    connect(b_zamknij, &QPushButton::clicked, this, &QWidget::close);
+    connect(b_start, &common::TTransparentButton::clicked, this, &TfMainVin::startClicked);
+    connect(b_rozkodowanie, &common::TTransparentButton::clicked, this,
+            &TfMainVin::rozkodowanieClicked);
+    connect(b_ostatni, &common::TTransparentButton::clicked, this, &TfMainVin::lastNumberClicked);
+    connect(b_zamknij, &common::TTransparentButton::clicked, this, &QWidget::close);
 
     m_footer = makeLabel(this, QStringLiteral("footer"),
                          QStringLiteral("Karoskop® v.5.1999 - identyfikacja pojazdów na podstawie "
@@ -211,24 +216,30 @@ void TfMainVin::applyLayout()
     MainVinMetrics m;
     m_footer->adjustSize();
     m.footerHeight = m_footer->height();
-    const MainVinGeometry g = mainVinLayout(frameGeometry().size(), size(), m);
-    m_titleBand->setGeometry(g.titleBand);
+    // The layout works in client coordinates; the client area starts below
+    // the window's own title bar.
+    const QRect client = contentsRect();
+    const MainVinGeometry g = mainVinLayout(frameGeometry().size(), client.size(), m);
+    const auto place = [origin = client.topLeft()](QWidget* w, const QRect& r) {
+        w->setGeometry(r.translated(origin));
+    };
+    place(m_titleBand, g.titleBand);
     m_title->setGeometry(m_titleBand->rect());
-    m_footer->setGeometry(g.footer);
-    b_start->setGeometry(g.startButton);
-    b_ostatni->setGeometry(g.lastButton);
-    b_rozkodowanie->setGeometry(g.decodeButton);
-    b_zamknij->setGeometry(g.closeButton);
+    place(m_footer, g.footer);
+    place(b_start, g.startButton);
+    place(b_ostatni, g.lastButton);
+    place(b_rozkodowanie, g.decodeButton);
+    place(b_zamknij, g.closeButton);
     for (std::size_t i = 0; i < m_instructions.size(); ++i) {
-        m_instructions[i]->setGeometry(g.instructions[i]);
+        place(m_instructions[i], g.instructions[i]);
     }
     for (std::size_t i = 0; i < m_fields.size(); ++i) {
-        m_fields[i]->setGeometry(g.fields[i]);
-        m_positionLabels[i]->setGeometry(g.positionLabels[i]);
+        place(m_fields[i], g.fields[i]);
+        place(m_positionLabels[i], g.positionLabels[i]);
     }
-    b_about->setGeometry(g.aboutButton);
+    place(b_about, g.aboutButton);
     b_about->raise();
-    m_infoLabel->setGeometry(g.infoLabel);
+    place(m_infoLabel, g.infoLabel);
 }
 
 void TfMainVin::closeEvent(QCloseEvent* event)

@@ -12,6 +12,7 @@ class QLabel;
 class QPushButton;
 
 namespace common {
+class TTransparentButton;
 class MessageService;
 struct Message;
 } // namespace common
@@ -85,10 +86,10 @@ private:
     QLabel* m_infoLabel = nullptr;
     std::array<QLabel*, kVinLength> m_positionLabels{};
     std::array<PositionField*, kVinLength> m_fields{};
-    QPushButton* b_start = nullptr;
-    QPushButton* b_rozkodowanie = nullptr;
-    QPushButton* b_ostatni = nullptr;
-    QPushButton* b_zamknij = nullptr;
+    common::TTransparentButton* b_start = nullptr;
+    common::TTransparentButton* b_rozkodowanie = nullptr;
+    common::TTransparentButton* b_ostatni = nullptr;
+    common::TTransparentButton* b_zamknij = nullptr;
     QLabel* m_footer = nullptr;
 };
 

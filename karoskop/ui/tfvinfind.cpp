@@ -1,6 +1,7 @@
 #include "karoskop/ui/tfvinfind.h"
 
 #include "common/seams/messageservice.h"
+#include "common/widgets/transparentbutton.h"
 #include "karoskop/core/decoder.h"
 #include "karoskop/core/modellist.h"
 #include "karoskop/ui/look.h"
@@ -10,7 +11,6 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QPushButton>
 #include <QResizeEvent>
 
 namespace karoskop {
@@ -67,9 +67,11 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, con
     return label;
 }
 
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, const QString& hint)
+common::TTransparentButton* makeButton(QWidget* parent, const char* name, const QString& text,
+                                       const QString& hint)
 {
-    auto* button = new QPushButton(text, parent);
+    auto* button = new common::TTransparentButton(parent);
+    button->setCaption(text);
     button->setObjectName(QString::fromLatin1(name));
     button->setToolTip(hint);
     applyButtonLook(*button);
@@ -136,8 +138,8 @@ void TfVinFind::buildControls()
                                         "numeru w pojazdach z USA , Kanady i Meksyku."));
     b_check->setEnabled(false);
     b_powrot = makeButton(this, "b_powrot", kBackToEntry, QString());
-    connect(b_druk, &QPushButton::clicked, this, &TfVinFind::drukClicked);
-    connect(b_powrot, &QPushButton::clicked, this, &TfVinFind::powrotClicked);
+    connect(b_druk, &common::TTransparentButton::clicked, this, &TfVinFind::drukClicked);
+    connect(b_powrot, &common::TTransparentButton::clicked, this, &TfVinFind::powrotClicked);
     connect(Lista1, &QComboBox::activated, this, &TfVinFind::lista1Change);
 
     m_footer = makeLabel(this, QStringLiteral("footer"),
@@ -292,7 +294,7 @@ void TfVinFind::applyLayout()
 
 void TfVinFind::setReturnsToPositionChoice(bool on)
 {
-    b_powrot->setText(on ? kBackToChoice : kBackToEntry);
+    b_powrot->setCaption(on ? kBackToChoice : kBackToEntry);
 }
 
 void TfVinFind::powrotClicked()

@@ -9,9 +9,9 @@
 
 class QComboBox;
 class QLabel;
-class QPushButton;
 
 namespace common {
+class TTransparentButton;
 class MessageService;
 } // namespace common
 
@@ -83,9 +83,9 @@ private:
     QLabel* m_listCaption = nullptr;
     QComboBox* Lista1 = nullptr;
     QLabel* blad = nullptr;
-    QPushButton* b_druk = nullptr;
-    QPushButton* b_check = nullptr;
-    QPushButton* b_powrot = nullptr;
+    common::TTransparentButton* b_druk = nullptr;
+    common::TTransparentButton* b_check = nullptr;
+    common::TTransparentButton* b_powrot = nullptr;
     QLabel* m_footer = nullptr;
 };
 
