@@ -28,6 +28,11 @@ template <typename T> bool assign(T& member, const T& value)
     return true;
 }
 
+// Pixels the mouse moves with the button held before the window follows;
+// small, so the window hardly lags behind the mouse, but not zero, so that a
+// shaky double click stays a double click.
+constexpr int kMoveThreshold = 2;
+
 QWidget* checkedOwner(QWidget* owner)
 {
     if (owner == nullptr || !owner->isWindow()) {
@@ -581,15 +586,23 @@ void TGradientCaption::mousePressEvent(QMouseEvent* event)
         openSystemMenu(mapToGlobal(QPoint(layout_.icon.x(), layout_.caption.bottom() + 1)));
         return;
     }
+    // The window manager's move starts with the first movement of the mouse,
+    // not on the press: once it has the mouse, a double click never comes back.
     if (showState() != WindowShowState::Maximized) {
-        startMove(global);
+        movePending_ = true;
+        pressGlobal_ = global;
     }
 }
 
 void TGradientCaption::mouseMoveEvent(QMouseEvent* event)
 {
+    const QPoint global = event->globalPosition().toPoint();
+    if (movePending_ && (global - pressGlobal_).manhattanLength() >= kMoveThreshold) {
+        movePending_ = false;
+        startMove(pressGlobal_);
+    }
     if (manualMove_) {
-        owner_->move(event->globalPosition().toPoint() - moveOffset_);
+        owner_->move(global - moveOffset_);
     }
 }
 
@@ -597,6 +610,7 @@ void TGradientCaption::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton) {
         manualMove_ = false;
+        movePending_ = false;
     } else if (event->button() == Qt::RightButton && captionMenuPending_) {
         captionMenuPending_ = false;
         openSystemMenu(event->globalPosition().toPoint());
@@ -614,9 +628,16 @@ void TGradientCaption::mouseDoubleClickEvent(QMouseEvent* event)
         sendSystemCommand(SystemCommand::Close);
         return;
     }
+    if (layout_.text.contains(pos)) {
+        textDoubleClicked();
+    }
+}
+
+void TGradientCaption::textDoubleClicked()
+{
     const CaptionButtonState& maximize =
         layout_.buttons[static_cast<int>(CaptionButtonKind::Maximize)];
-    if (layout_.text.contains(pos) && maximize.shown && maximize.enabled) {
+    if (maximize.shown && maximize.enabled) {
         sendSystemCommand(showState() == WindowShowState::Maximized ? SystemCommand::Restore
                                                                     : SystemCommand::Maximize);
     }

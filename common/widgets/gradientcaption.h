@@ -119,6 +119,7 @@ private:
     void setupSystemMenu();
     void prepareSystemMenu();
     bool menuPressOnIcon(QEvent* event);
+    void textDoubleClicked();
     void startMove(QPoint globalPos);
     void startResize(Qt::Edges edges, QPoint globalPos);
     bool isSizeable() const;
@@ -154,6 +155,8 @@ private:
     QElapsedTimer lastIconPress_;
     QElapsedTimer menuClosedByIcon_;
     bool captionMenuPending_ = false;
+    bool movePending_ = false;
+    QPoint pressGlobal_;
     bool manualMove_ = false;
     QPoint moveOffset_;
 };
