@@ -1,14 +1,18 @@
 #include "karoskop/ui/karoskopwindows.h"
 
+#include "common/seams/printservice.h"
 #include "karoskop/ui/tfabout.h"
 #include "karoskop/ui/tfawaria.h"
 #include "karoskop/ui/tfdruk.h"
 #include "karoskop/ui/tfmainvin.h"
 #include "karoskop/ui/tfvinfind.h"
 
+#include <QDir>
+
 namespace karoskop {
 
-KaroskopWindows::KaroskopWindows(common::MessageService& messages, const QString& folder)
+KaroskopWindows::KaroskopWindows(common::MessageService& messages, const QString& folder,
+                                 common::PrintService* printer)
     : m_mainVin(std::make_unique<TfMainVin>(messages, folder)),
       m_vinFind(std::make_unique<TfVinFind>(messages, m_decoder, folder)),
       m_about(std::make_unique<TfAbout>()), m_druk(std::make_unique<TfDruk>()),
@@ -18,6 +22,17 @@ KaroskopWindows::KaroskopWindows(common::MessageService& messages, const QString
     m_mainVin->setAboutBox(m_about.get());
     m_mainVin->setEmergencyWindow(m_awaria.get());
     m_vinFind->setEmergencyWindow(m_awaria.get());
+    m_awaria->setResultWindow(m_vinFind.get(), &messages);
+
+    if (printer == nullptr) {
+        m_systemPrinter = std::make_unique<common::SystemPrintService>(
+            QDir(folder).filePath(QStringLiteral("wydruki")));
+        printer = m_systemPrinter.get();
+    }
+    m_druk->setServices(*printer, messages);
+    m_vinFind->setPrintHandler([this](const VehicleDescription& description) {
+        m_druk->drukuj(description, m_vinFind.get());
+    });
 }
 
 // The windows go in the reverse order of their making.

@@ -7,6 +7,7 @@
 
 namespace common {
 class MessageService;
+class PrintService;
 } // namespace common
 
 namespace karoskop {
@@ -22,7 +23,10 @@ class TfVinFind;
 class KaroskopWindows final
 {
 public:
-    KaroskopWindows(common::MessageService& messages, const QString& folder);
+    // Without a printer given, printouts go to the system's default printer,
+    // or into folder/wydruki as PDF files when the system has none.
+    KaroskopWindows(common::MessageService& messages, const QString& folder,
+                    common::PrintService* printer = nullptr);
     ~KaroskopWindows();
     KaroskopWindows(const KaroskopWindows&) = delete;
     KaroskopWindows& operator=(const KaroskopWindows&) = delete;
@@ -36,6 +40,7 @@ public:
 
 private:
     Decoder m_decoder;
+    std::unique_ptr<common::PrintService> m_systemPrinter;
     std::unique_ptr<TfMainVin> m_mainVin;
     std::unique_ptr<TfVinFind> m_vinFind;
     std::unique_ptr<TfAbout> m_about;

@@ -304,6 +304,9 @@ void TfMainVin::rozkodowanieClicked()
     if (m_result == nullptr) {
         return;
     }
+    // A new number ends any emergency decoding of the one before.
+    m_result->setEmergencyFlag(QStringLiteral("0"));
+    m_result->setReturnsToPositionChoice(false);
     m_result->rozkodowanieVin();
     if (m_result->description().make != kNoMake) {
         m_result->present();
@@ -328,7 +331,10 @@ void TfMainVin::offerEmergencyDecoding()
         m_awaria->bezTrzechPierwszych();
     }
     focusField(1);
-    m_result->present();
+    // After "Rezygnacja" the user is back at the number, without a result.
+    if (m_result->emergencyFlag() == QStringLiteral("1")) {
+        m_result->present();
+    }
 }
 
 void TfMainVin::showRefusal(const EntryRefusal& refusal)
