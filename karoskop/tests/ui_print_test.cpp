@@ -6,7 +6,9 @@
 #include "karoskop/core/decoder.h"
 #include "karoskop/core/printout.h"
 #include "karoskop/core/vehicledescription.h"
+#include "karoskop/ui/karoskopwindows.h"
 #include "karoskop/ui/tfdruk.h"
+#include "karoskop/ui/tfvinfind.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,6 +16,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using common::MessageIcon;
@@ -123,6 +126,27 @@ TEST(PrintForm, PrintsTheDescriptionAsOnePageAtOnce)
     EXPECT_EQ(describe(printer.last().pages.front()), describe(karoskop::decodingPrintout(d)));
     EXPECT_EQ(describe(druk.page()), describe(karoskop::decodingPrintout(d)));
     EXPECT_TRUE(messages.empty()); // printed: nothing to say
+}
+
+TEST(PrintForm, TheResultWindowsPrintButtonPrintsWhatItShows)
+{
+    QTemporaryDir dir;
+    RecordingPrintService printer;
+    RecordingMessageService messages;
+    karoskop::KaroskopWindows windows(messages, dir.path(), &printer);
+    VehicleDescription shown = decodedFord();
+    shown.type = QStringLiteral("Fiesta (wybrany)"); // as after a model choice
+    windows.vinFind().showDescription(shown);
+
+    auto* button = windows.vinFind().findChild<QWidget*>(QStringLiteral("b_druk"));
+    ASSERT_NE(button, nullptr);
+    QTest::mouseClick(button, Qt::LeftButton);
+    ASSERT_EQ(printer.jobs().size(), 1u);
+    const common::Page& page = printer.last().pages.front();
+    EXPECT_EQ(page.find(QStringLiteral("makeAndType"))->text,
+              QStringLiteral("Ford  Fiesta (wybrany)"));
+    EXPECT_EQ(describe(page),
+              describe(karoskop::decodingPrintout(windows.vinFind().description())));
 }
 
 TEST(PrintForm, NothingOfAnEarlierPrintCarriesOver)
