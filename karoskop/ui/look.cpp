@@ -20,7 +20,7 @@ namespace {
 class BackgroundKeeper final : public QObject
 {
 public:
-    BackgroundKeeper(QWidget& window, common::TTiledBitmap& tiles)
+    BackgroundKeeper(QWidget& window, QWidget& tiles)
         : QObject(&window), m_window(window), m_tiles(tiles)
     {
         window.installEventFilter(this);
@@ -45,7 +45,7 @@ private:
     }
 
     QWidget& m_window;
-    common::TTiledBitmap& m_tiles;
+    QWidget& m_tiles;
 };
 
 } // namespace
@@ -61,6 +61,21 @@ void applyWindowLook(QWidget& window)
     tiles->setObjectName(QStringLiteral("tlo"));
     tiles->setBitMap(backgroundTile().toImage());
     new BackgroundKeeper(window, *tiles);
+}
+
+void applyDialogLook(QWidget& window)
+{
+    QPalette palette = window.palette();
+    palette.setColor(QPalette::Window, kBackgroundColour);
+    palette.setColor(QPalette::WindowText, kTextColour);
+    window.setPalette(palette);
+    window.setAutoFillBackground(true);
+    auto* background = new common::TBackground(&window);
+    background->setObjectName(QStringLiteral("tlo"));
+    background->setColor1(kBackgroundColour);
+    background->setPicture(backgroundTile().toImage());
+    background->setBackStyle(common::TBackStyle::bgTileBitmap);
+    new BackgroundKeeper(window, *background);
 }
 
 void applyButtonLook(common::TTransparentButton& button, const QColor& captionColour,

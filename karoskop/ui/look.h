@@ -24,6 +24,10 @@ inline const QColor kHighlightColour{Qt::cyan};
 // fill the window's client area (its contents rectangle) and follow its size.
 void applyWindowLook(QWidget& window);
 
+// The same look for a dialog, its tiles painted by a background control that
+// repaints only what needs it.
+void applyDialogLook(QWidget& window);
+
 // A flat transparent text button, 29 high, with a bold caption in
 // captionColour that turns hoverColour while the mouse is over it (no change
 // when hoverColour is empty).

@@ -87,7 +87,7 @@ TfAwaria::TfAwaria(QWidget* parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Rozkodowanie awaryjne"));
     setFixedSize(kClientWidth, kClientHeight);
     setModal(true);
-    applyWindowLook(*this);
+    applyDialogLook(*this);
     buildControls();
 }
 
