@@ -59,13 +59,6 @@ struct FixedElement
 
 } // namespace
 
-TEST(DecodingPrintout, IsOneA4PortraitPage)
-{
-    const common::Page page = karoskop::decodingPrintout(VehicleDescription{});
-    EXPECT_EQ(page.width, 794);
-    EXPECT_EQ(page.height, 1123);
-}
-
 TEST(DecodingPrintout, FixedElementsStandWhereTheLayoutPutsThem)
 {
     using Kind = PageElement::Kind;
@@ -82,6 +75,7 @@ TEST(DecodingPrintout, FixedElementsStandWhereTheLayoutPutsThem)
         {"signatureCaption", Kind::Text, 560, 817, 0, "wystawił", 8, false, false, HAlign::Left},
     };
     const common::Page page = karoskop::decodingPrintout(distinctDescription());
+    EXPECT_EQ(QSize(page.width, page.height), QSize(794, 1123)); // A4 portrait
     for (const FixedElement& row : table) {
         SCOPED_TRACE(row.name);
         const PageElement& e = element(page, QString::fromLatin1(row.name));
@@ -199,7 +193,6 @@ TEST(DecodingPrintout, CommentLinesBecomeOneWrappingLineInTheBlock)
         {{"", "", ""}, "    "},
         {{"Znak = oznacza, iż dana informacja nie jest zakodowana przez producenta. ", "", ""},
          "Znak = oznacza, iż dana informacja nie jest zakodowana przez producenta.     "},
-        {{"", "tylko druga", ""}, "  tylko druga  "},
     };
     for (const Case& c : cases) {
         VehicleDescription d;
@@ -213,18 +206,5 @@ TEST(DecodingPrintout, CommentLinesBecomeOneWrappingLineInTheBlock)
         EXPECT_TRUE(block.font.bold);
         EXPECT_EQ(block.font.pointSize, 9);
         EXPECT_TRUE(block.wordWrap);
-    }
-}
-
-TEST(DecodingPrintout, FontHeightsMapToWholePoints)
-{
-    // Character height in design units -> point size the renderer scales back.
-    const std::pair<int, int> heights[] = {{11, 8},  {12, 9},  {16, 12},
-                                           {19, 14}, {21, 16}, {24, 18}};
-    for (const auto& [units, points] : heights) {
-        const common::PageFont font = karoskop::printoutFont(units, true, false);
-        EXPECT_EQ(font.pointSize, points) << units;
-        EXPECT_TRUE(font.bold);
-        EXPECT_FALSE(font.italic);
     }
 }
