@@ -1,9 +1,11 @@
 #include "common/widgets/transparentbutton.h"
 
 #include <QEnterEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace common;
@@ -255,4 +257,32 @@ TEST(TransparentButton, OpaqueRegularStyleFillsTheFace)
     const QImage shot = f.shot();
     EXPECT_EQ(shot.pixelColor(0, 14), light);                  // raised outer frame
     EXPECT_EQ(shot.pixelColor(10, 20), QColor(192, 192, 192)); // face
+}
+
+TEST(TransparentButton, PopUpMenuOpensUnderTheButtonAndEndsThePress)
+{
+    Fixture f;
+    f.window.show();
+    QMenu menu;
+    menu.addAction("Pierwsza");
+    f.button->setPopUpMenu(&menu);
+    QSignalSpy clicks(f.button, &TTransparentButton::clicked);
+    QPoint menuAt;
+    bool pressedWhileOpen = false;
+    QTimer::singleShot(0, &menu, [&] {
+        menuAt = menu.pos();
+        pressedWhileOpen = f.button->isShownPressed();
+        menu.close();
+    });
+    QTest::mousePress(f.button, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_TRUE(pressedWhileOpen);
+    EXPECT_EQ(menuAt, f.button->mapToGlobal(QPoint(0, f.button->height())));
+    EXPECT_FALSE(f.button->isShownPressed());
+    EXPECT_EQ(clicks.count(), 0);
+    {
+        auto* gone = new QMenu;
+        f.button->setPopUpMenu(gone);
+        delete gone;
+    }
+    EXPECT_EQ(f.button->popUpMenu(), nullptr);
 }
