@@ -22,7 +22,7 @@ KaroskopWindows::KaroskopWindows(common::MessageService& messages, const QString
     m_mainVin->setAboutBox(m_about.get());
     m_mainVin->setEmergencyWindow(m_awaria.get());
     m_vinFind->setEmergencyWindow(m_awaria.get());
-    m_awaria->setResultWindow(m_vinFind.get(), &messages);
+    m_awaria->setResultWindow(m_vinFind.get());
 
     if (printer == nullptr) {
         m_systemPrinter = std::make_unique<common::SystemPrintService>(

@@ -1,6 +1,5 @@
 #include "karoskop/ui/tfawaria.h"
 
-#include "common/seams/messageservice.h"
 #include "common/widgets/backgrounds.h"
 #include "common/widgets/transparentbutton.h"
 #include "karoskop/core/decoder.h"
@@ -216,7 +215,7 @@ void TfAwaria::rozkodowanieClicked()
     m_result->setReturnsToPositionChoice(true);
     accept();
     if (run.description.models.size() >= 2) {
-        askForModelChoice();
+        m_result->askForModelChoice(); // as after a normal run
     }
 }
 
@@ -229,25 +228,6 @@ void TfAwaria::rezygnacjaClicked()
     QDialog::reject();
     m_result->setReturnsToPositionChoice(false);
     m_result->close();
-}
-
-// As after a normal run, the user picks the model from the result window's
-// list.
-void TfAwaria::askForModelChoice()
-{
-    if (m_messages != nullptr) {
-        common::Message message;
-        message.text = QStringLiteral(
-            "Program znalazł więcej niż jeden typ pojazdu pasujący do kodu nadwozia. Aby "
-            "rozkodować dane pojazdu - program potrzebuje więcej informacji. Proszę wybrać z "
-            "rozwijalnej listy odpowiedni model.");
-        message.title = QStringLiteral("Karoskop");
-        message.icon = common::MessageIcon::Exclamation;
-        m_messages->show(message, m_result);
-    }
-    if (auto* list = m_result->findChild<QWidget*>(QStringLiteral("Lista1"))) {
-        list->setFocus();
-    }
 }
 
 void TfAwaria::reject()

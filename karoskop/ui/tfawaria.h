@@ -12,7 +12,6 @@ class QCheckBox;
 class QLabel;
 
 namespace common {
-class MessageService;
 class TTransparentButton;
 } // namespace common
 
@@ -32,13 +31,8 @@ class TfAwaria final : public QDialog
 public:
     explicit TfAwaria(QWidget* parent = nullptr);
 
-    // The result window it decodes into, and who asks the user to pick a
-    // model when several fit.
-    void setResultWindow(TfVinFind* result, common::MessageService* messages)
-    {
-        m_result = result;
-        m_messages = messages;
-    }
+    // The result window it decodes into.
+    void setResultWindow(TfVinFind* result) { m_result = result; }
 
     // Entry from the main window: shows the characters of the last run,
     // raises the emergency flag and shows this window modally until it
@@ -62,10 +56,8 @@ private:
     void boxToggled(int position);
     void rozkodowanieClicked();
     void rezygnacjaClicked();
-    void askForModelChoice();
 
     TfVinFind* m_result = nullptr;
-    common::MessageService* m_messages = nullptr;
     EmergencyDecoding m_decoding;
 
     std::array<QLabel*, kVinLength> m_numbers{};

@@ -165,16 +165,21 @@ void TfVinFind::rozkodowanieVin()
         showDescription(m_decoder.description());
     }
     if (m_decoder.severalTypes()) {
-        common::Message message;
-        message.text = QStringLiteral(
-            "Program znalazł więcej niż jeden typ pojazdu pasujący do kodu nadwozia. Aby "
-            "rozkodować dane pojazdu - program potrzebuje więcej informacji. Proszę wybrać z "
-            "rozwijalnej listy odpowiedni model.");
-        message.title = QStringLiteral("Karoskop");
-        message.icon = common::MessageIcon::Exclamation;
-        m_messages.show(message, this);
-        Lista1->setFocus();
+        askForModelChoice();
     }
+}
+
+void TfVinFind::askForModelChoice()
+{
+    common::Message message;
+    message.text = QStringLiteral(
+        "Program znalazł więcej niż jeden typ pojazdu pasujący do kodu nadwozia. Aby "
+        "rozkodować dane pojazdu - program potrzebuje więcej informacji. Proszę wybrać z "
+        "rozwijalnej listy odpowiedni model.");
+    message.title = QStringLiteral("Karoskop");
+    message.icon = common::MessageIcon::Exclamation;
+    m_messages.show(message, this);
+    Lista1->setFocus();
 }
 
 void TfVinFind::lista1Change()

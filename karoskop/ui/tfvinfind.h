@@ -35,6 +35,8 @@ public:
     // One whole decoding run on the number in the last-number file; the
     // window then shows its description. Never reports a failure.
     void rozkodowanieVin();
+    // Several types fit: says so and puts the focus on the list to pick from.
+    void askForModelChoice();
 
     // Writes a description into the window's fields, or reads them back.
     void showDescription(const VehicleDescription& description);
