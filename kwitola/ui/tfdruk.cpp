@@ -9,7 +9,7 @@ TfDruk::TfDruk(QWidget* parent)
                           Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("TfDruk"));
-    installCaption(*this, QStringLiteral("Druk"));
+    installCaption(*this, QStringLiteral("Druk"), CaptionStyle::Plain);
     setModal(true);
 }
 

@@ -57,7 +57,7 @@ TfFaktura::TfFaktura(const Services& services, QWidget* parent)
     : QWidget(parent, Qt::Window), m_services(services)
 {
     setObjectName(QStringLiteral("TfFaktura"));
-    installCaption(*this, QStringLiteral("Kwitola® 2.0"));
+    installCaption(*this, QStringLiteral("Kwitola® 2.0"), CaptionStyle::MainWindow);
     buildControls();
     buildColours();
     applyTabOrder();

@@ -199,7 +199,7 @@ void TfFaktura::buildControls()
         for (std::size_t part = 0; part < 3; ++part) {
             const std::size_t index = date * 3 + part;
             m_dates[index] = make<QLineEdit>(
-                this, QByteArray("Edit" + QByteArray::number(int(index) + 8)).constData());
+                m_client, QByteArray("Edit" + QByteArray::number(int(index) + 8)).constData());
             m_dates[index]->setGeometry(0, kDateCaptionTops[date] + kDateEditOffset,
                                         partWidths[part], kDateEditHeight);
             limitLength(*m_dates[index], partLengths[part]);
@@ -253,10 +253,10 @@ void TfFaktura::buildControls()
                                            QStringLiteral("Wartość brutto")};
     for (std::size_t i = 0; i < titles.size(); ++i) {
         m_columnTitles[i] = make<QLabel>(
-            this, QByteArray("Label" + QByteArray::number(int(i) + 22)).constData(), titles[i]);
+            m_client, QByteArray("Label" + QByteArray::number(int(i) + 22)).constData(), titles[i]);
         m_columnTitles[i]->setGeometry(0, kColumnTitleTop, 120, 16);
         m_columns[i] = make<QListWidget>(
-            this, QByteArray("Memo" + QByteArray::number(int(i) + 1)).constData());
+            m_client, QByteArray("Memo" + QByteArray::number(int(i) + 1)).constData());
         m_columns[i]->setGeometry(0, kLinesTop, 100, 100);
     }
 
