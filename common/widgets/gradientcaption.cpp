@@ -1,6 +1,7 @@
 #include "common/widgets/gradientcaption.h"
 
 #include "common/widgets/gradientcaptionpainter.h"
+#include "common/widgets/propertyassign.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,15 +19,6 @@
 namespace common {
 
 namespace {
-
-template <typename T> bool assign(T& member, const T& value)
-{
-    if (member == value) {
-        return false;
-    }
-    member = value;
-    return true;
-}
 
 // Pixels the mouse moves with the button held before the window follows;
 // small, so the window hardly lags behind the mouse, but not zero, so that a

@@ -1,6 +1,7 @@
 #include "common/widgets/transparentbutton.h"
 
 #include "common/widgets/glyphimages.h"
+#include "common/widgets/propertyassign.h"
 #include "common/widgets/transparentbuttonpainter.h"
 
 #include <QCoreApplication>
@@ -12,19 +13,6 @@
 #include <algorithm>
 
 namespace common {
-
-namespace {
-
-template <typename T> bool assign(T& member, const T& value)
-{
-    if (member == value) {
-        return false;
-    }
-    member = value;
-    return true;
-}
-
-} // namespace
 
 TTransparentButton::TTransparentButton(QWidget* parent) : QAbstractButton(parent)
 {

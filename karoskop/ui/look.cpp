@@ -107,6 +107,30 @@ common::TGradientCaption* applyCaptionLook(QWidget& window, const QColor& textCo
     return caption;
 }
 
+QLabel* makeTextLabel(QWidget* parent, const QString& name, const QString& text, int pixelSize,
+                      bool bold, const QColor& colour)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(pixelSize);
+    f.setBold(bold);
+    label->setFont(f);
+    setTextColour(*label, colour);
+    return label;
+}
+
+common::TTransparentButton* makeTextButton(QWidget* parent, const char* name, const QString& text,
+                                           const QString& hint)
+{
+    auto* button = new common::TTransparentButton(parent);
+    button->setCaption(text);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setToolTip(hint);
+    applyButtonLook(*button);
+    return button;
+}
+
 void setTextColour(QLabel& label, const QColor& colour)
 {
     QPalette palette = label.palette();

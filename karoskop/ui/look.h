@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QPixmap>
+#include <QString>
 #include <optional>
 
 class QLabel;
@@ -37,6 +38,15 @@ void applyButtonLook(common::TTransparentButton& button, const QColor& captionCo
 // The window's own title bar: black to fuchsia while active, in the given
 // text colour. Call before placing the controls: it sets the client area.
 common::TGradientCaption* applyCaptionLook(QWidget& window, const QColor& textColour);
+
+// A label in bold or plain Arial of the given pixel size, drawn in the given
+// colour over the window's background.
+QLabel* makeTextLabel(QWidget* parent, const QString& name, const QString& text, int pixelSize,
+                      bool bold, const QColor& colour = kTextColour);
+
+// A transparent text button with the window's button look.
+common::TTransparentButton* makeTextButton(QWidget* parent, const char* name, const QString& text,
+                                           const QString& hint);
 
 // A label drawn in the given colour over the window's background.
 void setTextColour(QLabel& label, const QColor& colour);

@@ -45,30 +45,6 @@ QString informationText()
                                               "\n");
 }
 
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, int pixelSize,
-                  bool bold)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(pixelSize);
-    f.setBold(bold);
-    label->setFont(f);
-    setTextColour(*label, kTextColour);
-    return label;
-}
-
-common::TTransparentButton* makeButton(QWidget* parent, const char* name, const QString& text,
-                                       const QString& hint)
-{
-    auto* button = new common::TTransparentButton(parent);
-    button->setCaption(text);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setToolTip(hint);
-    applyButtonLook(*button);
-    return button;
-}
-
 } // namespace
 
 TfMainVin::TfMainVin(common::MessageService& messages, QString folder, QWidget* parent)
@@ -91,15 +67,15 @@ void TfMainVin::buildControls()
     m_titleBand->setLineWidth(2);
     m_titleBand->setStyleSheet(QStringLiteral("QFrame#titleBand { border: 2px solid yellow; }"));
     m_title =
-        makeLabel(m_titleBand, QStringLiteral("title"), QStringLiteral("Karoskop®"), 32, true);
+        makeTextLabel(m_titleBand, QStringLiteral("title"), QStringLiteral("Karoskop®"), 32, true);
     QFont serif = m_title->font();
     serif.setFamily(QStringLiteral("Times New Roman"));
     m_title->setFont(serif);
     m_title->setAlignment(Qt::AlignCenter);
 
     for (std::size_t i = 0; i < m_instructions.size(); ++i) {
-        m_instructions[i] = makeLabel(this, QStringLiteral("instruction%1").arg(i + 1),
-                                      QString::fromUtf8(kInstructions[i]), 13, false);
+        m_instructions[i] = makeTextLabel(this, QStringLiteral("instruction%1").arg(i + 1),
+                                          QString::fromUtf8(kInstructions[i]), 13, false);
     }
 
     b_about = new QPushButton(this);
@@ -111,13 +87,14 @@ void TfMainVin::buildControls()
     b_about->setFocusPolicy(Qt::NoFocus);
     b_about->setStyleSheet(
         QStringLiteral("QPushButton { background: transparent; border: none; }"));
-    m_infoLabel = makeLabel(this, QStringLiteral("infoLabel"), QStringLiteral("Info"), 12, true);
+    m_infoLabel =
+        makeTextLabel(this, QStringLiteral("infoLabel"), QStringLiteral("Info"), 12, true);
     connect(b_about, &QPushButton::clicked, this, &TfMainVin::aboutClicked);
 
     for (int n = 1; n <= kVinLength; ++n) {
         const auto i = static_cast<std::size_t>(n - 1);
         m_positionLabels[i] =
-            makeLabel(this, QStringLiteral("Lab%1").arg(n), QString::number(n), 11, false);
+            makeTextLabel(this, QStringLiteral("Lab%1").arg(n), QString::number(n), 11, false);
         m_fields[i] = new PositionField(this);
         m_fields[i]->setObjectName(QStringLiteral("Edit%1").arg(n));
         connect(m_fields[i], &QLineEdit::textChanged, this, [this, n] { fieldChanged(n); });
@@ -127,24 +104,25 @@ void TfMainVin::buildControls()
         setTabOrder(m_fields[i - 1], m_fields[i]);
     }
 
-    b_start = makeButton(this, "b_start", QStringLiteral("Start wpisywania"),
-                         QStringLiteral("Wyczyszczenie zawartości pól"));
-    b_rozkodowanie = makeButton(this, "b_rozkodowanie", QStringLiteral("Rozkodowanie"),
-                                QStringLiteral("Rozkodowanie wpisanego numeru"));
-    b_ostatni = makeButton(this, "b_ostatni", QStringLiteral("Ostatni numer"),
-                           QStringLiteral("Wczytuje ostatni rozkodowywany numer nadwozia"));
-    b_zamknij = makeButton(this, "b_zamknij", QStringLiteral("Zakończenie działania programu"),
-                           QStringLiteral("Wyjście z programu"));
+    b_start = makeTextButton(this, "b_start", QStringLiteral("Start wpisywania"),
+                             QStringLiteral("Wyczyszczenie zawartości pól"));
+    b_rozkodowanie = makeTextButton(this, "b_rozkodowanie", QStringLiteral("Rozkodowanie"),
+                                    QStringLiteral("Rozkodowanie wpisanego numeru"));
+    b_ostatni = makeTextButton(this, "b_ostatni", QStringLiteral("Ostatni numer"),
+                               QStringLiteral("Wczytuje ostatni rozkodowywany numer nadwozia"));
+    b_zamknij = makeTextButton(this, "b_zamknij", QStringLiteral("Zakończenie działania programu"),
+                               QStringLiteral("Wyjście z programu"));
     connect(b_start, &common::TTransparentButton::clicked, this, &TfMainVin::startClicked);
     connect(b_rozkodowanie, &common::TTransparentButton::clicked, this,
             &TfMainVin::rozkodowanieClicked);
     connect(b_ostatni, &common::TTransparentButton::clicked, this, &TfMainVin::lastNumberClicked);
     connect(b_zamknij, &common::TTransparentButton::clicked, this, &QWidget::close);
 
-    m_footer = makeLabel(this, QStringLiteral("footer"),
-                         QStringLiteral("Karoskop® v.5.1999 - identyfikacja pojazdów na podstawie "
-                                        "numeru nadwozia"),
-                         11, false);
+    m_footer =
+        makeTextLabel(this, QStringLiteral("footer"),
+                      QStringLiteral("Karoskop® v.5.1999 - identyfikacja pojazdów na podstawie "
+                                     "numeru nadwozia"),
+                      11, false);
     m_footer->setAlignment(Qt::AlignCenter);
     m_fields.front()->setFocus();
 }

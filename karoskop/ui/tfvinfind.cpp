@@ -57,25 +57,7 @@ public:
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QColor& colour,
                   bool bold)
 {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(13);
-    f.setBold(bold);
-    label->setFont(f);
-    setTextColour(*label, colour);
-    return label;
-}
-
-common::TTransparentButton* makeButton(QWidget* parent, const char* name, const QString& text,
-                                       const QString& hint)
-{
-    auto* button = new common::TTransparentButton(parent);
-    button->setCaption(text);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setToolTip(hint);
-    applyButtonLook(*button);
-    return button;
+    return makeTextLabel(parent, name, text, 13, bold, colour);
 }
 
 } // namespace
@@ -131,13 +113,13 @@ void TfVinFind::buildControls()
     blad->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     blad->hide();
 
-    b_druk = makeButton(this, "b_druk", QStringLiteral("Drukowanie"),
-                        QStringLiteral("Druk rozkodowania na arkuszu A4"));
-    b_check = makeButton(this, "b_check", QStringLiteral("Check digit"),
-                         QStringLiteral("Kontrola metodą \"Check digit\" weryfikuje poprawność "
-                                        "numeru w pojazdach z USA , Kanady i Meksyku."));
+    b_druk = makeTextButton(this, "b_druk", QStringLiteral("Drukowanie"),
+                            QStringLiteral("Druk rozkodowania na arkuszu A4"));
+    b_check = makeTextButton(this, "b_check", QStringLiteral("Check digit"),
+                             QStringLiteral("Kontrola metodą \"Check digit\" weryfikuje poprawność "
+                                            "numeru w pojazdach z USA , Kanady i Meksyku."));
     b_check->setEnabled(false);
-    b_powrot = makeButton(this, "b_powrot", kBackToEntry, QString());
+    b_powrot = makeTextButton(this, "b_powrot", kBackToEntry, QString());
     connect(b_druk, &common::TTransparentButton::clicked, this, &TfVinFind::drukClicked);
     connect(b_powrot, &common::TTransparentButton::clicked, this, &TfVinFind::powrotClicked);
     connect(Lista1, &QComboBox::activated, this, &TfVinFind::lista1Change);
