@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -55,8 +54,11 @@ std::optional<QString> writeFileAtomically(const QString& path, const QByteArray
         return failure(path, errno);
     }
     // mkstemp makes the file private; give it the target's permissions.
-    struct stat existing{};
-    const mode_t mode = ::stat(target.constData(), &existing) == 0 ? (existing.st_mode & 07777) : 0644;
+    struct stat existing
+    {
+    };
+    const mode_t mode =
+        ::stat(target.constData(), &existing) == 0 ? (existing.st_mode & 07777) : 0644;
     ::fchmod(fd, mode);
     if (!writeAll(fd, bytes) || ::fsync(fd) != 0) {
         const int error = errno;

@@ -12,8 +12,8 @@ const PageElement* Page::find(const QString& elementName) const
     return nullptr;
 }
 
-PageElement textElement(const QString& name, QRect rect, const QString& text,
-                        const PageFont& font, HAlign align)
+PageElement textElement(const QString& name, QRect rect, const QString& text, const PageFont& font,
+                        HAlign align)
 {
     PageElement e;
     e.kind = PageElement::Kind::Text;

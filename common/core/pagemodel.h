@@ -3,7 +3,6 @@
 #include <QByteArray>
 #include <QRect>
 #include <QString>
-
 #include <vector>
 
 namespace common {
@@ -40,11 +39,11 @@ struct PageElement
     HAlign align = HAlign::Left;
     bool wordWrap = false;
     int penWidth = 1;
-    unsigned rgb = 0x000000;       // text, frame or line colour as 0xRRGGBB
-    bool filled = false;           // box: fill the inside
-    unsigned fillRgb = 0xFFFFFF;   // box: fill colour
-    QByteArray picture;            // picture: encoded image (BMP, PNG)
-    QString name;                  // what the element shows, for finding it again
+    unsigned rgb = 0x000000;     // text, frame or line colour as 0xRRGGBB
+    bool filled = false;         // box: fill the inside
+    unsigned fillRgb = 0xFFFFFF; // box: fill colour
+    QByteArray picture;          // picture: encoded image (BMP, PNG)
+    QString name;                // what the element shows, for finding it again
 };
 
 struct Page
@@ -58,8 +57,8 @@ struct Page
 };
 
 // Element builders keep page-building functions short.
-PageElement textElement(const QString& name, QRect rect, const QString& text,
-                        const PageFont& font, HAlign align = HAlign::Left);
+PageElement textElement(const QString& name, QRect rect, const QString& text, const PageFont& font,
+                        HAlign align = HAlign::Left);
 PageElement boxElement(const QString& name, QRect rect, int penWidth = 1);
 PageElement lineElement(const QString& name, QPoint from, QPoint to, int penWidth = 1);
 PageElement pictureElement(const QString& name, QRect rect, const QByteArray& picture);

@@ -2,8 +2,8 @@
 
 #include "common/core/pagemodel.h"
 
-#include <QFileInfo>
 #include <QDir>
+#include <QFileInfo>
 #include <QFont>
 #include <QImage>
 #include <QPageLayout>
@@ -125,7 +125,8 @@ void installFontSubstitutes()
 {
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("Arial CE"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
+    QFont::insertSubstitution(QStringLiteral("Times New Roman"),
+                              QStringLiteral("Liberation Serif"));
     QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
 }
 

@@ -2,7 +2,6 @@
 
 #include <QPoint>
 #include <QString>
-
 #include <optional>
 
 class QWidget;

@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 using namespace common;
@@ -39,11 +38,11 @@ TEST(PageRenderer, DrawsElementsWhereTheModelPutsThem)
     // Twice the design size: every position doubles.
     const QImage image = renderPageToImage(page, 400);
     ASSERT_EQ(image.size(), QSize(400, 200));
-    EXPECT_GT(darkPixels(image, QRect(18, 18, 6, 6)), 0);     // box frame corner
-    EXPECT_EQ(darkPixels(image, QRect(30, 30, 40, 10)), 0);   // inside of the box
-    EXPECT_GT(darkPixels(image, QRect(200, 98, 180, 5)), 0);  // the line
+    EXPECT_GT(darkPixels(image, QRect(18, 18, 6, 6)), 0);      // box frame corner
+    EXPECT_EQ(darkPixels(image, QRect(30, 30, 40, 10)), 0);    // inside of the box
+    EXPECT_GT(darkPixels(image, QRect(200, 98, 180, 5)), 0);   // the line
     EXPECT_GT(darkPixels(image, QRect(200, 120, 180, 60)), 0); // the text
-    EXPECT_EQ(darkPixels(image, QRect(0, 120, 180, 80)), 0);  // nothing elsewhere
+    EXPECT_EQ(darkPixels(image, QRect(0, 120, 180, 80)), 0);   // nothing elsewhere
 }
 
 TEST(PageRenderer, FindsElementsByName)

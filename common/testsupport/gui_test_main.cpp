@@ -1,7 +1,6 @@
 #include "common/printing/pagerenderer.h"
 
 #include <QApplication>
-
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)

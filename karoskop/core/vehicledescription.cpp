@@ -5,9 +5,9 @@ namespace karoskop {
 VehicleDescription VehicleDescription::emptied()
 {
     VehicleDescription d;
-    for (QString* field : {&d.fullVin, &d.region, &d.country, &d.make, &d.type, &d.productionYear,
-                           &d.modelYear, &d.productionMonth, &d.plant, &d.body, &d.engine,
-                           &d.gearbox, &d.modelYears, &d.serial}) {
+    for (QString* field :
+         {&d.fullVin, &d.region, &d.country, &d.make, &d.type, &d.productionYear, &d.modelYear,
+          &d.productionMonth, &d.plant, &d.body, &d.engine, &d.gearbox, &d.modelYears, &d.serial}) {
         field->clear();
     }
     for (QString& line : d.comments) {
