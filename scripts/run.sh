@@ -16,6 +16,11 @@ if [ "$program" = kwitola ] && [ -x "$PWD/build/kwitola/demo/kwitola-demo" ]; th
     # Fills the demo tables on first use; an existing folder is left as it is.
     "$PWD/build/kwitola/demo/kwitola-demo" "$folder"
 fi
+if [ "$program" = karoskop ] && [ ! -e "$folder/test.kfx" ]; then
+    # A sample last number, so that "Ostatni numer" has something to recall.
+    sample=WF0AXXGAFAAB12345
+    for ((i = 0; i < ${#sample}; i++)); do printf '%s\r\n' "${sample:i:1}"; done > "$folder/test.kfx"
+fi
 cd "$folder"
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "Brak ekranu (DISPLAY): uruchamiam w wirtualnym ekranie Xvfb." >&2
