@@ -1,5 +1,7 @@
 #include "common/widgets/backgrounds.h"
 
+#include "common/widgets/propertyassign.h"
+
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -152,40 +154,44 @@ TColorPanel::TColorPanel(QWidget* parent) : QWidget(parent)
 
 void TColorPanel::setColor(const QColor& color)
 {
-    if (look_.color != color) {
-        look_.color = color;
+    if (assign(look_.color, color)) {
         update();
     }
 }
 
 void TColorPanel::setBevelOuter(BevelKind kind)
 {
-    look_.bevelOuter = kind;
-    update();
+    if (assign(look_.bevelOuter, kind)) {
+        update();
+    }
 }
 
 void TColorPanel::setBevelInner(BevelKind kind)
 {
-    look_.bevelInner = kind;
-    update();
+    if (assign(look_.bevelInner, kind)) {
+        update();
+    }
 }
 
 void TColorPanel::setBevelWidth(int width)
 {
-    look_.bevelWidth = width;
-    update();
+    if (assign(look_.bevelWidth, width)) {
+        update();
+    }
 }
 
 void TColorPanel::setBorderWidth(int width)
 {
-    look_.borderWidth = width;
-    update();
+    if (assign(look_.borderWidth, width)) {
+        update();
+    }
 }
 
 void TColorPanel::setBorderStyle(PanelBorderStyle style)
 {
-    look_.borderStyle = style;
-    update();
+    if (assign(look_.borderStyle, style)) {
+        update();
+    }
 }
 
 void TColorPanel::setAlignment(Qt::Alignment alignment)
