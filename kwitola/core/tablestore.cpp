@@ -86,10 +86,28 @@ struct TableStore::Private
         }
         return std::nullopt;
     }
+    Result<std::optional<RecordId>> firstId(Table table, QSqlQuery& q) const;
     StoreError checkExisting(QStringList& missing) const;
     StoreError createMissing(const QStringList& missing) const;
     StoreError connect();
 };
+
+// Runs a prepared query whose first column is a record number and answers
+// the first row's number, none, or the error that stopped the read.
+Result<std::optional<RecordId>> TableStore::Private::firstId(Table table, QSqlQuery& q) const
+{
+    using Found = Result<std::optional<RecordId>>;
+    if (!q.exec()) {
+        return Found::failure(failure(table, QStringLiteral("odczytu"), q.lastError()));
+    }
+    if (!q.next()) {
+        if (q.lastError().isValid()) {
+            return Found::failure(failure(table, QStringLiteral("odczytu"), q.lastError()));
+        }
+        return std::optional<RecordId>();
+    }
+    return std::optional<RecordId>(q.value(0).toLongLong());
+}
 
 StoreError TableStore::Private::checkExisting(QStringList& missing) const
 {
@@ -293,38 +311,42 @@ Result<std::vector<ListEntry>> TableStore::listEntries(Table table) const
     return entries;
 }
 
-std::optional<RecordId> TableStore::findByEntry(Table table, const QString& entry) const
+Result<std::optional<RecordId>> TableStore::findByEntry(Table table, const QString& entry) const
 {
+    using Found = Result<std::optional<RecordId>>;
     const TableLayout& layout = layoutOf(table);
-    if (!d->isOpen() || layout.entryColumns.isEmpty()) {
-        return std::nullopt;
+    if (!d->isOpen()) {
+        return Found::failure(kNotOpen);
+    }
+    if (layout.entryColumns.isEmpty()) {
+        return Found::failure(
+            QStringLiteral("Tabela %1 nie ma listy wpisów.").arg(layout.fileName));
     }
     // The entry index answers this without walking the table.
     QSqlQuery q = d->query();
     q.prepare(QStringLiteral("SELECT rowid FROM %1 WHERE (%2) = ? ORDER BY rowid LIMIT 1")
                   .arg(qualified(table), tablefiles::entryExpression(layout)));
     q.addBindValue(text(entry));
-    if (!q.exec() || !q.next()) {
-        return std::nullopt;
-    }
-    return q.value(0).toLongLong();
+    return d->firstId(table, q);
 }
 
-std::optional<RecordId> TableStore::findFirst(Table table, const QString& field,
-                                              const QString& value) const
+Result<std::optional<RecordId>> TableStore::findFirst(Table table, const QString& field,
+                                                      const QString& value) const
 {
+    using Found = Result<std::optional<RecordId>>;
     const auto position = columnPosition(table, field);
-    if (!d->isOpen() || !position) {
-        return std::nullopt;
+    if (!d->isOpen()) {
+        return Found::failure(kNotOpen);
+    }
+    if (!position) {
+        return Found::failure(
+            QStringLiteral("Tabela %1 nie ma pola %2.").arg(layoutOf(table).fileName, field));
     }
     QSqlQuery q = d->query();
     q.prepare(QStringLiteral("SELECT rowid FROM %1 WHERE %2 = ? ORDER BY rowid LIMIT 1")
                   .arg(qualified(table), layoutOf(table).columns.at(*position)));
     q.addBindValue(text(value));
-    if (!q.exec() || !q.next()) {
-        return std::nullopt;
-    }
-    return q.value(0).toLongLong();
+    return d->firstId(table, q);
 }
 
 Result<std::vector<Row>> TableStore::rows(Table table) const
@@ -344,27 +366,39 @@ Result<std::vector<Row>> TableStore::rows(Table table) const
     return rows;
 }
 
-std::optional<Row> TableStore::row(Table table, RecordId id) const
+Result<std::optional<Row>> TableStore::row(Table table, RecordId id) const
 {
+    using Found = Result<std::optional<Row>>;
     if (!d->isOpen()) {
-        return std::nullopt;
+        return Found::failure(kNotOpen);
     }
     QSqlQuery q = d->query();
     q.prepare(QStringLiteral("SELECT rowid, * FROM %1 WHERE rowid = ?").arg(qualified(table)));
     q.addBindValue(id);
-    if (!q.exec() || !q.next()) {
-        return std::nullopt;
+    if (!q.exec()) {
+        return Found::failure(failure(table, QStringLiteral("odczytu"), q.lastError()));
     }
-    return rowFrom(table, q);
+    if (!q.next()) {
+        // next() is false both at the end and on a failed step.
+        if (q.lastError().isValid()) {
+            return Found::failure(failure(table, QStringLiteral("odczytu"), q.lastError()));
+        }
+        return std::optional<Row>();
+    }
+    return std::optional<Row>(rowFrom(table, q));
 }
 
-template <typename Record> std::optional<Record> TableStore::get(RecordId id) const
+template <typename Record> Result<std::optional<Record>> TableStore::get(RecordId id) const
 {
+    using Found = Result<std::optional<Record>>;
     const auto found = row(Record::table, id);
     if (!found) {
-        return std::nullopt;
+        return Found::failure(found.error());
     }
-    return fromRow<Record>(*found);
+    if (!*found) {
+        return std::optional<Record>();
+    }
+    return std::optional<Record>(fromRow<Record>(**found));
 }
 
 template <typename Record> Result<std::vector<Record>> TableStore::all() const
@@ -542,7 +576,7 @@ StoreError TableStore::inTransaction(const std::function<StoreError()>& work)
 
 // NOLINTBEGIN(bugprone-macro-parentheses): a type name cannot be bracketed
 #define KWITOLA_STORE_RECORD(Record)                                                               \
-    template std::optional<Record> TableStore::get<Record>(RecordId) const;                        \
+    template Result<std::optional<Record>> TableStore::get<Record>(RecordId) const;                \
     template Result<std::vector<Record>> TableStore::all<Record>() const;                          \
     template Result<RecordId> TableStore::insertRecord<Record>(const Record&);                     \
     template StoreError TableStore::updateRecord<Record>(const Record&);

@@ -71,17 +71,21 @@ public:
 
     // The list entries of wystawca.db, odbiorca.db or magazyn.db in table order.
     [[nodiscard]] Result<std::vector<ListEntry>> listEntries(Table table) const;
+    // Single-record reads answer "none" with an empty optional and a failed
+    // read with an error, so that an I/O error never looks like "not found".
+
     // The first record in table order whose list entry equals the text.
-    [[nodiscard]] std::optional<RecordId> findByEntry(Table table, const QString& entry) const;
+    [[nodiscard]] Result<std::optional<RecordId>> findByEntry(Table table,
+                                                              const QString& entry) const;
     // The first record in table order whose field equals the text exactly.
-    [[nodiscard]] std::optional<RecordId> findFirst(Table table, const QString& field,
-                                                    const QString& value) const;
+    [[nodiscard]] Result<std::optional<RecordId>> findFirst(Table table, const QString& field,
+                                                            const QString& value) const;
 
     [[nodiscard]] Result<std::vector<Row>> rows(Table table) const;
-    [[nodiscard]] std::optional<Row> row(Table table, RecordId id) const;
+    [[nodiscard]] Result<std::optional<Row>> row(Table table, RecordId id) const;
 
     // Typed reads: Issuer, Recipient, RecipientCopy, Goods, StoredDocument, LedgerRow.
-    template <typename Record> [[nodiscard]] std::optional<Record> get(RecordId id) const;
+    template <typename Record> [[nodiscard]] Result<std::optional<Record>> get(RecordId id) const;
     template <typename Record> [[nodiscard]] Result<std::vector<Record>> all() const;
 
     // Inserts one record from texts in stored order; missing texts stand for

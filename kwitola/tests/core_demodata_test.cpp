@@ -1,3 +1,4 @@
+#include "common/testsupport/resultexpect.h"
 #include "kwitola/core/demodata.h"
 #include "kwitola/core/tablestore.h"
 
@@ -6,6 +7,7 @@
 #include <gtest/gtest.h>
 
 using namespace kwitola;
+using testsupport::found;
 
 TEST(DemoData, FillsEveryListWithDistinctEntriesAndEveryRate)
 {
@@ -30,7 +32,7 @@ TEST(DemoData, FillsEveryListWithDistinctEntriesAndEveryRate)
         for (const ListEntry& entry : *entries) {
             EXPECT_FALSE(seen.contains(entry.text)) << entry.text.toStdString();
             seen.insert(entry.text);
-            EXPECT_EQ(store.findByEntry(table, entry.text), entry.id);
+            EXPECT_EQ(found(store.findByEntry(table, entry.text)), entry.id);
         }
     }
     QSet<QString> names;

@@ -1,3 +1,4 @@
+#include "common/testsupport/resultexpect.h"
 #include "kwitola/core/tablestore.h"
 
 #include <QDir>
@@ -15,6 +16,7 @@
 #include <unistd.h>
 
 using namespace kwitola;
+using testsupport::found;
 
 namespace {
 
@@ -127,13 +129,13 @@ TEST_F(Store, FieldNamesMatchWithoutRegardToCase)
     ASSERT_FALSE(store->update(Table::Magazyn, *id,
                                {{QStringLiteral("NAZWA_TOWARU"), QStringLiteral("Śruba M10")},
                                 {QStringLiteral("stan_POCZATKOWY"), QStringLiteral("5,00")}}));
-    const auto row = store->row(Table::Magazyn, *id);
+    const auto row = found(store->row(Table::Magazyn, *id));
     ASSERT_TRUE(row);
     EXPECT_EQ(row->value(u"nazwa_towaru"), QStringLiteral("Śruba M10"));
     EXPECT_EQ(row->value(u"Stan_Poczatkowy"), QStringLiteral("5,00"));
     EXPECT_EQ(row->value(u"INDEX_TOWARU"), QString::number(*id));
-    EXPECT_EQ(store->findFirst(Table::Magazyn, QStringLiteral("nazwa_TOWARU"),
-                               QStringLiteral("Śruba M10")),
+    EXPECT_EQ(found(store->findFirst(Table::Magazyn, QStringLiteral("nazwa_TOWARU"),
+                                     QStringLiteral("Śruba M10"))),
               *id);
 }
 
@@ -152,7 +154,7 @@ TEST_F(Store, WritesAreThereAfterReopening)
         second = *b;
         EXPECT_GT(first, 0);
         EXPECT_GT(second, first);
-        auto changed = *store->get<Recipient>(second);
+        auto changed = *found(store->get<Recipient>(second));
         changed.Telefon_firmy = QStringLiteral(" 48 123 ");
         changed.Ostatnia_transakcja = QStringLiteral("05-03-2001");
         ASSERT_FALSE(store->updateRecord(changed));
@@ -162,8 +164,8 @@ TEST_F(Store, WritesAreThereAfterReopening)
     }
     auto store = openStore();
     EXPECT_EQ(*store->count(Table::Odbiorca), 1);
-    EXPECT_FALSE(store->get<Recipient>(first));
-    const auto kept = store->get<Recipient>(second);
+    EXPECT_FALSE(found(store->get<Recipient>(first)));
+    const auto kept = found(store->get<Recipient>(second));
     ASSERT_TRUE(kept);
     EXPECT_EQ(kept->id, second);
     EXPECT_EQ(kept->Nazwa_firmy, QStringLiteral("Beta"));
@@ -201,7 +203,7 @@ TEST_F(Store, RefusedWritesLeaveTheRecordAsItWas)
     }
     EXPECT_TRUE(store->remove(Table::Odbiorca, id + 100));
     EXPECT_FALSE(store->insert(Table::Firmy, QStringList(10, QStringLiteral("x"))));
-    EXPECT_EQ(store->get<Recipient>(id)->Nazwa_firmy, QStringLiteral("Alfa"));
+    EXPECT_EQ(found(store->get<Recipient>(id))->Nazwa_firmy, QStringLiteral("Alfa"));
     EXPECT_EQ(*store->count(Table::Firmy), 0);
 }
 
@@ -226,12 +228,12 @@ TEST_F(Store, TheFirstRecordInTableOrderWinsAFindByEntry)
     EXPECT_EQ(entries->at(2).text, QStringLiteral("Śruba  "));
     EXPECT_EQ(entries->at(2).id, c);
 
-    EXPECT_EQ(store->findByEntry(Table::Magazyn, QStringLiteral("Nakrętka  N-1")), a);
-    EXPECT_EQ(store->findByEntry(Table::Magazyn, QStringLiteral("Śruba  ")), c);
-    EXPECT_FALSE(store->findByEntry(Table::Magazyn, QStringLiteral("Śruba")));
-    EXPECT_FALSE(store->findByEntry(Table::Magazyn, QStringLiteral("nakrętka  N-1")));
+    EXPECT_EQ(found(store->findByEntry(Table::Magazyn, QStringLiteral("Nakrętka  N-1"))), a);
+    EXPECT_EQ(found(store->findByEntry(Table::Magazyn, QStringLiteral("Śruba  "))), c);
+    EXPECT_FALSE(found(store->findByEntry(Table::Magazyn, QStringLiteral("Śruba"))));
+    EXPECT_FALSE(found(store->findByEntry(Table::Magazyn, QStringLiteral("nakrętka  N-1"))));
     ASSERT_FALSE(store->remove(Table::Magazyn, a));
-    EXPECT_EQ(store->findByEntry(Table::Magazyn, QStringLiteral("Nakrętka  N-1")), b);
+    EXPECT_EQ(found(store->findByEntry(Table::Magazyn, QStringLiteral("Nakrętka  N-1"))), b);
     // Firmy has no list.
     EXPECT_FALSE(store->listEntries(Table::Firmy));
 }
@@ -248,7 +250,7 @@ TEST_F(Store, PartyEntriesJoinNameTownStreetAndNip)
     const QString entry = QStringLiteral("Hurtownia Zenit  Łódź  ul. Długa 5  725-001-22-33");
     EXPECT_EQ(partyEntry(issuer), entry);
     EXPECT_EQ(store->listEntries(Table::Wystawca)->front().text, entry);
-    EXPECT_EQ(store->findByEntry(Table::Wystawca, entry), id);
+    EXPECT_EQ(found(store->findByEntry(Table::Wystawca, entry)), id);
 }
 
 TEST_F(Store, ADocumentKeepsItsLinesInTheirSlots)
@@ -267,7 +269,7 @@ TEST_F(Store, ADocumentKeepsItsLinesInTheirSlots)
     }
     const auto id = store->insertRecord(document);
     ASSERT_TRUE(id);
-    const Row row = *store->row(Table::Faktury, *id);
+    const Row row = *found(store->row(Table::Faktury, *id));
     ASSERT_EQ(row.values.size(), 110);
     EXPECT_EQ(row.values.at(1), QStringLiteral("12/2001 FV"));
     EXPECT_EQ(row.values.at(2), QStringLiteral("Faktura VAT"));
@@ -288,13 +290,44 @@ TEST_F(Store, ADocumentKeepsItsLinesInTheirSlots)
         }
     }
     EXPECT_EQ(row.values.at(67), QStringLiteral("3,00"));
-    const auto back = store->get<StoredDocument>(*id);
+    const auto back = found(store->get<StoredDocument>(*id));
     ASSERT_TRUE(back);
     EXPECT_EQ(back->lines.at(2).quantity, QStringLiteral("3,00"));
     EXPECT_EQ(back->lines.at(3).name, QString());
-    EXPECT_EQ(store->findFirst(Table::Faktury, QStringLiteral("numer_faktury"),
-                               QStringLiteral("12/2001 FV")),
+    EXPECT_EQ(found(store->findFirst(Table::Faktury, QStringLiteral("numer_faktury"),
+                                     QStringLiteral("12/2001 FV"))),
               *id);
+}
+
+TEST_F(Store, AFailedReadIsAnErrorNotAMissingRecord)
+{
+    auto store = openStore();
+    Goods goods;
+    goods.Nazwa_towaru = QStringLiteral("Śruba");
+    const auto id = store->insertRecord(goods);
+    ASSERT_TRUE(id);
+    ASSERT_EQ(found(store->findByEntry(Table::Magazyn, QStringLiteral("Śruba  "))), *id);
+
+    // The file is damaged under the open store: every single-record read
+    // must now fail, none may answer "no such record".
+    QFile file(QDir(dir.path()).filePath(QStringLiteral("magazyn.db")));
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.write(QByteArray(file.size(), 'x')) > 0);
+    file.close();
+
+    const auto byEntry = store->findByEntry(Table::Magazyn, QStringLiteral("Śruba  "));
+    const auto byField =
+        store->findFirst(Table::Magazyn, QStringLiteral("Nazwa_towaru"), QStringLiteral("Brak"));
+    const auto byNumber = store->get<Goods>(*id);
+    EXPECT_FALSE(byEntry.ok());
+    EXPECT_FALSE(byField.ok());
+    EXPECT_FALSE(byNumber.ok());
+    EXPECT_TRUE(byNumber.error().contains(QStringLiteral("magazyn.db")))
+        << byNumber.error().toStdString();
+
+    // Reads on a closed store are errors too.
+    store->close();
+    EXPECT_FALSE(store->row(Table::Magazyn, *id).ok());
 }
 
 TEST_F(Store, ALedgerRowWritesTheFixedZeros)
@@ -305,7 +338,7 @@ TEST_F(Store, ALedgerRowWritesTheFixedZeros)
     ledger.issueDay = QStringLiteral("05");
     ledger.grossTotal = QStringLiteral("12,20");
     ledger.vatTotal = QStringLiteral("2,20");
-    const Row row = *store->row(Table::Sprzedaz, *store->insertRecord(ledger));
+    const Row row = *found(store->row(Table::Sprzedaz, *store->insertRecord(ledger)));
     EXPECT_EQ(row.values.at(2), QStringLiteral("1 RU"));
     EXPECT_EQ(row.values.at(3), QStringLiteral("05"));
     EXPECT_EQ(row.values.at(6), QStringLiteral("05"));
@@ -608,7 +641,7 @@ TEST_F(Store, AWriteThatDoesNotFitLeavesTheTablesAsTheyWereAndSaysSoInPolish)
     store.reset();
     store = openStore();
     EXPECT_EQ(*store->count(Table::Odbiorca), 1);
-    EXPECT_EQ(store->get<Recipient>(*kept)->Telefon_firmy, QString());
+    EXPECT_EQ(found(store->get<Recipient>(*kept))->Telefon_firmy, QString());
 }
 
 } // namespace

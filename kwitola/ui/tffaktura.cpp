@@ -238,24 +238,38 @@ void TfFaktura::WczytajListeTowarow()
     lista_towarowChange();
 }
 
+// The record whose entry the list shows; none when the entry is not in the
+// table any more. A failed read is shown and also gives none.
+template <typename Record>
+std::optional<Record> TfFaktura::chosenRecord(Table table, const QString& entry)
+{
+    const auto id = m_services.store.findByEntry(table, entry);
+    if (!id) {
+        showError(id.error());
+        return std::nullopt;
+    }
+    if (!*id) {
+        return std::nullopt;
+    }
+    auto record = m_services.store.get<Record>(**id);
+    if (!record) {
+        showError(record.error());
+        return std::nullopt;
+    }
+    return *record;
+}
+
 void TfFaktura::lista_wystawcowChange()
 {
-    const auto id = m_services.store.findByEntry(Table::Wystawca, lista_wystawcow->currentText());
-    if (!id) {
-        return; // the issuer details keep what they held
-    }
-    if (auto issuer = m_services.store.get<Issuer>(*id)) {
+    // Without a match the issuer details keep what they held.
+    if (auto issuer = chosenRecord<Issuer>(Table::Wystawca, lista_wystawcow->currentText())) {
         m_issuer = std::move(issuer);
     }
 }
 
 void TfFaktura::lista_odbiorcowChange()
 {
-    const auto id = m_services.store.findByEntry(Table::Odbiorca, lista_odbiorcow->currentText());
-    if (!id) {
-        return;
-    }
-    if (auto recipient = m_services.store.get<Recipient>(*id)) {
+    if (auto recipient = chosenRecord<Recipient>(Table::Odbiorca, lista_odbiorcow->currentText())) {
         showRecipient(*recipient);
         m_recipient = std::move(recipient);
     }
@@ -279,11 +293,7 @@ void TfFaktura::showRecipient(const Recipient& recipient)
 
 void TfFaktura::lista_towarowChange()
 {
-    const auto id = m_services.store.findByEntry(Table::Magazyn, lista_towarow->currentText());
-    if (!id) {
-        return;
-    }
-    auto goods = m_services.store.get<Goods>(*id);
+    auto goods = chosenRecord<Goods>(Table::Magazyn, lista_towarow->currentText());
     if (!goods) {
         return;
     }

@@ -92,6 +92,8 @@ private:
     void fillRecipientList();
     void showRecipient(const Recipient& recipient);
     void showError(const QString& text);
+    template <typename Record>
+    std::optional<Record> chosenRecord(Table table, const QString& entry);
 
     void b_opcjeClick();
     void showDocumentNumber(const QString& number);
