@@ -2,7 +2,6 @@
 
 #include "common/core/clock.h"
 #include "common/seams/messageservice.h"
-#include "kwitola/core/settingsfile.h"
 #include "kwitola/core/singleinstance.h"
 #include "kwitola/core/tablestore.h"
 #include "kwitola/ui/dateedits.h"
@@ -75,7 +74,6 @@ void TfFaktura::attachWindows(TfOdbiorca& recipientCard, TfOpcje& options, TfWys
     m_issuerCard = &issuerCard;
     m_printForm = &printForm;
     m_stockCard = &stockCard;
-    connect(m_options, &TfOpcje::documentNumberSaved, this, &TfFaktura::showDocumentNumber);
 }
 
 void TfFaktura::connectHandlers()
@@ -159,16 +157,13 @@ bool TfFaktura::refuseSecondCopy()
 
 void TfFaktura::LoadConfig()
 {
-    if (!m_options) {
-        return;
-    }
-    const Result<Settings> settings = readSettingsFile(m_options->settingsPath());
-    if (!settings) {
-        showError(QStringLiteral("Nie udało się odczytać ustawień z pliku faktura.kfx.\n%1")
-                      .arg(settings.error()));
-        return;
-    }
-    m_options->setSettings(settings.value());
+    Q_EMIT settingsLoadRequested();
+}
+
+void TfFaktura::showSettings(const kwitola::Settings& value)
+{
+    m_settings = value;
+    Edit6->setText(m_settings.documentNumber());
 }
 
 void TfFaktura::resetDocument()
@@ -188,7 +183,7 @@ void TfFaktura::resetDocument()
         column->clear();
     }
     Edit5->setText(QStringLiteral("0,00"));
-    Edit6->setText(m_options ? m_options->documentNumber() : Settings{}.documentNumber());
+    Edit6->setText(m_settings.documentNumber());
     setEntries(*lista_wystawcow, {});
     Druk->setCurrentIndex(0);
     m_issuer.reset();
@@ -317,11 +312,6 @@ void TfFaktura::b_opcjeClick()
     if (m_options) {
         m_options->exec();
     }
-}
-
-void TfFaktura::showDocumentNumber(const QString& number)
-{
-    Edit6->setText(number);
 }
 
 void TfFaktura::closeEvent(QCloseEvent* event)

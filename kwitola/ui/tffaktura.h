@@ -1,5 +1,6 @@
 #pragma once
 
+#include "kwitola/core/settingsfile.h"
 #include "kwitola/core/tablerecords.h"
 #include "kwitola/ui/services.h"
 
@@ -49,8 +50,13 @@ public:
     // maximises it.
     void showMaximizedOnScreen();
 
-    // Fills the print settings window from faktura.kfx.
+    // Asks the program to read faktura.kfx; the value comes back through
+    // showSettings.
     void LoadConfig();
+    // The program's settings as last handed to this window.
+    [[nodiscard]] const Settings& settings() const { return m_settings; }
+    // Takes the settings that now hold and shows their document number.
+    void showSettings(const kwitola::Settings& value);
     // Fills the goods list from magazyn.db.
     void WczytajListeTowarow();
     // Apply the current choice of each list.
@@ -69,6 +75,11 @@ Q_SIGNALS:
     // The program is to end: the user confirmed closing, or another copy
     // already runs.
     void programEnded();
+    // The settings are to be read from faktura.kfx.
+    void settingsLoadRequested();
+    // The settings are to change to value (a number step, for example); the
+    // program saves them and hands the result to showSettings.
+    void settingsChangeRequested(const kwitola::Settings& value);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -96,7 +107,6 @@ private:
     std::optional<Record> chosenRecord(Table table, const QString& entry);
 
     void b_opcjeClick();
-    void showDocumentNumber(const QString& number);
 
     Services m_services;
     QWidget* m_client = nullptr;
@@ -111,6 +121,7 @@ private:
     bool m_startUpRun = false;
     bool m_started = false;
     bool m_ending = false;
+    Settings m_settings;
 
     // Working values of the chosen issuer, recipient and goods.
     std::optional<Issuer> m_issuer;
