@@ -32,6 +32,8 @@ public:
     [[nodiscard]] TfMagazyn& magazyn() const { return *m_magazyn; }
 
 private:
+    void connectCards();
+
     std::unique_ptr<TfFaktura> m_faktura;
     std::unique_ptr<TfOdbiorca> m_odbiorca;
     std::unique_ptr<TfOpcje> m_opcje;
