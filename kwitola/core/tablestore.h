@@ -81,6 +81,10 @@ public:
     [[nodiscard]] Result<std::optional<RecordId>> findFirst(Table table, const QString& field,
                                                             const QString& value) const;
 
+    // The first record in table order whose named fields all equal the texts.
+    [[nodiscard]] Result<std::optional<RecordId>> findFirstWhere(Table table,
+                                                                 const FieldValues& equal) const;
+
     [[nodiscard]] Result<std::vector<Row>> rows(Table table) const;
     [[nodiscard]] Result<std::optional<Row>> row(Table table, RecordId id) const;
 
