@@ -11,8 +11,6 @@ namespace karoskop::batch {
 
 namespace {
 
-const QString kNoManufacturer = QStringLiteral("=");
-
 // Output is written in blocks of about this size.
 constexpr qsizetype kOutputBlock = qsizetype{256} * 1024;
 
@@ -62,6 +60,12 @@ bool writeAll(QIODevice& out, QByteArray& buffer)
     return ok;
 }
 
+common::Result<qint64> writeFailed(const QIODevice& out)
+{
+    return common::Result<qint64>::failure(
+        QStringLiteral("Nie można zapisać wyników: %1").arg(out.errorString()));
+}
+
 } // namespace
 
 QString tooLongMessage()
@@ -85,21 +89,21 @@ LineResult decodeLine(const InputLine& line, Decoder& decoder)
     if (line.text.size() > kVinLength) {
         return refused(line, tooLongMessage());
     }
-    const EntryResult entry = checkEntry(entryFields(line.text));
+    EntryResult entry = checkNumber(entryFields(line.text));
     if (entry.refusal) {
         return refused(line, entry.refusal->message);
     }
-    decoder.decode(entry.stored);
+    decoder.decode(std::move(entry.stored));
     LineResult result;
     result.vin = line.text;
     result.description = decoder.description();
     result.severalModels = decoder.severalTypes();
-    result.unknownManufacturer = result.description.make == kNoManufacturer;
+    result.unknownManufacturer = !decoder.manufacturerKnown();
     return result;
 }
 
-std::optional<qint64> decodeAll(QIODevice& in, QIODevice& out, Decoder& decoder,
-                                const RunOptions& options, qint64 linesBefore)
+common::Result<qint64> decodeAll(QIODevice& in, QIODevice& out, Decoder& decoder,
+                                 const RunOptions& options, qint64 linesBefore)
 {
     LineReader reader(in);
     QByteArray buffer;
@@ -114,15 +118,20 @@ std::optional<qint64> decodeAll(QIODevice& in, QIODevice& out, Decoder& decoder,
         }
         ++lines;
         if (buffer.size() >= kOutputBlock && !writeAll(out, buffer)) {
-            return std::nullopt;
+            return writeFailed(out);
         }
         const qint64 total = linesBefore + lines;
         if (options.progress && options.progressEvery > 0 && total % options.progressEvery == 0) {
             options.progress(total);
         }
     }
+    // What was decoded before a read error is still written.
     if (!buffer.isEmpty() && !writeAll(out, buffer)) {
-        return std::nullopt;
+        return writeFailed(out);
+    }
+    if (reader.failed()) {
+        return common::Result<qint64>::failure(
+            QStringLiteral("Nie można odczytać danych wejściowych: %1").arg(reader.errorString()));
     }
     return lines;
 }

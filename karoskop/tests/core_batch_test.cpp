@@ -34,7 +34,7 @@ QByteArray runBatch(const QByteArray& input, OutputFormat format = OutputFormat:
     out.open(QIODevice::WriteOnly);
     RunOptions options;
     options.format = format;
-    EXPECT_TRUE(decodeAll(in, out, decoder != nullptr ? *decoder : own, options).has_value());
+    EXPECT_TRUE(decodeAll(in, out, decoder != nullptr ? *decoder : own, options).ok());
     return out.data();
 }
 
@@ -169,7 +169,9 @@ TEST(BatchRun, ProgressIsReportedEveryNLines)
     options.progress = [&reports](qint64 lines) {
         reports.push_back(lines);
     };
-    EXPECT_EQ(decodeAll(in, out, decoder, options, 1), std::optional<qint64>(7));
+    const common::Result<qint64> lines = decodeAll(in, out, decoder, options, 1);
+    ASSERT_TRUE(lines.ok());
+    EXPECT_EQ(*lines, 7);
     EXPECT_EQ(reports, (std::vector<qint64>{3, 6}));
 }
 
@@ -180,7 +182,7 @@ TEST(BatchRun, AFailedWriteIsReported)
     in.open(QIODevice::ReadOnly);
     QBuffer out; // not opened: every write fails
     Decoder decoder;
-    EXPECT_FALSE(decodeAll(in, out, decoder, RunOptions{}).has_value());
+    EXPECT_FALSE(decodeAll(in, out, decoder, RunOptions{}).ok());
 }
 
 TEST(BatchJson, TextIsEscaped)

@@ -2,15 +2,12 @@
 
 #include "common/seams/messageservice.h"
 #include "common/widgets/transparentbutton.h"
+#include "karoskop/core/decoder.h"
 #include "karoskop/core/lastnumberfile.h"
-#include "karoskop/core/vehicledescription.h"
 #include "karoskop/core/vinentry.h"
 #include "karoskop/ui/look.h"
 #include "karoskop/ui/mainvinlayout.h"
 #include "karoskop/ui/positionfield.h"
-#include "karoskop/ui/tfabout.h"
-#include "karoskop/ui/tfawaria.h"
-#include "karoskop/ui/tfvinfind.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -23,7 +20,6 @@ namespace karoskop {
 namespace {
 
 const QString kTitle = QStringLiteral("Karoskop");
-const QString kNoMake = QStringLiteral("=");
 
 constexpr std::array<const char*, kInstructionLineCount> kInstructions{
     "W celu uruchomienia procedury identyfikacji pojazdu -",
@@ -47,8 +43,9 @@ QString informationText()
 
 } // namespace
 
-TfMainVin::TfMainVin(common::MessageService& messages, QString folder, QWidget* parent)
-    : QWidget(parent), m_messages(messages), m_folder(std::move(folder)),
+TfMainVin::TfMainVin(common::MessageService& messages, Decoder& decoder, QString folder,
+                     QWidget* parent)
+    : QWidget(parent), m_messages(messages), m_decoder(decoder), m_folder(std::move(folder)),
       m_informationText(informationText())
 {
     setObjectName(QStringLiteral("TfMainVin"));
@@ -170,9 +167,7 @@ void TfMainVin::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     if (!m_shownBefore) {
         m_shownBefore = true;
-        if (m_about != nullptr) {
-            m_about->setInformationLines(informationLines());
-        }
+        Q_EMIT informationReady(informationLines());
     }
 }
 
@@ -247,9 +242,7 @@ void TfMainVin::lastNumberClicked()
         m_messages.show(message, this);
         return;
     }
-    if (m_result != nullptr) {
-        m_result->clearModels();
-    }
+    Q_EMIT modelListCleared();
     if (read.status == LastNumberRead::Status::Failed) {
         showError(QStringLiteral("Nie można odczytać pliku %1: %2")
                       .arg(QString::fromLatin1(kLastNumberFileName), read.error));
@@ -267,9 +260,7 @@ void TfMainVin::rozkodowanieClicked()
         showRefusal(*entry.refusal);
         return;
     }
-    if (m_result != nullptr) {
-        m_result->clearModels();
-    }
+    Q_EMIT modelListCleared();
     if (const std::optional<QString> error = writeLastNumber(m_folder, entry.stored)) {
         showError(*error);
         return;
@@ -279,15 +270,9 @@ void TfMainVin::rozkodowanieClicked()
         focusField(entry.refusal->position);
         return;
     }
-    if (m_result == nullptr) {
-        return;
-    }
-    // A new number ends any emergency decoding of the one before.
-    m_result->setEmergencyFlag(QStringLiteral("0"));
-    m_result->setReturnsToPositionChoice(false);
-    m_result->rozkodowanieVin();
-    if (m_result->description().make != kNoMake) {
-        m_result->present();
+    Q_EMIT decodeRequested();
+    if (m_decoder.manufacturerKnown()) {
+        Q_EMIT resultRequested();
         return;
     }
     offerEmergencyDecoding();
@@ -295,7 +280,7 @@ void TfMainVin::rozkodowanieClicked()
 
 void TfMainVin::offerEmergencyDecoding()
 {
-    m_result->showDescription(VehicleDescription::emptied());
+    Q_EMIT emergencyOffered();
     common::Message question;
     question.text = unknownManufacturerQuestion();
     question.title = QStringLiteral("Karoskop®");
@@ -305,13 +290,11 @@ void TfMainVin::offerEmergencyDecoding()
     if (m_messages.show(question, this) != common::MessageAnswer::Yes) {
         return;
     }
-    if (m_awaria != nullptr) {
-        m_awaria->bezTrzechPierwszych();
-    }
+    Q_EMIT emergencyRequested();
     focusField(1);
     // After "Rezygnacja" the user is back at the number, without a result.
-    if (m_result->emergencyFlag() == QStringLiteral("1")) {
-        m_result->present();
+    if (m_decoder.emergencyUnderWay()) {
+        Q_EMIT resultRequested();
     }
 }
 
@@ -336,9 +319,7 @@ void TfMainVin::showError(const QString& text)
 
 void TfMainVin::aboutClicked()
 {
-    if (m_about != nullptr) {
-        m_about->exec();
-    }
+    Q_EMIT aboutRequested();
 }
 
 } // namespace karoskop
