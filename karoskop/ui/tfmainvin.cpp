@@ -114,6 +114,7 @@ void TfMainVin::buildControls()
             &TfMainVin::rozkodowanieClicked);
     connect(b_ostatni, &common::TTransparentButton::clicked, this, &TfMainVin::lastNumberClicked);
     connect(b_zamknij, &common::TTransparentButton::clicked, this, &QWidget::close);
+    m_buttonFont = b_zamknij->font();
 
     m_footer =
         makeTextLabel(this, QStringLiteral("footer"),
@@ -203,6 +204,12 @@ void TfMainVin::applyLayout()
     place(b_ostatni, g.lastButton);
     place(b_rozkodowanie, g.decodeButton);
     place(b_zamknij, g.closeButton);
+    // The buttons are half the client width: at the smallest sizes the
+    // longest caption takes a smaller font rather than being cut off.
+    constexpr int kCaptionMargin = 8;
+    for (common::TTransparentButton* button : {b_start, b_ostatni, b_rozkodowanie, b_zamknij}) {
+        button->setFont(fittedFont(m_buttonFont, button->text(), button->width() - kCaptionMargin));
+    }
     for (std::size_t i = 0; i < m_instructions.size(); ++i) {
         place(m_instructions[i], g.instructions[i]);
     }

@@ -2,6 +2,7 @@
 
 #include "karoskop/core/vin.h"
 
+#include <QFont>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -87,6 +88,7 @@ private:
     // The hidden information text that feeds the about box's list.
     const QString m_informationText;
     bool m_shownBefore = false;
+    QFont m_buttonFont; // the text buttons' font before fitting their captions
 
     QFrame* m_titleBand = nullptr;
     QLabel* m_title = nullptr;

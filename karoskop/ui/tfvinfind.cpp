@@ -103,8 +103,13 @@ void TfVinFind::buildControls()
     Lista1->setEditable(false);
     Lista1->setMaxVisibleItems(16);
     Lista1->setToolTip(QStringLiteral("Listę można przeglądać przy pomocy kursorów : góra - dół"));
-    Lista1->setStyleSheet(QStringLiteral("QComboBox { color: aqua; background: rgb(28,29,55); "
-                                         "border: 1px solid gray; font-weight: bold; }"));
+    // The opened list keeps the window's dark background, so that its aqua
+    // text reads as well as in the closed box.
+    Lista1->setStyleSheet(QStringLiteral(
+        "QComboBox { color: aqua; background: rgb(28,29,55); border: 1px solid gray; "
+        "font-weight: bold; }"
+        "QComboBox QAbstractItemView { color: aqua; background: rgb(28,29,55); "
+        "selection-color: rgb(28,29,55); selection-background-color: aqua; }"));
 
     blad =
         makeLabel(this, QStringLiteral("blad"), QStringLiteral("Błąd w roczniku"), Qt::red, true);
