@@ -45,6 +45,32 @@ Vin entryFields(const QString& text)
 
 namespace {
 
+// A line of seventeen ASCII letters and digits passes every entry check, so
+// its stored form is made directly: upper case, O to 0 from position 4 on.
+// Anything else goes through the checks.
+std::optional<Vin> plainNumber(const QString& text)
+{
+    if (text.size() != kVinLength) {
+        return std::nullopt;
+    }
+    constexpr int kFirstWithoutLetterO = 4;
+    Vin stored;
+    for (int i = 0; i < kVinLength; ++i) {
+        char16_t c = text[i].unicode();
+        if (c >= u'a' && c <= u'z') {
+            c = static_cast<char16_t>(c - u'a' + u'A');
+        }
+        if (!((c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z'))) {
+            return std::nullopt;
+        }
+        if (c == u'O' && i + 1 >= kFirstWithoutLetterO) {
+            c = u'0';
+        }
+        stored[static_cast<std::size_t>(i)] = asciiText(c);
+    }
+    return stored;
+}
+
 LineResult refused(const InputLine& line, QString message)
 {
     LineResult result;
@@ -89,11 +115,15 @@ LineResult decodeLine(const InputLine& line, Decoder& decoder)
     if (line.text.size() > kVinLength) {
         return refused(line, tooLongMessage());
     }
-    EntryResult entry = checkNumber(entryFields(line.text));
-    if (entry.refusal) {
-        return refused(line, entry.refusal->message);
+    if (std::optional<Vin> plain = plainNumber(line.text)) {
+        decoder.decode(std::move(*plain));
+    } else {
+        EntryResult entry = checkNumber(entryFields(line.text));
+        if (entry.refusal) {
+            return refused(line, entry.refusal->message);
+        }
+        decoder.decode(std::move(entry.stored));
     }
-    decoder.decode(std::move(entry.stored));
     LineResult result;
     result.vin = line.text;
     result.description = decoder.description();

@@ -6,6 +6,10 @@
 #include <cstring>
 #include <string_view>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace karoskop::batch {
 
 namespace {
@@ -81,11 +85,53 @@ char* writeRaw(char* p, std::string_view bytes)
     return p + bytes.size();
 }
 
+// The ASCII characters a JSON string holds as they are.
+constexpr std::array<bool, 128> kPlainJson = [] {
+    std::array<bool, 128> plain{};
+    for (std::size_t c = 0x20; c < plain.size(); ++c) {
+        plain[c] = c != '"' && c != '\\';
+    }
+    return plain;
+}();
+
+// Copies the leading run of characters that a JSON string holds as they
+// are from [c, end) to p, and returns its length. Most texts are such a run
+// all through, so it goes eight characters at a time where the processor
+// allows.
+qsizetype copyPlainRun(char* p, const char16_t* c, const char16_t* end)
+{
+    const char16_t* const start = c;
+#if defined(__SSE2__)
+    const __m128i belowPlain = _mm_set1_epi16(0x1F);
+    const __m128i abovePlain = _mm_set1_epi16(0x80);
+    const __m128i quote = _mm_set1_epi16('"');
+    const __m128i backslash = _mm_set1_epi16('\\');
+    while (end - c >= 8) {
+        const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(c));
+        // Signed compares: units from 0x8000 up are negative and fail the first.
+        const __m128i ascii =
+            _mm_and_si128(_mm_cmpgt_epi16(units, belowPlain), _mm_cmplt_epi16(units, abovePlain));
+        const __m128i special =
+            _mm_or_si128(_mm_cmpeq_epi16(units, quote), _mm_cmpeq_epi16(units, backslash));
+        if (_mm_movemask_epi8(_mm_andnot_si128(special, ascii)) != 0xFFFF) {
+            break;
+        }
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(p + (c - start)),
+                         _mm_packus_epi16(units, units));
+        c += 8;
+    }
+#endif
+    while (c != end && *c < 0x80 && kPlainJson[*c]) {
+        p[c - start] = static_cast<char>(*c);
+        ++c;
+    }
+    return c - start;
+}
+
 char* writeJsonString(char* p, QStringView text)
 {
     static constexpr char kHex[] = "0123456789abcdef";
-    *p++ = '"';
-    p = writeText(p, text, [](char* q, char c) {
+    const auto escaped = [](char* q, char c) {
         if (c == '"' || c == '\\') {
             *q++ = '\\';
         } else if (static_cast<unsigned char>(c) < 0x20) {
@@ -97,7 +143,23 @@ char* writeJsonString(char* p, QStringView text)
         }
         *q++ = c;
         return q;
-    });
+    };
+    *p++ = '"';
+    const char16_t* c = text.utf16();
+    const char16_t* const end = c + text.size();
+    while (c != end) {
+        const qsizetype run = copyPlainRun(p, c, end);
+        p += run;
+        c += run;
+        if (c == end) {
+            break;
+        }
+        // One character that is not plain: escaped, or UTF-8 (a surrogate pair whole).
+        const qsizetype units =
+            QChar::isHighSurrogate(*c) && end - c > 1 && QChar::isLowSurrogate(c[1]) ? 2 : 1;
+        p = writeText(p, QStringView(c, units), escaped);
+        c += units;
+    }
     *p++ = '"';
     return p;
 }
