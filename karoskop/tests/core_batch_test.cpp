@@ -200,6 +200,29 @@ TEST(BatchJson, TextIsEscaped)
     EXPECT_TRUE(o["models"].isNull());
 }
 
+TEST(BatchJson, EveryCharacterSurvivesWhereverItStands)
+{
+    // Plain runs are copied in blocks: a character that needs care is put at
+    // every place of a block and of the tail after it.
+    const QString special[] = {QStringLiteral("\""),        QStringLiteral("\\"),
+                               QStringLiteral("\n"),        QStringLiteral("\x7f"),
+                               QStringLiteral("ą"),         QStringLiteral("€"),
+                               QStringLiteral("\U0001F697")};
+    for (const QString& s : special) {
+        for (int at = 0; at <= 20; ++at) {
+            const QString text = QString(at, u'x') + s + QString(20 - at, u'y');
+            LineResult r;
+            r.vin = text;
+            r.error = text.left(at); // a plain text of every length up to 20
+            QByteArray out;
+            appendJson(out, r);
+            const QJsonObject o = QJsonDocument::fromJson(out).object();
+            EXPECT_EQ(o["vin"].toString(), text) << at;
+            EXPECT_EQ(o["error"].toString(), text.left(at)) << at;
+        }
+    }
+}
+
 // Splits one CSV row, honouring quotes.
 QStringList csvFields(const QString& row)
 {
