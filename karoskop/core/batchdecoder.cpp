@@ -1,18 +1,21 @@
 #include "karoskop/core/batchdecoder.h"
 
 #include "karoskop/core/batchinput.h"
+#include "karoskop/core/batchwriter.h"
 #include "karoskop/core/decoder.h"
 #include "karoskop/core/vinentry.h"
 
 #include <QIODevice>
 #include <array>
+#include <utility>
+#include <vector>
 
 namespace karoskop::batch {
 
 namespace {
 
-// Output is written in blocks of about this size.
-constexpr qsizetype kOutputBlock = qsizetype{256} * 1024;
+// Decoded lines are handed to the writer in batches of this many.
+constexpr std::size_t kBatchLines = 1024;
 
 // One-character texts of the ASCII characters. They point into static
 // storage, so a field made from one needs no allocation, and its copies no
@@ -79,19 +82,6 @@ LineResult refused(const InputLine& line, QString message)
     return result;
 }
 
-bool writeAll(QIODevice& out, QByteArray& buffer)
-{
-    const bool ok = out.write(buffer) == buffer.size();
-    buffer.resize(0);
-    return ok;
-}
-
-common::Result<qint64> writeFailed(const QIODevice& out)
-{
-    return common::Result<qint64>::failure(
-        QStringLiteral("Nie można zapisać wyników: %1").arg(out.errorString()));
-}
-
 } // namespace
 
 QString tooLongMessage()
@@ -136,19 +126,20 @@ common::Result<qint64> decodeAll(QIODevice& in, QIODevice& out, Decoder& decoder
                                  const RunOptions& options, qint64 linesBefore)
 {
     LineReader reader(in);
-    QByteArray buffer;
-    buffer.reserve(kOutputBlock + 4096);
+    ResultWriter writer(out, options.format);
+    std::vector<LineResult> batch;
+    batch.reserve(kBatchLines);
     qint64 lines = 0;
+    bool writing = true;
     while (const std::optional<InputLine> line = reader.next()) {
-        const LineResult result = decodeLine(*line, decoder);
-        if (options.format == OutputFormat::Csv) {
-            appendCsv(buffer, result);
-        } else {
-            appendJson(buffer, result);
-        }
+        batch.push_back(decodeLine(*line, decoder));
         ++lines;
-        if (buffer.size() >= kOutputBlock && !writeAll(out, buffer)) {
-            return writeFailed(out);
+        if (batch.size() == kBatchLines) {
+            writing = writer.push(std::exchange(batch, {}));
+            if (!writing) {
+                break;
+            }
+            batch.reserve(kBatchLines);
         }
         const qint64 total = linesBefore + lines;
         if (options.progress && options.progressEvery > 0 && total % options.progressEvery == 0) {
@@ -156,8 +147,11 @@ common::Result<qint64> decodeAll(QIODevice& in, QIODevice& out, Decoder& decoder
         }
     }
     // What was decoded before a read error is still written.
-    if (!buffer.isEmpty() && !writeAll(out, buffer)) {
-        return writeFailed(out);
+    if (writing && !batch.empty()) {
+        writer.push(std::move(batch));
+    }
+    if (const std::optional<QString> error = writer.finish()) {
+        return common::Result<qint64>::failure(*error);
     }
     if (reader.failed()) {
         return common::Result<qint64>::failure(

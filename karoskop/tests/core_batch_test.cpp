@@ -175,6 +175,23 @@ TEST(BatchRun, ProgressIsReportedEveryNLines)
     EXPECT_EQ(reports, (std::vector<qint64>{3, 6}));
 }
 
+TEST(BatchRun, ManyLinesComeOutInTheirOrder)
+{
+    // Enough lines for several hand-overs to the writing thread.
+    QByteArray input;
+    QStringList numbers;
+    for (int i = 0; i < 5000; ++i) {
+        numbers << QStringLiteral("WF0XXXXXAFM%1").arg(i, 6, 10, QLatin1Char('0'));
+        input += numbers.back().toLatin1() + '\n';
+    }
+    const std::vector<QJsonObject> out = jsonLines(runBatch(input));
+    ASSERT_EQ(out.size(), 5000u);
+    for (int i = 0; i < 5000; i += 499) {
+        EXPECT_EQ(out[static_cast<std::size_t>(i)]["vin"].toString(), numbers[i]);
+    }
+    EXPECT_EQ(out.back()["serial"].toString(), numbers.back().right(5));
+}
+
 TEST(BatchRun, AFailedWriteIsReported)
 {
     QBuffer in;
