@@ -58,7 +58,7 @@ void ResultWriter::fail()
 void ResultWriter::run()
 {
     QByteArray buffer;
-    buffer.reserve(kOutputBlock + 64 * 1024);
+    buffer.reserve(kOutputBlock + qsizetype{64} * 1024);
     const auto flush = [this, &buffer] {
         const bool written = out_.write(buffer) == buffer.size();
         buffer.resize(0);
