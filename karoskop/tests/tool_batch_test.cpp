@@ -54,7 +54,7 @@ Outcome runTool(const std::function<void(QProcess&)>& setup,
 
 QString writeFile(const QTemporaryDir& dir, const char* name, const QByteArray& bytes)
 {
-    const QString path = dir.filePath(QString::fromLatin1(name));
+    QString path = dir.filePath(QString::fromLatin1(name));
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(bytes);
