@@ -9,6 +9,7 @@ namespace kwitola {
 namespace {
 
 const QString kGap = QStringLiteral("  ");
+constexpr qsizetype kMaxPatternLength = 1000;
 
 template <typename Record>
 Result<std::optional<Record>> recordByEntry(const TableStore& store, const QString& entry)
@@ -128,6 +129,12 @@ Result<SearchOutcome> PartyChoice::search(const QString& pattern)
     SearchOutcome outcome;
     if (pattern.isEmpty()) {
         return outcome;
+    }
+    // The engine refuses very long patterns; the edit allows far fewer.
+    if (pattern.size() > kMaxPatternLength) {
+        return Result<SearchOutcome>::failure(
+            QStringLiteral("Wzorzec wyszukiwania jest za długi (najwyżej %1 znaków).")
+                .arg(kMaxPatternLength));
     }
     const auto count = m_store.count(Table::Odbiorca);
     if (!count) {

@@ -592,8 +592,12 @@ StoreError TableStore::inTransaction(const std::function<StoreError()>& work)
         }
     }
     if (error) {
-        // A failed RELEASE may have left the transaction open; undo it whole.
-        if (d->exec(QStringLiteral("ROLLBACK TO ") + savepoint)) {
+        // The outermost level undoes the whole transaction, so that nothing is
+        // committed at all and the files stay byte for byte as they were. A
+        // failed RELEASE may have left the transaction open; undo it whole.
+        if (d->transactionDepth == 1) {
+            d->exec(QStringLiteral("ROLLBACK"));
+        } else if (d->exec(QStringLiteral("ROLLBACK TO ") + savepoint)) {
             d->exec(QStringLiteral("ROLLBACK"));
         } else {
             d->exec(QStringLiteral("RELEASE ") + savepoint);
