@@ -145,6 +145,7 @@ void PartyCard::b_zapiszClick()
         if (answer == common::MessageAnswer::Cancel) {
             return;
         }
+        RecordId written = 0;
         if (answer == common::MessageAnswer::Yes) {
             const auto added = m_rules.add(m_store, typed);
             if (!added) {
@@ -152,8 +153,9 @@ void PartyCard::b_zapiszClick()
                 showError(added.error());
                 return;
             }
+            written = *added;
         }
-        finish(typed);
+        finish(typed, written);
         return;
     }
     const auto answer = ask(QStringLiteral("Czy dokonać korekty ?"), m_rules.correctionIcon,
@@ -163,7 +165,7 @@ void PartyCard::b_zapiszClick()
             showError(*error);
             return;
         }
-        finish(typed);
+        finish(typed, m_target);
     } else if (answer == common::MessageAnswer::No && m_rules.correctionNoCloses) {
         accept();
     }
@@ -174,9 +176,9 @@ void PartyCard::b_anulujClick()
     reject();
 }
 
-void PartyCard::finish(const CardFields& typed)
+void PartyCard::finish(const CardFields& typed, RecordId record)
 {
-    Q_EMIT saved(cardEntry(typed));
+    Q_EMIT saved(cardEntry(typed), record);
     accept();
 }
 
