@@ -122,6 +122,42 @@ TEST_F(Parties, IssuersKeepTableOrderAndRecipientsAreSortedThePolishWay)
     }
 }
 
+TEST_F(Parties, TheListAfterACardIsTheListReadWhole)
+{
+    for (const char* name : {"Émile", "Emil", "emil", "Ewa", "10 Kotów", " Spacja", "Łoś", "Żak"}) {
+        addRecipientCard(card(QString::fromUtf8(name), "Opole", "1"));
+    }
+    PartyChoice after(store);
+    PartyChoice whole(store);
+    const auto same = [&](RecordId written) {
+        const auto incremental = after.recipientEntriesAfterWrite(written);
+        const auto reread = whole.recipientEntries();
+        ASSERT_TRUE(incremental && reread);
+        ASSERT_EQ(incremental->size(), reread->size());
+        for (std::size_t i = 0; i < reread->size(); ++i) {
+            EXPECT_EQ(incremental->at(i).text, reread->at(i).text) << i;
+            EXPECT_EQ(incremental->at(i).id, reread->at(i).id) << i;
+        }
+    };
+    ASSERT_TRUE(after.recipientEntries());
+    const auto names = textsOf(*whole.recipientEntries());
+    // Blanks, then digits, then letters; accents only between equal letters.
+    EXPECT_TRUE(names.at(0).startsWith(QStringLiteral(" Spacja")));
+    EXPECT_TRUE(names.at(1).startsWith(QStringLiteral("10 Kotów")));
+    EXPECT_TRUE(names.at(2).startsWith(QStringLiteral("Emil ")));
+    EXPECT_TRUE(names.at(3).startsWith(QStringLiteral("emil ")));
+    EXPECT_TRUE(names.at(4).startsWith(QStringLiteral("Émile")));
+
+    same(0);
+    // A new record equal to older ones goes after them.
+    same(addRecipientCard(card("Emil", "Opole", "1")));
+    // A corrected record moves to its new place.
+    ASSERT_EQ(correctRecipient(store, 1, card("Zenon", "Opole", "1")), std::nullopt);
+    same(1);
+    ASSERT_EQ(correctRecipient(store, 1, card("Ala", "Opole", "1")), std::nullopt);
+    same(1);
+}
+
 TEST_F(Parties, TheFirstOfEqualEntriesIsChosenAndTheWalkStopsThere)
 {
     const RecordId first = addRecipientCard(card("Alfa", "Opole", "5", "111"));
