@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace kwitola {
 
@@ -106,15 +107,18 @@ std::u16string sortKey(const QString& text)
     return key;
 }
 
-// Four weights from a place in a key, packed so that comparing the numbers
-// compares the weights.
-std::uint64_t packed(std::u16string_view key, std::size_t from)
+// Eight weights from a place in a key, packed so that comparing the pairs
+// of numbers compares the weights.
+using Head = std::pair<std::uint64_t, std::uint64_t>;
+
+Head packed(std::u16string_view key, std::size_t from)
 {
-    std::uint64_t value = 0;
-    for (std::size_t i = from; i < from + 4; ++i) {
-        value = (value << 16) | (i < key.size() ? key[i] : 0);
+    Head head{0, 0};
+    for (std::size_t i = from; i < from + 8; ++i) {
+        std::uint64_t& part = i < from + 4 ? head.first : head.second;
+        part = (part << 16) | (i < key.size() ? key[i] : 0);
     }
-    return value;
+    return head;
 }
 
 } // namespace
@@ -133,7 +137,7 @@ void sortAlphabetically(std::vector<ListEntry>& entries)
     const auto keyOf = [&](std::size_t i) {
         return std::u16string_view(buffer).substr(spans[i].first, spans[i].second);
     };
-    // Most comparisons are settled by four weights taken after the part all
+    // Most comparisons are settled by eight weights taken after the part all
     // keys share ("Przedsiębiorstwo ..."), without touching the keys.
     std::size_t shared = entries.empty() ? 0 : keyOf(0).size();
     for (std::size_t i = 1; i < entries.size() && shared > 0; ++i) {
@@ -147,7 +151,7 @@ void sortAlphabetically(std::vector<ListEntry>& entries)
     }
     struct Item
     {
-        std::uint64_t head;
+        Head head;
         std::size_t index;
     };
     std::vector<Item> items;
