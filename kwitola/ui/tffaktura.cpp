@@ -6,9 +6,12 @@
 #include "kwitola/core/singleinstance.h"
 #include "kwitola/core/tablestore.h"
 #include "kwitola/ui/dateedits.h"
+#include "kwitola/ui/documentpanel.h"
 #include "kwitola/ui/dottedlabel.h"
 #include "kwitola/ui/focuscolours.h"
+#include "kwitola/ui/goodsbuttons.h"
 #include "kwitola/ui/listentries.h"
+#include "kwitola/ui/numberingpanel.h"
 #include "kwitola/ui/tfopcje.h"
 #include "kwitola/ui/windowcaption.h"
 
@@ -76,6 +79,9 @@ void TfFaktura::attachWindows(TfOdbiorca& recipientCard, TfOpcje& options, TfWys
     m_printForm = &printForm;
     m_stockCard = &stockCard;
     connect(m_options, &TfOpcje::documentNumberSaved, this, &TfFaktura::showDocumentNumber);
+    m_goodsButtons =
+        new GoodsButtons({lista_towarow, b_dodaj3, b_korekta3, b_usun3}, m_services.store,
+                         m_services.messages, stockCard, *m_documentPanel, *this);
 }
 
 void TfFaktura::connectHandlers()
@@ -85,6 +91,13 @@ void TfFaktura::connectHandlers()
     connect(lista_odbiorcow, &QComboBox::currentIndexChanged, this,
             &TfFaktura::lista_odbiorcowChange);
     connect(lista_towarow, &QComboBox::currentIndexChanged, this, &TfFaktura::lista_towarowChange);
+    m_documentPanel =
+        new DocumentPanel({lista_towarow, Edit1, Edit2, Edit3, Edit4, Edit5, Edit7, m_columns,
+                           b_dodaj_do_faktury, Button5, Button7, m_bottomRow[0]},
+                          m_services.store, m_services.messages, *this);
+    m_numbering = new NumberingPanel({Druk, Edit6, Button9, Button8}, m_services.messages, *this);
+    connect(m_numbering, &NumberingPanel::settingsChangeRequested, this,
+            &TfFaktura::settingsChangeRequested);
     connect(m_bottomRow[3], &QPushButton::clicked, this, &TfFaktura::b_opcjeClick);
     connect(m_bottomRow[4], &QPushButton::clicked, this, &QWidget::close);
     for (QWidget* widget :
@@ -169,6 +182,7 @@ void TfFaktura::LoadConfig()
         return;
     }
     m_options->setSettings(settings.value());
+    m_numbering->setSettings(settings.value());
 }
 
 void TfFaktura::resetDocument()
@@ -193,7 +207,6 @@ void TfFaktura::resetDocument()
     Druk->setCurrentIndex(0);
     m_issuer.reset();
     m_recipient.reset();
-    m_goods.reset();
 }
 
 bool TfFaktura::openTables()
@@ -229,13 +242,7 @@ void TfFaktura::fillRecipientList()
 
 void TfFaktura::WczytajListeTowarow()
 {
-    const auto entries = m_services.store.listEntries(Table::Magazyn);
-    if (!entries) {
-        showError(entries.error());
-        return;
-    }
-    setEntries(*lista_towarow, sortedEntryTexts(entries.value()));
-    lista_towarowChange();
+    m_documentPanel->WczytajListeTowarow();
 }
 
 // The record whose entry the list shows; none when the entry is not in the
@@ -293,14 +300,32 @@ void TfFaktura::showRecipient(const Recipient& recipient)
 
 void TfFaktura::lista_towarowChange()
 {
-    auto goods = chosenRecord<Goods>(Table::Magazyn, lista_towarow->currentText());
-    if (!goods) {
-        return;
-    }
-    Edit2->setText(goods->Cena_jednostkowa_netto);
-    Edit7->setText(goods->Jednostka_miary);
-    Edit1->setText(QStringLiteral("1"));
-    m_goods = std::move(goods);
+    m_documentPanel->lista_towarowChange();
+}
+
+const std::optional<Goods>& TfFaktura::goods() const
+{
+    return m_documentPanel->goods();
+}
+
+const SalesDocument& TfFaktura::document() const
+{
+    return m_documentPanel->document();
+}
+
+void TfFaktura::chooseGoods(const QString& entry)
+{
+    m_documentPanel->chooseGoods(entry);
+}
+
+void TfFaktura::setSettings(const Settings& settings)
+{
+    m_numbering->setSettings(settings);
+}
+
+void TfFaktura::DodajNumer()
+{
+    m_numbering->DodajNumer();
 }
 
 void TfFaktura::showError(const QString& text)

@@ -15,14 +15,19 @@ class QListWidget;
 class QPushButton;
 
 namespace kwitola {
+class SalesDocument;
 class SingleInstance;
-}
+struct Settings;
+} // namespace kwitola
 
 namespace kwitola::ui {
 
 class DateEdits;
+class DocumentPanel;
 class DottedLabel;
 class FocusColours;
+class GoodsButtons;
+class NumberingPanel;
 class TfDruk;
 class TfMagazyn;
 class TfOdbiorca;
@@ -61,7 +66,15 @@ public:
     // The parties and goods chosen now; nothing until a choice was found.
     [[nodiscard]] const std::optional<Issuer>& issuer() const { return m_issuer; }
     [[nodiscard]] const std::optional<Recipient>& recipient() const { return m_recipient; }
-    [[nodiscard]] const std::optional<Goods>& goods() const { return m_goods; }
+    [[nodiscard]] const std::optional<Goods>& goods() const;
+    // The document being written, for printing and posting.
+    [[nodiscard]] const SalesDocument& document() const;
+    // The settings the number is shown from and stepped in.
+    void setSettings(const Settings& settings);
+    // Refills the goods list and chooses the entry, after the stock card saved.
+    void chooseGoods(const QString& entry);
+    // Advances the document number by one.
+    void DodajNumer();
     // True once the start-up step has opened the tables and filled the lists.
     [[nodiscard]] bool isStarted() const { return m_started; }
 
@@ -69,6 +82,8 @@ Q_SIGNALS:
     // The program is to end: the user confirmed closing, or another copy
     // already runs.
     void programEnded();
+    // The number was stepped: these settings are to be saved and handed back.
+    void settingsChangeRequested(const kwitola::Settings& settings);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -115,7 +130,9 @@ private:
     // Working values of the chosen issuer, recipient and goods.
     std::optional<Issuer> m_issuer;
     std::optional<Recipient> m_recipient;
-    std::optional<Goods> m_goods;
+    DocumentPanel* m_documentPanel = nullptr;
+    NumberingPanel* m_numbering = nullptr;
+    GoodsButtons* m_goodsButtons = nullptr;
 
     QComboBox* Druk = nullptr;
     QLineEdit* Edit6 = nullptr;
