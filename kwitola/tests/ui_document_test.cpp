@@ -224,7 +224,7 @@ TEST_F(DocumentTest, NumberStepsAreSavedAndShown)
     Settings broken;
     broken.numberPart = QStringLiteral("1a");
     broken.numberSuffix = QStringLiteral("/X");
-    faktura().setSettings(broken);
+    faktura().showSettings(broken);
     writeFile(QStringLiteral("faktura.kfx"), before);
     control<QPushButton>("Button8")->click();
     ASSERT_EQ(m_messages.messages().size(), 1u);

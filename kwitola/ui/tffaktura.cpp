@@ -2,7 +2,6 @@
 
 #include "common/core/clock.h"
 #include "common/seams/messageservice.h"
-#include "kwitola/core/settingsfile.h"
 #include "kwitola/core/singleinstance.h"
 #include "kwitola/core/tablestore.h"
 #include "kwitola/ui/dateedits.h"
@@ -78,7 +77,6 @@ void TfFaktura::attachWindows(TfOdbiorca& recipientCard, TfOpcje& options, TfWys
     m_issuerCard = &issuerCard;
     m_printForm = &printForm;
     m_stockCard = &stockCard;
-    connect(m_options, &TfOpcje::documentNumberSaved, this, &TfFaktura::showDocumentNumber);
     m_goodsButtons =
         new GoodsButtons({lista_towarow, b_dodaj3, b_korekta3, b_usun3}, m_services.store,
                          m_services.messages, stockCard, *m_documentPanel, *this);
@@ -172,17 +170,13 @@ bool TfFaktura::refuseSecondCopy()
 
 void TfFaktura::LoadConfig()
 {
-    if (!m_options) {
-        return;
-    }
-    const Result<Settings> settings = readSettingsFile(m_options->settingsPath());
-    if (!settings) {
-        showError(QStringLiteral("Nie udało się odczytać ustawień z pliku faktura.kfx.\n%1")
-                      .arg(settings.error()));
-        return;
-    }
-    m_options->setSettings(settings.value());
-    m_numbering->setSettings(settings.value());
+    Q_EMIT settingsLoadRequested();
+}
+
+void TfFaktura::showSettings(const kwitola::Settings& value)
+{
+    m_settings = value;
+    m_numbering->setSettings(m_settings);
 }
 
 void TfFaktura::resetDocument()
@@ -202,7 +196,7 @@ void TfFaktura::resetDocument()
         column->clear();
     }
     Edit5->setText(QStringLiteral("0,00"));
-    Edit6->setText(m_options ? m_options->documentNumber() : Settings{}.documentNumber());
+    Edit6->setText(m_settings.documentNumber());
     setEntries(*lista_wystawcow, {});
     Druk->setCurrentIndex(0);
     m_issuer.reset();
@@ -318,11 +312,6 @@ void TfFaktura::chooseGoods(const QString& entry)
     m_documentPanel->chooseGoods(entry);
 }
 
-void TfFaktura::setSettings(const Settings& settings)
-{
-    m_numbering->setSettings(settings);
-}
-
 void TfFaktura::DodajNumer()
 {
     m_numbering->DodajNumer();
@@ -342,11 +331,6 @@ void TfFaktura::b_opcjeClick()
     if (m_options) {
         m_options->exec();
     }
-}
-
-void TfFaktura::showDocumentNumber(const QString& number)
-{
-    Edit6->setText(number);
 }
 
 void TfFaktura::closeEvent(QCloseEvent* event)

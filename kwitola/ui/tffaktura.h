@@ -1,5 +1,6 @@
 #pragma once
 
+#include "kwitola/core/settingsfile.h"
 #include "kwitola/core/tablerecords.h"
 #include "kwitola/ui/services.h"
 
@@ -54,8 +55,13 @@ public:
     // maximises it.
     void showMaximizedOnScreen();
 
-    // Fills the print settings window from faktura.kfx.
+    // Asks the program to read faktura.kfx; the value comes back through
+    // showSettings.
     void LoadConfig();
+    // The program's settings as last handed to this window.
+    [[nodiscard]] const Settings& settings() const { return m_settings; }
+    // Takes the settings that now hold and shows their document number.
+    void showSettings(const kwitola::Settings& value);
     // Fills the goods list from magazyn.db.
     void WczytajListeTowarow();
     // Apply the current choice of each list.
@@ -69,8 +75,6 @@ public:
     [[nodiscard]] const std::optional<Goods>& goods() const;
     // The document being written, for printing and posting.
     [[nodiscard]] const SalesDocument& document() const;
-    // The settings the number is shown from and stepped in.
-    void setSettings(const Settings& settings);
     // Refills the goods list and chooses the entry, after the stock card saved.
     void chooseGoods(const QString& entry);
     // Advances the document number by one.
@@ -82,8 +86,11 @@ Q_SIGNALS:
     // The program is to end: the user confirmed closing, or another copy
     // already runs.
     void programEnded();
-    // The number was stepped: these settings are to be saved and handed back.
-    void settingsChangeRequested(const kwitola::Settings& settings);
+    // The settings are to be read from faktura.kfx.
+    void settingsLoadRequested();
+    // The settings are to change to value (a number step, for example); the
+    // program saves them and hands the result to showSettings.
+    void settingsChangeRequested(const kwitola::Settings& value);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -111,7 +118,6 @@ private:
     std::optional<Record> chosenRecord(Table table, const QString& entry);
 
     void b_opcjeClick();
-    void showDocumentNumber(const QString& number);
 
     Services m_services;
     QWidget* m_client = nullptr;
@@ -126,6 +132,7 @@ private:
     bool m_startUpRun = false;
     bool m_started = false;
     bool m_ending = false;
+    Settings m_settings;
 
     // Working values of the chosen issuer, recipient and goods.
     std::optional<Issuer> m_issuer;
