@@ -1,3 +1,4 @@
+#include "kwitola/core/documentkinds.h"
 #include "kwitola/core/salesdocument.h"
 #include "kwitola/core/settingsfile.h"
 #include "kwitola/tests/kwitolawindowsfixture.h"
@@ -218,6 +219,10 @@ TEST_F(DocumentTest, NumberStepsAreSavedAndShown)
     control<QPushButton>("Button9")->click();
     EXPECT_EQ(text("Edit6"), QStringLiteral("11/2001"));
     EXPECT_TRUE(m_messages.empty());
+    // Printing and posting read the kind and the number from the window.
+    control<QComboBox>("Druk")->setCurrentIndex(1);
+    EXPECT_EQ(documentTitle(faktura().documentKind(), faktura().documentNumberText()),
+              QStringLiteral("Rachunek Uproszczony nr 11/2001 RU"));
 
     // A counter that is no whole number is not stepped and not saved.
     const QByteArray before = "close\r\n\r\n\r\n1a\r\n/X\r\nclose\r\n\r\nclose\r\n\r\n\r\n";

@@ -317,6 +317,16 @@ void TfFaktura::DodajNumer()
     m_numbering->DodajNumer();
 }
 
+const DocumentKind& TfFaktura::documentKind() const
+{
+    return m_numbering->kind();
+}
+
+QString TfFaktura::documentNumberText() const
+{
+    return m_numbering->numberText();
+}
+
 void TfFaktura::showError(const QString& text)
 {
     common::Message message;

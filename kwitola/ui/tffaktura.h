@@ -16,9 +16,9 @@ class QListWidget;
 class QPushButton;
 
 namespace kwitola {
+struct DocumentKind;
 class SalesDocument;
 class SingleInstance;
-struct Settings;
 } // namespace kwitola
 
 namespace kwitola::ui {
@@ -79,6 +79,10 @@ public:
     void chooseGoods(const QString& entry);
     // Advances the document number by one.
     void DodajNumer();
+    // The kind chosen in `Druk` and the number shown in `Edit6`, which the
+    // user may have typed over.
+    [[nodiscard]] const DocumentKind& documentKind() const;
+    [[nodiscard]] QString documentNumberText() const;
     // True once the start-up step has opened the tables and filled the lists.
     [[nodiscard]] bool isStarted() const { return m_started; }
 
