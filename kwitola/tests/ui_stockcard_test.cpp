@@ -69,16 +69,11 @@ TEST_F(StockCardTest, PricesConvertWhileTypingAndAreNormalisedOnLeaving)
     card().prepareNew();
     card().show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&card()));
-    const struct
-    {
-        const char* rate;
-        const char* gross;
-    } rates[] = {{"22", "122,00"}, {"7", "107,00"}, {"0", "100,00"}, {"zw", "100,00"}};
-    for (const auto& r : rates) {
-        typeRate(r.rate);
-        type("Edit5", "100");
-        EXPECT_EQ(text("Edit9").toStdString(), r.gross) << r.rate;
-    }
+    // The conversions themselves are tested without the window; here the
+    // keys that trigger them.
+    typeRate("7");
+    type("Edit5", "100");
+    EXPECT_EQ(text("Edit9"), QStringLiteral("107,00"));
     typeRate("22");
     type("Edit9", "122");
     EXPECT_EQ(text("Edit5"), QStringLiteral("100,00"));
