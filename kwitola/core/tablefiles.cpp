@@ -11,10 +11,12 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
+#include <array>
 #include <atomic>
 #include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
+#include <utility>
 
 namespace kwitola::tablefiles {
 
@@ -178,6 +180,24 @@ template <typename Fn> StoreError withConnection(const QString& path, const QStr
 QString entryExpression(const TableLayout& layout)
 {
     return layout.entryColumns.join(QStringLiteral(" || '  ' || "));
+}
+
+QStringList lookupIndexes(const TableLayout& layout, const QString& schema)
+{
+    // Fields looked up by value: earlier postings by number, goods by name.
+    static const std::array<std::pair<Table, const char*>, 3> kLookups = {{
+        {Table::Faktury, "Numer_faktury"},
+        {Table::Sprzedaz, "Document_number"},
+        {Table::Magazyn, "Nazwa_towaru"},
+    }};
+    QStringList statements;
+    for (const auto& [table, column] : kLookups) {
+        if (table == layout.table) {
+            statements << QStringLiteral("CREATE INDEX IF NOT EXISTS %1.%2_%3 ON %2 (%3)")
+                              .arg(schema, layout.sqlName, QLatin1String(column));
+        }
+    }
+    return statements;
 }
 
 StoreError check(const TableLayout& layout, const QString& path, const QString& password)

@@ -4,6 +4,7 @@
 #include "kwitola/core/tables.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace kwitola::tablefiles {
 
@@ -17,5 +18,9 @@ StoreError create(const TableLayout& layout, const QString& path, const QString&
 
 // The SQL text of the table's list entry, as its index stores it.
 QString entryExpression(const TableLayout& layout);
+
+// The statements that make the table's lookup indexes in the given schema
+// when they are missing; safe to run on every open.
+QStringList lookupIndexes(const TableLayout& layout, const QString& schema);
 
 } // namespace kwitola::tablefiles

@@ -69,6 +69,7 @@ struct TableStore::Private
     QString folder;
     QString connectionName;
     int transactionDepth = 0;
+    TableStore::WriteCheck writeCheck;
 
     [[nodiscard]] QSqlDatabase db() const { return QSqlDatabase::database(connectionName, false); }
     [[nodiscard]] bool isOpen() const { return !connectionName.isEmpty(); }
@@ -87,6 +88,10 @@ struct TableStore::Private
         return std::nullopt;
     }
     Result<std::optional<RecordId>> firstId(Table table, QSqlQuery& q) const;
+    [[nodiscard]] StoreError checkWrite(Table table) const
+    {
+        return writeCheck ? writeCheck(table) : StoreError{};
+    }
     StoreError checkExisting(QStringList& missing) const;
     StoreError createMissing(const QStringList& missing) const;
     StoreError connect();
@@ -181,6 +186,14 @@ StoreError TableStore::Private::connect()
         attach.addBindValue(QDir(folder).filePath(layoutOf(table).fileName));
         if (!attach.exec()) {
             return failure(table, QStringLiteral("otwarcia"), attach.lastError());
+        }
+    }
+    // The lookup indexes only speed reads up; a folder that cannot take them
+    // (read-only) still opens and answers the same.
+    for (const Table table : kOpenOrder) {
+        for (const QString& statement :
+             tablefiles::lookupIndexes(layoutOf(table), schemaOf(table))) {
+            (void)exec(statement);
         }
     }
     // LIKE must tell capitals from small letters, as the recipient search does.
@@ -349,6 +362,65 @@ Result<std::optional<RecordId>> TableStore::findFirst(Table table, const QString
     return d->firstId(table, q);
 }
 
+Result<std::optional<RecordId>> TableStore::findFirstWhere(Table table,
+                                                           const FieldValues& equal) const
+{
+    using Found = Result<std::optional<RecordId>>;
+    const TableLayout& layout = layoutOf(table);
+    if (!d->isOpen()) {
+        return Found::failure(kNotOpen);
+    }
+    QStringList conditions;
+    for (const auto& field : equal) {
+        const auto position = columnPosition(table, field.first);
+        if (!position) {
+            return Found::failure(
+                QStringLiteral("Tabela %1 nie ma pola %2.").arg(layout.fileName, field.first));
+        }
+        conditions << layout.columns.at(*position) + QStringLiteral(" = ?");
+    }
+    if (conditions.isEmpty()) {
+        conditions << QStringLiteral("1");
+    }
+    QSqlQuery q = d->query();
+    q.prepare(QStringLiteral("SELECT rowid FROM %1 WHERE %2 ORDER BY rowid LIMIT 1")
+                  .arg(qualified(table), conditions.join(QStringLiteral(" AND "))));
+    for (const auto& field : equal) {
+        q.addBindValue(text(field.second));
+    }
+    return d->firstId(table, q);
+}
+
+Result<std::vector<RecordId>> TableStore::findAll(Table table, const QString& field,
+                                                  const QString& value) const
+{
+    using Found = Result<std::vector<RecordId>>;
+    const auto position = columnPosition(table, field);
+    if (!d->isOpen()) {
+        return Found::failure(kNotOpen);
+    }
+    if (!position) {
+        return Found::failure(
+            QStringLiteral("Tabela %1 nie ma pola %2.").arg(layoutOf(table).fileName, field));
+    }
+    QSqlQuery q = d->query();
+    q.prepare(QStringLiteral("SELECT rowid FROM %1 WHERE %2 = ? ORDER BY rowid")
+                  .arg(qualified(table), layoutOf(table).columns.at(*position)));
+    q.addBindValue(text(value));
+    if (!q.exec()) {
+        return Found::failure(failure(table, QStringLiteral("odczytu"), q.lastError()));
+    }
+    std::vector<RecordId> ids;
+    while (q.next()) {
+        ids.push_back(q.value(0).toLongLong());
+    }
+    // next() is false both at the end and on a failed step.
+    if (q.lastError().isValid()) {
+        return Found::failure(failure(table, QStringLiteral("odczytu"), q.lastError()));
+    }
+    return ids;
+}
+
 Result<std::vector<Row>> TableStore::rows(Table table) const
 {
     if (!d->isOpen()) {
@@ -421,6 +493,9 @@ Result<RecordId> TableStore::insert(Table table, const QStringList& values)
     if (!d->isOpen()) {
         return Result<RecordId>::failure(kNotOpen);
     }
+    if (auto refused = d->checkWrite(table)) {
+        return Result<RecordId>::failure(*refused);
+    }
     if (values.size() > layout.columns.size()) {
         return Result<RecordId>::failure(QStringLiteral("Tabela %1 ma tylko %2 pól.")
                                              .arg(layout.fileName)
@@ -473,6 +548,9 @@ StoreError TableStore::update(Table table, RecordId id, const FieldValues& value
     if (assignments.isEmpty()) {
         return std::nullopt;
     }
+    if (auto refused = d->checkWrite(table)) {
+        return refused;
+    }
     QSqlQuery q = d->query();
     q.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
                   .arg(qualified(table), assignments.join(u", ")));
@@ -506,6 +584,9 @@ StoreError TableStore::remove(Table table, RecordId id)
 {
     if (!d->isOpen()) {
         return kNotOpen;
+    }
+    if (auto refused = d->checkWrite(table)) {
+        return refused;
     }
     QSqlQuery q = d->query();
     q.prepare(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(qualified(table)));
@@ -546,6 +627,11 @@ Result<RecipientSearch> TableStore::searchRecipients(const QString& pattern) con
     return RecipientSearch(std::move(found));
 }
 
+void TableStore::setWriteCheck(WriteCheck check)
+{
+    d->writeCheck = std::move(check);
+}
+
 StoreError TableStore::inTransaction(const std::function<StoreError()>& work)
 {
     if (!d->isOpen()) {
@@ -563,8 +649,11 @@ StoreError TableStore::inTransaction(const std::function<StoreError()>& work)
         }
     }
     if (error) {
-        // A failed RELEASE may have left the transaction open; undo it whole.
-        if (d->exec(QStringLiteral("ROLLBACK TO ") + savepoint)) {
+        // The outermost level rolls the transaction back outright: ROLLBACK TO
+        // followed by RELEASE would commit the restored pages and so still
+        // touch every file (its change counter). A failed RELEASE may also
+        // have left the transaction open; undo it whole.
+        if (d->transactionDepth == 1 || d->exec(QStringLiteral("ROLLBACK TO ") + savepoint)) {
             d->exec(QStringLiteral("ROLLBACK"));
         } else {
             d->exec(QStringLiteral("RELEASE ") + savepoint);

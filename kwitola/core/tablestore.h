@@ -81,6 +81,13 @@ public:
     [[nodiscard]] Result<std::optional<RecordId>> findFirst(Table table, const QString& field,
                                                             const QString& value) const;
 
+    // The first record in table order whose named fields all equal the texts.
+    [[nodiscard]] Result<std::optional<RecordId>> findFirstWhere(Table table,
+                                                                 const FieldValues& equal) const;
+    // Every record whose field equals the text exactly, in table order.
+    [[nodiscard]] Result<std::vector<RecordId>> findAll(Table table, const QString& field,
+                                                        const QString& value) const;
+
     [[nodiscard]] Result<std::vector<Row>> rows(Table table) const;
     [[nodiscard]] Result<std::optional<Row>> row(Table table, RecordId id) const;
 
@@ -109,6 +116,11 @@ public:
     // Runs work inside one transaction over all six tables: when it returns
     // an error (or a write fails) everything it wrote is undone. Calls nest.
     [[nodiscard]] StoreError inTransaction(const std::function<StoreError()>& work);
+
+    // Test seam: asked before every insert, update and delete; an error it
+    // returns fails that write as the store's own error would.
+    using WriteCheck = std::function<StoreError(Table)>;
+    void setWriteCheck(WriteCheck check);
 
 private:
     struct Private;

@@ -1,6 +1,7 @@
 #include "kwitola/ui/kwitolawindows.h"
 
 #include "common/seams/messageservice.h"
+#include "kwitola/ui/partypanel.h"
 #include "kwitola/ui/tfdruk.h"
 #include "kwitola/ui/tffaktura.h"
 #include "kwitola/ui/tfmagazyn.h"
@@ -14,15 +15,17 @@ namespace kwitola::ui {
 
 KwitolaWindows::KwitolaWindows(const Services& services)
     : m_messages(services.messages), m_settings(QDir(services.folder).filePath(kSettingsFileName)),
-      m_faktura(std::make_unique<TfFaktura>(services)), m_odbiorca(std::make_unique<TfOdbiorca>()),
+      m_faktura(std::make_unique<TfFaktura>(services)),
+      m_odbiorca(std::make_unique<TfOdbiorca>(services)),
       m_opcje(std::make_unique<TfOpcje>(services.files, services.printers)),
-      m_wystawca(std::make_unique<TfWystawca>()), m_druk(std::make_unique<TfDruk>()),
+      m_wystawca(std::make_unique<TfWystawca>(services)), m_druk(std::make_unique<TfDruk>()),
       m_magazyn(std::make_unique<TfMagazyn>(services.store, services.messages))
 {
     m_faktura->attachWindows(*m_odbiorca, *m_opcje, *m_wystawca, *m_druk, *m_magazyn);
     // The stock card and the main window meet here, not through each other.
     connect(m_magazyn.get(), &TfMagazyn::goodsSaved, m_faktura.get(), &TfFaktura::chooseGoods);
     connectSettings();
+    connectCards();
 }
 
 KwitolaWindows::~KwitolaWindows() = default;
@@ -93,6 +96,23 @@ void KwitolaWindows::report(const QString& text, common::MessageIcon icon, QWidg
     message.title = messageTitle();
     message.icon = icon;
     m_messages.show(message, asker);
+}
+
+// The party lists open the cards; a card that saved has the list filled
+// again and its entry chosen.
+void KwitolaWindows::connectCards()
+{
+    PartyPanel* parties = &m_faktura->partyPanel();
+    QObject::connect(parties, &PartyPanel::newIssuerWanted, m_wystawca.get(),
+                     &TfWystawca::openForNew);
+    QObject::connect(parties, &PartyPanel::issuerCorrectionWanted, m_wystawca.get(),
+                     &TfWystawca::openForCorrection);
+    QObject::connect(m_wystawca.get(), &TfWystawca::saved, parties, &PartyPanel::refreshIssuers);
+    QObject::connect(parties, &PartyPanel::newRecipientWanted, m_odbiorca.get(),
+                     &TfOdbiorca::openForNew);
+    QObject::connect(parties, &PartyPanel::recipientCorrectionWanted, m_odbiorca.get(),
+                     &TfOdbiorca::openForCorrection);
+    QObject::connect(m_odbiorca.get(), &TfOdbiorca::saved, parties, &PartyPanel::refreshRecipients);
 }
 
 } // namespace kwitola::ui

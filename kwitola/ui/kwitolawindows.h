@@ -61,6 +61,8 @@ private:
 
     common::MessageService& m_messages;
     SettingsKeeper m_settings;
+    void connectCards();
+
     std::unique_ptr<TfFaktura> m_faktura;
     std::unique_ptr<TfOdbiorca> m_odbiorca;
     std::unique_ptr<TfOpcje> m_opcje;

@@ -7,10 +7,12 @@
 #include "kwitola/ui/dateedits.h"
 #include "kwitola/ui/documentpanel.h"
 #include "kwitola/ui/dottedlabel.h"
+#include "kwitola/ui/entrylistmodel.h"
 #include "kwitola/ui/focuscolours.h"
 #include "kwitola/ui/goodsbuttons.h"
 #include "kwitola/ui/listentries.h"
 #include "kwitola/ui/numberingpanel.h"
+#include "kwitola/ui/partypanel.h"
 #include "kwitola/ui/tfopcje.h"
 #include "kwitola/ui/windowcaption.h"
 
@@ -23,26 +25,11 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
-#include <QSignalBlocker>
-#include <QStringListModel>
 #include <QTimer>
 
 namespace kwitola::ui {
 
 namespace {
-
-// Puts texts into a list without handing the list a hundred thousand items
-// one by one.
-void setEntries(QComboBox& list, const QStringList& texts)
-{
-    const QSignalBlocker quiet(list);
-    if (auto* model = qobject_cast<QStringListModel*>(list.model())) {
-        model->setStringList(texts);
-    } else {
-        list.setModel(new QStringListModel(texts, &list));
-    }
-    list.setCurrentIndex(texts.isEmpty() ? -1 : 0);
-}
 
 bool isEnter(const QEvent* event)
 {
@@ -84,10 +71,11 @@ void TfFaktura::attachWindows(TfOdbiorca& recipientCard, TfOpcje& options, TfWys
 
 void TfFaktura::connectHandlers()
 {
-    connect(lista_wystawcow, &QComboBox::currentIndexChanged, this,
-            &TfFaktura::lista_wystawcowChange);
-    connect(lista_odbiorcow, &QComboBox::currentIndexChanged, this,
-            &TfFaktura::lista_odbiorcowChange);
+    m_parties =
+        new PartyPanel({lista_wystawcow, b_dodaj1, b_korekta1, b_usun1, lista_odbiorcow, b_dodaj2,
+                        b_korekta2, b_usun2, find_nip, b_szukaj, b_wszystkie, m_detailValues},
+                       m_services.store, m_services.messages, *this);
+    connect(m_parties, &PartyPanel::detailsChanged, this, &TfFaktura::placeDetailValues);
     connect(lista_towarow, &QComboBox::currentIndexChanged, this, &TfFaktura::lista_towarowChange);
     m_documentPanel =
         new DocumentPanel({lista_towarow, Edit1, Edit2, Edit3, Edit4, Edit5, Edit7, m_columns,
@@ -140,8 +128,8 @@ void TfFaktura::startUp()
     if (!openTables()) {
         return;
     }
-    fillIssuerList();
-    fillRecipientList();
+    m_parties->fillIssuerList();
+    m_parties->fillRecipientList();
     WczytajListeTowarow();
     lista_odbiorcow->setFocus();
     m_dateEdits->setToday(m_services.clock.today());
@@ -197,10 +185,8 @@ void TfFaktura::resetDocument()
     }
     Edit5->setText(QStringLiteral("0,00"));
     Edit6->setText(m_settings.documentNumber());
-    setEntries(*lista_wystawcow, {});
+    showEntries(*lista_wystawcow, {}, -1);
     Druk->setCurrentIndex(0);
-    m_issuer.reset();
-    m_recipient.reset();
 }
 
 bool TfFaktura::openTables()
@@ -212,84 +198,34 @@ bool TfFaktura::openTables()
     return true;
 }
 
-void TfFaktura::fillIssuerList()
-{
-    const auto entries = m_services.store.listEntries(Table::Wystawca);
-    if (!entries) {
-        showError(entries.error());
-        return;
-    }
-    setEntries(*lista_wystawcow, entryTexts(entries.value()));
-    lista_wystawcowChange();
-}
-
-void TfFaktura::fillRecipientList()
-{
-    const auto entries = m_services.store.listEntries(Table::Odbiorca);
-    if (!entries) {
-        showError(entries.error());
-        return;
-    }
-    setEntries(*lista_odbiorcow, sortedEntryTexts(entries.value()));
-    lista_odbiorcowChange();
-}
-
 void TfFaktura::WczytajListeTowarow()
 {
     m_documentPanel->WczytajListeTowarow();
 }
 
-// The record whose entry the list shows; none when the entry is not in the
-// table any more. A failed read is shown and also gives none.
-template <typename Record>
-std::optional<Record> TfFaktura::chosenRecord(Table table, const QString& entry)
+const Parties& TfFaktura::parties() const
 {
-    const auto id = m_services.store.findByEntry(table, entry);
-    if (!id) {
-        showError(id.error());
-        return std::nullopt;
-    }
-    if (!*id) {
-        return std::nullopt;
-    }
-    auto record = m_services.store.get<Record>(**id);
-    if (!record) {
-        showError(record.error());
-        return std::nullopt;
-    }
-    return *record;
+    return m_parties->parties();
+}
+
+const std::optional<Issuer>& TfFaktura::issuer() const
+{
+    return parties().issuer;
+}
+
+const std::optional<Recipient>& TfFaktura::recipient() const
+{
+    return parties().recipient;
 }
 
 void TfFaktura::lista_wystawcowChange()
 {
-    // Without a match the issuer details keep what they held.
-    if (auto issuer = chosenRecord<Issuer>(Table::Wystawca, lista_wystawcow->currentText())) {
-        m_issuer = std::move(issuer);
-    }
+    m_parties->lista_wystawcowChange();
 }
 
 void TfFaktura::lista_odbiorcowChange()
 {
-    if (auto recipient = chosenRecord<Recipient>(Table::Odbiorca, lista_odbiorcow->currentText())) {
-        showRecipient(*recipient);
-        m_recipient = std::move(recipient);
-    }
-}
-
-void TfFaktura::showRecipient(const Recipient& recipient)
-{
-    const QString gap = QStringLiteral("  ");
-    const std::array<QString, 6> texts = {recipient.Nazwa_firmy,
-                                          recipient.Adres_firmy + gap + recipient.Kod_pocztowy +
-                                              gap + recipient.Miejscowosc,
-                                          recipient.Nip_firmy,
-                                          recipient.Osoba_uprawniona,
-                                          recipient.Telefon_firmy,
-                                          recipient.Ostatnia_transakcja};
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        m_detailValues[i]->setText(texts[i]);
-    }
-    placeDetailValues();
+    m_parties->lista_odbiorcowChange();
 }
 
 void TfFaktura::lista_towarowChange()

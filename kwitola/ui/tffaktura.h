@@ -1,5 +1,6 @@
 #pragma once
 
+#include "kwitola/core/parties.h"
 #include "kwitola/core/settingsfile.h"
 #include "kwitola/core/tablerecords.h"
 #include "kwitola/ui/services.h"
@@ -29,6 +30,7 @@ class DottedLabel;
 class FocusColours;
 class GoodsButtons;
 class NumberingPanel;
+class PartyPanel;
 class TfDruk;
 class TfMagazyn;
 class TfOdbiorca;
@@ -70,8 +72,9 @@ public:
     void lista_towarowChange();
 
     // The parties and goods chosen now; nothing until a choice was found.
-    [[nodiscard]] const std::optional<Issuer>& issuer() const { return m_issuer; }
-    [[nodiscard]] const std::optional<Recipient>& recipient() const { return m_recipient; }
+    [[nodiscard]] const Parties& parties() const;
+    [[nodiscard]] const std::optional<Issuer>& issuer() const;
+    [[nodiscard]] const std::optional<Recipient>& recipient() const;
     [[nodiscard]] const std::optional<Goods>& goods() const;
     // The document being written, for printing and posting.
     [[nodiscard]] const SalesDocument& document() const;
@@ -85,6 +88,8 @@ public:
     [[nodiscard]] QString documentNumberText() const;
     // True once the start-up step has opened the tables and filled the lists.
     [[nodiscard]] bool isStarted() const { return m_started; }
+    // The party lists, for the cards' wiring.
+    [[nodiscard]] PartyPanel& partyPanel() const { return *m_parties; }
 
 Q_SIGNALS:
     // The program is to end: the user confirmed closing, or another copy
@@ -114,12 +119,7 @@ private:
     bool refuseSecondCopy();
     void resetDocument();
     bool openTables();
-    void fillIssuerList();
-    void fillRecipientList();
-    void showRecipient(const Recipient& recipient);
     void showError(const QString& text);
-    template <typename Record>
-    std::optional<Record> chosenRecord(Table table, const QString& entry);
 
     void b_opcjeClick();
 
@@ -128,6 +128,7 @@ private:
     std::unique_ptr<SingleInstance> m_instance;
     FocusColours* m_focusColours = nullptr;
     DateEdits* m_dateEdits = nullptr;
+    PartyPanel* m_parties = nullptr;
     TfOdbiorca* m_recipientCard = nullptr;
     TfOpcje* m_options = nullptr;
     TfWystawca* m_issuerCard = nullptr;
@@ -138,9 +139,6 @@ private:
     bool m_ending = false;
     Settings m_settings;
 
-    // Working values of the chosen issuer, recipient and goods.
-    std::optional<Issuer> m_issuer;
-    std::optional<Recipient> m_recipient;
     DocumentPanel* m_documentPanel = nullptr;
     NumberingPanel* m_numbering = nullptr;
     GoodsButtons* m_goodsButtons = nullptr;
