@@ -74,6 +74,10 @@ TEST_F(StockCardTest, PricesConvertWhileTypingAndAreNormalisedOnLeaving)
     typeRate("7");
     type("Edit5", "100");
     EXPECT_EQ(text("Edit9"), QStringLiteral("107,00"));
+    // "zw." picked from the list.
+    field<QComboBox>("Edit6")->setCurrentIndex(3);
+    Q_EMIT field<QComboBox>("Edit6")->activated(3);
+    EXPECT_EQ(text("Edit9"), QStringLiteral("100,00"));
     typeRate("22");
     type("Edit9", "122");
     EXPECT_EQ(text("Edit5"), QStringLiteral("100,00"));

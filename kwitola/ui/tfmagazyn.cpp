@@ -123,6 +123,8 @@ void TfMagazyn::buildControls()
     Button2->setObjectName(QStringLiteral("Button2"));
     Button2->setGeometry(kLabelLeft + 128, buttonTop, kClientSize.width() - 2 * kLabelLeft - 128,
                          26);
+    // A rate picked from the list converts like a typed one.
+    connect(Edit6, &QComboBox::activated, this, &TfMagazyn::grossFromNet);
     connect(Button1, &QPushButton::clicked, this, &QDialog::reject);
     connect(Button2, &QPushButton::clicked, this, &TfMagazyn::Button2Click);
 }
