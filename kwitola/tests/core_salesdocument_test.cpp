@@ -34,17 +34,6 @@ std::string line(const Totals& totals)
         .toStdString();
 }
 
-TEST(SalesDocument, StartsWithZeroTextsAndNoLines)
-{
-    const SalesDocument document;
-    EXPECT_EQ(document.currentLine().name, QStringLiteral("0"));
-    EXPECT_EQ(line(document.documentTotals()), "0|0|0");
-    EXPECT_EQ(document.totalToPay(), QStringLiteral("0,00"));
-    EXPECT_TRUE(document.lines().empty());
-    EXPECT_EQ(document.lineNumbers().size(), 20);
-    EXPECT_FALSE(document.hasGoods());
-}
-
 TEST(SalesDocument, CurrentLineRoundsEachStepFromTheTextBefore)
 {
     const struct

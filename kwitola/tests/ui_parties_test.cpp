@@ -425,7 +425,9 @@ TEST_F(PartiesTest, AFailedWriteIsShownAndTheCardKeepsWhatWasTyped)
     }));
     ASSERT_EQ(m_messages.messages().size(), 2u);
     EXPECT_EQ(m_messages.last().title, QStringLiteral("Kwitola®"));
-    EXPECT_TRUE(m_messages.last().text.contains(QStringLiteral("brak miejsca")));
+    // The store's Polish description of the refused write.
+    EXPECT_TRUE(m_messages.last().text.contains(QStringLiteral("narusza ograniczenie tabeli")))
+        << m_messages.last().text.toStdString();
     for (auto it = before.cbegin(); it != before.cend(); ++it) {
         EXPECT_EQ(readFile(it.key()), it.value()) << it.key().toStdString();
     }

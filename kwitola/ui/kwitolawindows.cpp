@@ -19,9 +19,11 @@ KwitolaWindows::KwitolaWindows(const Services& services)
       m_odbiorca(std::make_unique<TfOdbiorca>(services)),
       m_opcje(std::make_unique<TfOpcje>(services.files, services.printers)),
       m_wystawca(std::make_unique<TfWystawca>(services)), m_druk(std::make_unique<TfDruk>()),
-      m_magazyn(std::make_unique<TfMagazyn>())
+      m_magazyn(std::make_unique<TfMagazyn>(services.store, services.messages))
 {
     m_faktura->attachWindows(*m_odbiorca, *m_opcje, *m_wystawca, *m_druk, *m_magazyn);
+    // The stock card and the main window meet here, not through each other.
+    connect(m_magazyn.get(), &TfMagazyn::goodsSaved, m_faktura.get(), &TfFaktura::chooseGoods);
     connectSettings();
     connectCards();
 }

@@ -5,10 +5,13 @@
 #include "kwitola/core/singleinstance.h"
 #include "kwitola/core/tablestore.h"
 #include "kwitola/ui/dateedits.h"
+#include "kwitola/ui/documentpanel.h"
 #include "kwitola/ui/dottedlabel.h"
 #include "kwitola/ui/entrylistmodel.h"
 #include "kwitola/ui/focuscolours.h"
+#include "kwitola/ui/goodsbuttons.h"
 #include "kwitola/ui/listentries.h"
+#include "kwitola/ui/numberingpanel.h"
 #include "kwitola/ui/partypanel.h"
 #include "kwitola/ui/tfopcje.h"
 #include "kwitola/ui/windowcaption.h"
@@ -22,26 +25,11 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
-#include <QSignalBlocker>
-#include <QStringListModel>
 #include <QTimer>
 
 namespace kwitola::ui {
 
 namespace {
-
-// Puts texts into a list without handing the list a hundred thousand items
-// one by one.
-void setEntries(QComboBox& list, const QStringList& texts)
-{
-    const QSignalBlocker quiet(list);
-    if (auto* model = qobject_cast<QStringListModel*>(list.model())) {
-        model->setStringList(texts);
-    } else {
-        list.setModel(new QStringListModel(texts, &list));
-    }
-    list.setCurrentIndex(texts.isEmpty() ? -1 : 0);
-}
 
 bool isEnter(const QEvent* event)
 {
@@ -76,6 +64,9 @@ void TfFaktura::attachWindows(TfOdbiorca& recipientCard, TfOpcje& options, TfWys
     m_issuerCard = &issuerCard;
     m_printForm = &printForm;
     m_stockCard = &stockCard;
+    m_goodsButtons =
+        new GoodsButtons({lista_towarow, b_dodaj3, b_korekta3, b_usun3}, m_services.store,
+                         m_services.messages, stockCard, *m_documentPanel, *this);
 }
 
 void TfFaktura::connectHandlers()
@@ -86,6 +77,13 @@ void TfFaktura::connectHandlers()
                        m_services.store, m_services.messages, *this);
     connect(m_parties, &PartyPanel::detailsChanged, this, &TfFaktura::placeDetailValues);
     connect(lista_towarow, &QComboBox::currentIndexChanged, this, &TfFaktura::lista_towarowChange);
+    m_documentPanel =
+        new DocumentPanel({lista_towarow, Edit1, Edit2, Edit3, Edit4, Edit5, Edit7, m_columns,
+                           b_dodaj_do_faktury, Button5, Button7, m_bottomRow[0]},
+                          m_services.store, m_services.messages, *this);
+    m_numbering = new NumberingPanel({Druk, Edit6, Button9, Button8}, m_services.messages, *this);
+    connect(m_numbering, &NumberingPanel::settingsChangeRequested, this,
+            &TfFaktura::settingsChangeRequested);
     connect(m_bottomRow[3], &QPushButton::clicked, this, &TfFaktura::b_opcjeClick);
     connect(m_bottomRow[4], &QPushButton::clicked, this, &QWidget::close);
     for (QWidget* widget :
@@ -166,7 +164,7 @@ void TfFaktura::LoadConfig()
 void TfFaktura::showSettings(const kwitola::Settings& value)
 {
     m_settings = value;
-    Edit6->setText(m_settings.documentNumber());
+    m_numbering->setSettings(m_settings);
 }
 
 void TfFaktura::resetDocument()
@@ -189,7 +187,6 @@ void TfFaktura::resetDocument()
     Edit6->setText(m_settings.documentNumber());
     showEntries(*lista_wystawcow, {}, -1);
     Druk->setCurrentIndex(0);
-    m_goods.reset();
 }
 
 bool TfFaktura::openTables()
@@ -203,34 +200,7 @@ bool TfFaktura::openTables()
 
 void TfFaktura::WczytajListeTowarow()
 {
-    const auto entries = m_services.store.listEntries(Table::Magazyn);
-    if (!entries) {
-        showError(entries.error());
-        return;
-    }
-    setEntries(*lista_towarow, sortedEntryTexts(entries.value()));
-    lista_towarowChange();
-}
-
-// The record whose entry the list shows; none when the entry is not in the
-// table any more. A failed read is shown and also gives none.
-template <typename Record>
-std::optional<Record> TfFaktura::chosenRecord(Table table, const QString& entry)
-{
-    const auto id = m_services.store.findByEntry(table, entry);
-    if (!id) {
-        showError(id.error());
-        return std::nullopt;
-    }
-    if (!*id) {
-        return std::nullopt;
-    }
-    auto record = m_services.store.get<Record>(**id);
-    if (!record) {
-        showError(record.error());
-        return std::nullopt;
-    }
-    return *record;
+    m_documentPanel->WczytajListeTowarow();
 }
 
 const Parties& TfFaktura::parties() const
@@ -260,14 +230,37 @@ void TfFaktura::lista_odbiorcowChange()
 
 void TfFaktura::lista_towarowChange()
 {
-    auto goods = chosenRecord<Goods>(Table::Magazyn, lista_towarow->currentText());
-    if (!goods) {
-        return;
-    }
-    Edit2->setText(goods->Cena_jednostkowa_netto);
-    Edit7->setText(goods->Jednostka_miary);
-    Edit1->setText(QStringLiteral("1"));
-    m_goods = std::move(goods);
+    m_documentPanel->lista_towarowChange();
+}
+
+const std::optional<Goods>& TfFaktura::goods() const
+{
+    return m_documentPanel->goods();
+}
+
+const SalesDocument& TfFaktura::document() const
+{
+    return m_documentPanel->document();
+}
+
+void TfFaktura::chooseGoods(const QString& entry)
+{
+    m_documentPanel->chooseGoods(entry);
+}
+
+void TfFaktura::DodajNumer()
+{
+    m_numbering->DodajNumer();
+}
+
+const DocumentKind& TfFaktura::documentKind() const
+{
+    return m_numbering->kind();
+}
+
+QString TfFaktura::documentNumberText() const
+{
+    return m_numbering->numberText();
 }
 
 void TfFaktura::showError(const QString& text)

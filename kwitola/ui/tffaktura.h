@@ -17,14 +17,19 @@ class QListWidget;
 class QPushButton;
 
 namespace kwitola {
+struct DocumentKind;
+class SalesDocument;
 class SingleInstance;
-}
+} // namespace kwitola
 
 namespace kwitola::ui {
 
 class DateEdits;
+class DocumentPanel;
 class DottedLabel;
 class FocusColours;
+class GoodsButtons;
+class NumberingPanel;
 class PartyPanel;
 class TfDruk;
 class TfMagazyn;
@@ -70,7 +75,17 @@ public:
     [[nodiscard]] const Parties& parties() const;
     [[nodiscard]] const std::optional<Issuer>& issuer() const;
     [[nodiscard]] const std::optional<Recipient>& recipient() const;
-    [[nodiscard]] const std::optional<Goods>& goods() const { return m_goods; }
+    [[nodiscard]] const std::optional<Goods>& goods() const;
+    // The document being written, for printing and posting.
+    [[nodiscard]] const SalesDocument& document() const;
+    // Refills the goods list and chooses the entry, after the stock card saved.
+    void chooseGoods(const QString& entry);
+    // Advances the document number by one.
+    void DodajNumer();
+    // The kind chosen in `Druk` and the number shown in `Edit6`, which the
+    // user may have typed over.
+    [[nodiscard]] const DocumentKind& documentKind() const;
+    [[nodiscard]] QString documentNumberText() const;
     // True once the start-up step has opened the tables and filled the lists.
     [[nodiscard]] bool isStarted() const { return m_started; }
     // The party lists, for the cards' wiring.
@@ -105,8 +120,6 @@ private:
     void resetDocument();
     bool openTables();
     void showError(const QString& text);
-    template <typename Record>
-    std::optional<Record> chosenRecord(Table table, const QString& entry);
 
     void b_opcjeClick();
 
@@ -126,8 +139,9 @@ private:
     bool m_ending = false;
     Settings m_settings;
 
-    // Working values of the chosen goods.
-    std::optional<Goods> m_goods;
+    DocumentPanel* m_documentPanel = nullptr;
+    NumberingPanel* m_numbering = nullptr;
+    GoodsButtons* m_goodsButtons = nullptr;
 
     QComboBox* Druk = nullptr;
     QLineEdit* Edit6 = nullptr;

@@ -1,0 +1,105 @@
+#include "kwitola/ui/goodsbuttons.h"
+
+#include "common/seams/messageservice.h"
+#include "kwitola/core/tablestore.h"
+#include "kwitola/ui/documentpanel.h"
+#include "kwitola/ui/services.h"
+#include "kwitola/ui/tfmagazyn.h"
+
+#include <QComboBox>
+#include <QPushButton>
+
+namespace kwitola::ui {
+
+GoodsButtons::GoodsButtons(const Controls& controls, TableStore& store,
+                           common::MessageService& messages, TfMagazyn& stockCard,
+                           DocumentPanel& document, QWidget& window)
+    : QObject(&window), m_controls(controls), m_store(store), m_messages(messages),
+      m_stockCard(stockCard), m_document(document), m_window(window)
+{
+    connect(m_controls.add, &QPushButton::clicked, this, &GoodsButtons::addGoods);
+    connect(m_controls.correct, &QPushButton::clicked, this, &GoodsButtons::correctGoods);
+    connect(m_controls.remove, &QPushButton::clicked, this, &GoodsButtons::removeGoods);
+}
+
+void GoodsButtons::addGoods()
+{
+    m_stockCard.prepareNew();
+    m_stockCard.exec();
+}
+
+void GoodsButtons::correctGoods()
+{
+    const QString entry = m_controls.goodsList->currentText();
+    if (entry.isEmpty()) {
+        tell(QStringLiteral("Nie wybrano towaru do korekty"), false);
+        return;
+    }
+    const auto id = m_store.findByEntry(Table::Magazyn, entry);
+    const auto goods =
+        id && *id ? m_store.get<Goods>(**id) : Result<std::optional<Goods>>(std::nullopt);
+    if (!id || !goods) {
+        showError(!id ? id.error() : goods.error());
+        return;
+    }
+    if (!*goods) {
+        tell(QStringLiteral("Brak określonego towaru w magazynie."), true);
+        return;
+    }
+    m_stockCard.prepareCorrection(**goods);
+    m_stockCard.exec();
+}
+
+void GoodsButtons::removeGoods()
+{
+    const QString entry = m_controls.goodsList->currentText();
+    if (entry.isEmpty()) {
+        tell(QStringLiteral("Nie wybrano towaru do usunięcia."), false);
+        return;
+    }
+    const auto id = m_store.findByEntry(Table::Magazyn, entry);
+    if (!id) {
+        showError(id.error());
+        return;
+    }
+    if (!*id) {
+        tell(QStringLiteral("Brak określonego towaru w magazynie."), true);
+        return;
+    }
+    common::Message question;
+    question.text =
+        QStringLiteral("Czy na pewno usunąć ") + entry + QStringLiteral(" z listy towarów ?");
+    question.title = messageTitle();
+    question.icon = common::MessageIcon::Question;
+    question.buttons = common::MessageButtons::YesNo;
+    question.defaultAnswer = common::MessageAnswer::Yes;
+    if (m_messages.show(question, &m_window) != common::MessageAnswer::Yes) {
+        return;
+    }
+    if (const StoreError error = m_store.remove(Table::Magazyn, **id)) {
+        showError(*error);
+        return;
+    }
+    tell(QStringLiteral("Usunięte"), false);
+    m_document.WczytajListeTowarow();
+}
+
+void GoodsButtons::tell(const QString& text, bool plain)
+{
+    common::Message message;
+    message.text = text;
+    message.title = messageTitle();
+    message.icon = plain ? common::MessageIcon::None : common::MessageIcon::Exclamation;
+    m_messages.show(message, &m_window);
+}
+
+void GoodsButtons::showError(const QString& text)
+{
+    common::Message message;
+    message.text = text;
+    message.title = messageTitle();
+    message.icon = common::MessageIcon::Error;
+    m_messages.show(message, &m_window);
+}
+
+} // namespace kwitola::ui

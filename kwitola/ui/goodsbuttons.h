@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QObject>
+
+class QComboBox;
+class QPushButton;
+class QWidget;
+
+namespace common {
+class MessageService;
+}
+
+namespace kwitola {
+class TableStore;
+}
+
+namespace kwitola::ui {
+
+class DocumentPanel;
+class TfMagazyn;
+
+// The goods buttons "+", "Korekta" and "-" beside the goods list: they open
+// the stock card for a new or a chosen record, or delete the chosen one.
+class GoodsButtons final : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Controls
+    {
+        QComboBox* goodsList = nullptr;
+        QPushButton* add = nullptr;
+        QPushButton* correct = nullptr;
+        QPushButton* remove = nullptr;
+    };
+
+    GoodsButtons(const Controls& controls, TableStore& store, common::MessageService& messages,
+                 TfMagazyn& stockCard, DocumentPanel& document, QWidget& window);
+
+private:
+    void addGoods();
+    void correctGoods();
+    void removeGoods();
+    void tell(const QString& text, bool plain);
+    void showError(const QString& text);
+
+    Controls m_controls;
+    TableStore& m_store;
+    common::MessageService& m_messages;
+    TfMagazyn& m_stockCard;
+    DocumentPanel& m_document;
+    QWidget& m_window;
+};
+
+} // namespace kwitola::ui
