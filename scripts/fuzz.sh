@@ -13,6 +13,7 @@ shift || true
 launcher=()
 if command -v ccache >/dev/null; then
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$PWD}"
 fi
 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" \
     -DCMAKE_CXX_COMPILER=clang++ -DKX_BUILD_FUZZERS=ON -DKX_BUILD_BENCHMARKS=OFF >/dev/null
