@@ -9,6 +9,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation xvfb xauth poppler-utils
+    clang libclang-rt-14-dev
 )
 missing=()
 for p in "${packages[@]}"; do
@@ -21,5 +22,12 @@ if [ ${#missing[@]} -gt 0 ]; then
     apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+# ccache, where the machine has it, makes rebuilds (and the sanitizer and
+# fuzz builds of scripts/test.sh) cheaper; everything works without it.
+launcher=()
+if command -v ccache >/dev/null; then
+    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$PWD}"
+fi
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" >/dev/null
 cmake --build build -j"$(nproc)"

@@ -3,6 +3,7 @@
 #include "common/core/fileerrors.h"
 
 #include <QFile>
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -71,11 +72,19 @@ SmallFile readSmallFile(const QString& path, qint64 limit)
     if (opened.st_size > limit) {
         return withStatus(SmallFileStatus::TooLarge);
     }
-    // The file may grow while it is read: read one byte past the limit at
-    // most, to see that it did.
-    QByteArray bytes(static_cast<qsizetype>(limit) + 1, Qt::Uninitialized);
+    // Room for the size the file has now and one byte more; a file that
+    // grows while it is read gets more room, up to one byte past the limit,
+    // which tells that it grew too large.
+    QByteArray bytes(static_cast<qsizetype>(opened.st_size) + 1, Qt::Uninitialized);
     qint64 got = 0;
-    while (got < bytes.size()) {
+    while (true) {
+        if (got == bytes.size()) {
+            if (bytes.size() > limit) {
+                break;
+            }
+            bytes.resize(
+                static_cast<qsizetype>(std::min<qint64>(qint64{bytes.size()} * 2, limit + 1)));
+        }
         const ssize_t n =
             ::read(file.fd, bytes.data() + got, static_cast<size_t>(bytes.size() - got));
         if (n < 0 && errno == EINTR) {

@@ -7,7 +7,7 @@ namespace common {
 
 // Files the programs read whole are small; anything larger is damage or a
 // mistake, and must not be loaded into memory.
-inline constexpr qint64 kSmallFileLimit = 64 * 1024;
+inline constexpr qint64 kSmallFileLimit = qint64{64} * 1024;
 
 // What reading a small file found. "Missing" and "could not read" are
 // different answers: only a missing file may be replaced without asking.

@@ -67,13 +67,11 @@ StoreError SettingsKeeper::replaceUnreadable(const Settings& value)
             .arg(QFileInfo(m_path).fileName(), QFileInfo(backupPath()).fileName(),
                  common::describeSystemError(errno));
     }
-    if (const StoreError error = writeSettingsFile(m_path, value)) {
-        if (movedAside) {
-            std::rename(backup.constData(), current.constData());
-        }
-        return error;
+    StoreError error = writeSettingsFile(m_path, value);
+    if (error && movedAside) {
+        std::rename(backup.constData(), current.constData());
     }
-    return std::nullopt;
+    return error;
 }
 
 } // namespace kwitola

@@ -1,0 +1,53 @@
+// faktura.kfx as any bytes: settings that can be saved come back from their
+// own file byte for byte, and the keeper loads what the decoder reads or,
+// for a file it refuses, asks before replacing it and leaves it unchanged.
+#include "common/core/smallfile.h"
+#include "fuzz/fuzzcheck.h"
+#include "kwitola/core/settingskeeper.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdint>
+
+using namespace kwitola;
+
+namespace {
+
+QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const Settings decoded = decodeSettings(bytes);
+    if (!checkSettingsCanBeSaved(decoded)) {
+        const QByteArray encoded = encodeSettings(decoded);
+        FUZZ_CHECK(decodeSettings(encoded) == decoded);
+        FUZZ_CHECK(encodeSettings(decodeSettings(encoded)) == encoded);
+    }
+
+    static const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("faktura.kfx"));
+    {
+        QFile file(path);
+        FUZZ_CHECK(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        FUZZ_CHECK(file.write(bytes) == bytes.size());
+    }
+    SettingsKeeper keeper(path);
+    const StoreError error = keeper.load();
+    if (bytes.size() <= common::kSmallFileLimit) {
+        FUZZ_CHECK(!error);
+        FUZZ_CHECK(keeper.settings() == decoded);
+    } else {
+        FUZZ_CHECK(error && keeper.needsConsentToSave());
+        FUZZ_CHECK(keeper.save(Settings{}).outcome ==
+                   SettingsKeeper::SaveOutcome::ConfirmationNeeded);
+        FUZZ_CHECK(contents(path) == bytes);
+    }
+    return 0;
+}
