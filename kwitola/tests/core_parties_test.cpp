@@ -352,7 +352,7 @@ TEST_F(Parties, AFailedWriteLeavesEveryTableAsItWas)
     auto before = snapshot();
     const auto added = addRecipient(store, card("Beta", "Nysa", "6"));
     ASSERT_FALSE(added.ok());
-    EXPECT_TRUE(added.error().contains(QStringLiteral("brak miejsca")))
+    EXPECT_TRUE(added.error().contains(QStringLiteral("firmy.DB: zapis narusza ograniczenie tabeli")))
         << added.error().toStdString();
     EXPECT_EQ(snapshot(), before);
     EXPECT_EQ(*store.count(Table::Odbiorca), 1);
