@@ -58,9 +58,14 @@ void BM_StartUp(benchmark::State& state)
         const QStringList recipientList = sortedTexts(*recipients);
         const QStringList goodsList = sortedTexts(*goods);
         const auto issuer = store.get<Issuer>(issuers->front().id);
-        const auto recipient =
-            store.get<Recipient>(*store.findByEntry(Table::Odbiorca, recipientList.front()));
-        const auto item = store.get<Goods>(*store.findByEntry(Table::Magazyn, goodsList.front()));
+        const auto recipientId = store.findByEntry(Table::Odbiorca, recipientList.front());
+        const auto goodsId = store.findByEntry(Table::Magazyn, goodsList.front());
+        if (!recipientId || !*recipientId || !goodsId || !*goodsId) {
+            state.SkipWithError("a first entry was not found");
+            return;
+        }
+        const auto recipient = store.get<Recipient>(**recipientId);
+        const auto item = store.get<Goods>(**goodsId);
         benchmark::DoNotOptimize(issuer);
         benchmark::DoNotOptimize(recipient);
         benchmark::DoNotOptimize(item);
@@ -97,11 +102,11 @@ void BM_ListChoice(benchmark::State& state)
     const QString last = entries->back().text;
     for (auto _ : state) {
         const auto id = store.findByEntry(Table::Odbiorca, last);
-        if (!id) {
+        if (!id || !*id) {
             state.SkipWithError("the entry was not found");
             return;
         }
-        benchmark::DoNotOptimize(store.get<Recipient>(*id));
+        benchmark::DoNotOptimize(store.get<Recipient>(**id));
     }
     state.counters["records"] = count;
 }

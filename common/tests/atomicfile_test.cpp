@@ -1,5 +1,6 @@
 #include "common/core/atomicfile.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -62,4 +63,52 @@ TEST(AtomicFile, AMissingFolderIsAnError)
     QTemporaryDir dir;
     const auto error = writeFileAtomically(dir.filePath(QStringLiteral("no/such/x.kfx")), "a");
     EXPECT_TRUE(error);
+}
+
+// A write killed between mkstemp and rename leaves "<name>.XXXXXX" behind;
+// the next write of the same file removes such leftovers and nothing else.
+TEST(AtomicFile, TheNextWriteRemovesLeftoversOfKilledWritesOnly)
+{
+    QTemporaryDir dir;
+    const QDir folder(dir.path());
+    const QDateTime past = QDateTime::currentDateTime().addSecs(-60);
+    const QDateTime future = QDateTime::currentDateTime().addSecs(3600);
+    const struct
+    {
+        const char* name;
+        bool leftover;
+        QDateTime modified;
+    } files[] = {
+        {"x.kfx.a1B2c3", true, past},    {"x.kfx.ZZZZZZ", true, past},
+        {"x.kfx.000000", false, future}, // a write in progress elsewhere
+        {"x.kfx.bak", false, past},      {"x.kfx.a1B2c3d", false, past},
+        {"x.kfx.a1-2c3", false, past},   {"y.kfx.a1B2c3", false, past},
+        {"x.kfx", false, past},
+    };
+    for (const auto& f : files) {
+        QFile file(folder.filePath(QLatin1String(f.name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("stare");
+        ASSERT_TRUE(file.flush());
+        ASSERT_TRUE(file.setFileTime(f.modified, QFileDevice::FileModificationTime));
+    }
+    ASSERT_TRUE(folder.mkdir(QStringLiteral("x.kfx.QWERTY"))) << "not a file: kept";
+
+    ASSERT_FALSE(writeFileAtomically(folder.filePath(QStringLiteral("x.kfx")), "nowe"));
+    EXPECT_EQ(readAll(folder.filePath(QStringLiteral("x.kfx"))), QByteArray("nowe"));
+    for (const auto& f : files) {
+        EXPECT_EQ(folder.exists(QLatin1String(f.name)), !f.leftover) << f.name;
+    }
+    EXPECT_TRUE(folder.exists(QStringLiteral("x.kfx.QWERTY")));
+}
+
+TEST(AtomicFile, FailuresAreExplainedInPolish)
+{
+    QTemporaryDir dir;
+    QFile plain(dir.filePath(QStringLiteral("plik")));
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    const auto error = writeFileAtomically(dir.filePath(QStringLiteral("plik/x.kfx")), "a");
+    ASSERT_TRUE(error);
+    EXPECT_EQ(*error, QStringLiteral("Nie można zapisać pliku x.kfx: część ścieżki nie jest "
+                                     "folderem."));
 }

@@ -2,10 +2,9 @@
 
 #include "common/core/atomicfile.h"
 #include "common/core/cp1250.h"
+#include "common/core/smallfile.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 
 namespace karoskop {
 
@@ -49,26 +48,25 @@ Vin decodeLastNumber(const QByteArray& bytes)
 
 LastNumberRead readLastNumber(const QString& folder)
 {
+    // Read only up to a sane size, and never from a pipe or a device: either
+    // would stop the program or fill its memory.
+    const common::SmallFile file = common::readSmallFile(lastNumberPath(folder));
     LastNumberRead result;
-    const QString path = lastNumberPath(folder);
-    if (!QFileInfo::exists(path)) {
+    switch (file.status) {
+    case common::SmallFileStatus::Missing:
         result.status = LastNumberRead::Status::Missing;
         return result;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.status = LastNumberRead::Status::Failed;
-        result.error = file.errorString();
+    case common::SmallFileStatus::Read:
+        result.status = LastNumberRead::Status::Ok;
+        result.number = decodeLastNumber(file.bytes);
         return result;
+    case common::SmallFileStatus::NotRegular:
+    case common::SmallFileStatus::TooLarge:
+    case common::SmallFileStatus::Failed:
+        break;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        result.status = LastNumberRead::Status::Failed;
-        result.error = file.errorString();
-        return result;
-    }
-    result.status = LastNumberRead::Status::Ok;
-    result.number = decodeLastNumber(bytes);
+    result.status = LastNumberRead::Status::Failed;
+    result.error = common::describeSmallFileProblem(file);
     return result;
 }
 

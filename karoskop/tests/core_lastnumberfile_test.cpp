@@ -1,4 +1,5 @@
 // The last-number file: its exact bytes, tolerant reading, atomic writing.
+#include "common/testsupport/oddfiles.h"
 #include "karoskop/core/lastnumberfile.h"
 #include "karoskop/tests/filesizelimit.h"
 
@@ -96,6 +97,24 @@ TEST(LastNumberFile, MissingAndUnreadableFilesAreToldApart)
     const LastNumberRead read = readLastNumber(dir.path());
     EXPECT_EQ(read.status, LastNumberRead::Status::Failed);
     EXPECT_FALSE(read.error.isEmpty());
+}
+
+// A pipe must not freeze "Ostatni numer", nor a huge file fill the memory;
+// whatever stands there is refused with a reason and left as it was.
+TEST(LastNumberFile, WhatIsNoSmallRegularFileIsRefusedUntouched)
+{
+    using common::testing::OddFile;
+    for (const OddFile kind :
+         {OddFile::NamedPipe, OddFile::Huge, OddFile::DanglingLink, OddFile::Folder}) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("test.kfx");
+        ASSERT_TRUE(makeOddFile(kind, path)) << describe(kind);
+        const QString before = common::testing::oddFileState(path);
+        const LastNumberRead read = readLastNumber(dir.path());
+        EXPECT_EQ(read.status, LastNumberRead::Status::Failed) << describe(kind);
+        EXPECT_FALSE(read.error.isEmpty()) << describe(kind);
+        EXPECT_EQ(common::testing::oddFileState(path), before) << describe(kind);
+    }
 }
 
 TEST(LastNumberFile, FailedWriteLeavesTheOldFileWhole)

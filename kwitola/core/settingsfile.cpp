@@ -2,8 +2,8 @@
 
 #include "common/core/atomicfile.h"
 #include "common/core/cp1250.h"
+#include "common/core/smallfile.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 #include <array>
@@ -117,15 +117,16 @@ StoreError checkSettingsCanBeSaved(const Settings& settings)
 
 Result<Settings> readSettingsFile(const QString& path)
 {
-    if (!QFileInfo::exists(path)) {
+    const common::SmallFile file = common::readSmallFile(path);
+    if (file.status == common::SmallFileStatus::Missing) {
         return Settings{};
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return Result<Settings>::failure(QStringLiteral("Nie można odczytać pliku ustawień %1: %2")
-                                             .arg(QFileInfo(path).fileName(), file.errorString()));
+    if (!file.ok()) {
+        return Result<Settings>::failure(
+            QStringLiteral("Nie można odczytać pliku ustawień %1: %2.")
+                .arg(QFileInfo(path).fileName(), common::describeSmallFileProblem(file)));
     }
-    return decodeSettings(file.readAll());
+    return decodeSettings(file.bytes);
 }
 
 StoreError writeSettingsFile(const QString& path, const Settings& settings)

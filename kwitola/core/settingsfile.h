@@ -38,8 +38,9 @@ Settings decodeSettings(const QByteArray& bytes);
 // code page 1250) as an error text naming the field; nothing when all fit.
 StoreError checkSettingsCanBeSaved(const Settings& settings);
 
-// Reads the settings file; a missing file gives the defaults, an unreadable
-// one an error text.
+// Reads the settings file; a missing file gives the defaults. A file that
+// cannot be read, is not a regular file or is larger than a settings file
+// can be gives an error text.
 Result<Settings> readSettingsFile(const QString& path);
 // Writes the settings file atomically: on failure the old file stays whole
 // and the error text says why.

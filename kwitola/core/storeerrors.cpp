@@ -9,16 +9,23 @@ namespace kwitola {
 namespace {
 
 // The engine's primary result codes that a user can meet.
-constexpr std::array<std::pair<int, const char*>, 10> kDescriptions = {{
+constexpr std::array<std::pair<int, const char*>, 17> kDescriptions = {{
+    {1, "błąd polecenia bazy danych"},
+    {2, "błąd wewnętrzny bazy danych"},
     {3, "brak uprawnień do pliku tabeli"},
+    {4, "operacja została przerwana"},
     {5, "tabela jest zajęta przez inny program"},
     {6, "tabela jest zablokowana"},
     {7, "brak pamięci"},
     {8, "tabela jest tylko do odczytu"},
+    {9, "operacja została przerwana"},
     {10, "błąd odczytu lub zapisu pliku tabeli"},
     {11, "plik tabeli jest uszkodzony"},
     {13, "brak miejsca na dysku"},
     {14, "nie można otworzyć pliku tabeli"},
+    {18, "zapisywany tekst jest zbyt długi"},
+    {19, "zapis narusza ograniczenie tabeli"},
+    {23, "brak dostępu do tabeli"},
     {26, "plik nie jest tabelą"},
 }};
 
@@ -35,8 +42,13 @@ QString describeStoreError(const QSqlError& error)
             }
         }
     }
+    // The engine's own words stay beside the Polish phrase, for whoever
+    // has to find the cause.
     const QString engineText = error.databaseText().isEmpty() ? error.text() : error.databaseText();
-    return engineText.isEmpty() ? QStringLiteral("nieznany błąd") : engineText;
+    const QString phrase = isNumber ? QStringLiteral("błąd bazy danych (kod %1)").arg(code)
+                                    : QStringLiteral("błąd sterownika bazy danych");
+    return engineText.trimmed().isEmpty() ? phrase
+                                          : QStringLiteral("%1: %2").arg(phrase, engineText);
 }
 
 } // namespace kwitola

@@ -7,8 +7,8 @@ class QSqlError;
 namespace kwitola {
 
 // The database engine's error as a Polish sentence for the user, e.g.
-// "brak miejsca na dysku"; an error without a known code keeps the engine's
-// own text.
+// "brak miejsca na dysku"; an error without a known code is named as a
+// database error with its code, followed by the engine's own text.
 QString describeStoreError(const QSqlError& error);
 
 } // namespace kwitola

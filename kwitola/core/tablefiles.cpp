@@ -1,5 +1,6 @@
 #include "kwitola/core/tablefiles.h"
 
+#include "common/core/fileerrors.h"
 #include "kwitola/core/storeerrors.h"
 
 #include <QCryptographicHash>
@@ -12,6 +13,9 @@
 #include <QVariant>
 #include <array>
 #include <atomic>
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
 #include <utility>
 
 namespace kwitola::tablefiles {
@@ -67,12 +71,22 @@ QString columnDefinition(const TableLayout& layout, int position)
 // to the engine in a mode that would make it write beside the file.
 StoreError checkHeader(const TableLayout& layout, const QString& path)
 {
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
-        return unreadable(layout, file.errorString());
+    // Only a regular file is opened: a pipe in a table's place would block.
+    if (const QString kind = common::describeNonRegularFile(path); !kind.isEmpty()) {
+        return unreadable(layout, kind);
     }
-    const QByteArray header = file.read(kHeaderSize);
-    const bool isDatabase = header.size() == kHeaderSize &&
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return unreadable(layout, common::describeSystemError(errno));
+    }
+    QByteArray header(kHeaderSize, '\0');
+    const ssize_t got = ::read(fd, header.data(), static_cast<size_t>(kHeaderSize));
+    const int readError = errno;
+    ::close(fd);
+    if (got < 0) {
+        return unreadable(layout, common::describeSystemError(readError));
+    }
+    const bool isDatabase = got == kHeaderSize &&
                             header.startsWith(QByteArray("SQLite format 3\0", 16)) &&
                             header.at(18) == 1 && header.at(19) == 1;
     return isDatabase ? StoreError{} : notATable(layout);

@@ -362,6 +362,35 @@ Result<std::optional<RecordId>> TableStore::findFirst(Table table, const QString
     return d->firstId(table, q);
 }
 
+Result<std::optional<RecordId>> TableStore::findFirstWhere(Table table,
+                                                           const FieldValues& equal) const
+{
+    using Found = Result<std::optional<RecordId>>;
+    const TableLayout& layout = layoutOf(table);
+    if (!d->isOpen()) {
+        return Found::failure(kNotOpen);
+    }
+    QStringList conditions;
+    for (const auto& field : equal) {
+        const auto position = columnPosition(table, field.first);
+        if (!position) {
+            return Found::failure(
+                QStringLiteral("Tabela %1 nie ma pola %2.").arg(layout.fileName, field.first));
+        }
+        conditions << layout.columns.at(*position) + QStringLiteral(" = ?");
+    }
+    if (conditions.isEmpty()) {
+        conditions << QStringLiteral("1");
+    }
+    QSqlQuery q = d->query();
+    q.prepare(QStringLiteral("SELECT rowid FROM %1 WHERE %2 ORDER BY rowid LIMIT 1")
+                  .arg(qualified(table), conditions.join(QStringLiteral(" AND "))));
+    for (const auto& field : equal) {
+        q.addBindValue(text(field.second));
+    }
+    return d->firstId(table, q);
+}
+
 Result<std::vector<RecordId>> TableStore::findAll(Table table, const QString& field,
                                                   const QString& value) const
 {

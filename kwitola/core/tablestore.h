@@ -81,6 +81,9 @@ public:
     [[nodiscard]] Result<std::optional<RecordId>> findFirst(Table table, const QString& field,
                                                             const QString& value) const;
 
+    // The first record in table order whose named fields all equal the texts.
+    [[nodiscard]] Result<std::optional<RecordId>> findFirstWhere(Table table,
+                                                                 const FieldValues& equal) const;
     // Every record whose field equals the text exactly, in table order.
     [[nodiscard]] Result<std::vector<RecordId>> findAll(Table table, const QString& field,
                                                         const QString& value) const;

@@ -12,6 +12,7 @@
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -439,7 +440,12 @@ TEST_F(Store, AFileThatIsNotOneOfTheTablesIsRefusedAndNothingIsWritten)
         {"foreign", foreignDatabase, "Plik odbiorca.db nie jest tabelą programu Kwitola."},
         {"other table", wrongColumns, "Plik odbiorca.db nie jest tabelą programu Kwitola."},
         {"folder", [](const QString& path) { QDir().mkdir(path); },
-         "Nie można odczytać tabeli odbiorca.db"},
+         "Nie można odczytać tabeli odbiorca.db: w miejscu pliku jest folder"},
+        {"dangling link", [](const QString& path) { QFile::link(path + "-brak", path); },
+         "Nie można odczytać tabeli odbiorca.db: dowiązanie wskazuje na nieistniejący plik"},
+        {"named pipe",
+         [](const QString& path) { ::mkfifo(QFile::encodeName(path).constData(), 0644); },
+         "Nie można odczytać tabeli odbiorca.db: w miejscu pliku jest potok nazwany"},
     };
     for (const auto& c : cases) {
         QTemporaryDir folder;

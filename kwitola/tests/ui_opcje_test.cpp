@@ -1,3 +1,4 @@
+#include "common/testsupport/filesizelimit.h"
 #include "kwitola/tests/kwitolawindowsfixture.h"
 
 #include <QCheckBox>
@@ -102,22 +103,69 @@ TEST_F(OptionsWindowTest, SavedSettingsComeBackIntoTheControlsOnTheNextStart)
 TEST_F(OptionsWindowTest, FailedWriteIsReportedAndTheTypedSettingsStay)
 {
     start();
-    // A plain file where faktura.kfx's folder would be: no write can succeed.
-    writeFile(QStringLiteral("plik"), "x");
-    ui::TfOpcje window(m_messages, m_files, m_printers,
-                       filePath(QStringLiteral("plik/faktura.kfx")));
-    window.findChild<QLineEdit*>(QStringLiteral("Edit2"))->setText(QStringLiteral("9"));
-    window.findChild<QLineEdit*>(QStringLiteral("Edit4"))->setText(QStringLiteral("Opole"));
-    window.show();
-    window.findChild<QPushButton*>(QStringLiteral("b_OK"))->click();
-
+    openOptions();
+    edit("Edit2")->setText(QStringLiteral("9"));
+    edit("Edit4")->setText(QStringLiteral("Opole"));
+    {
+        const common::testing::FileSizeLimit fullDisk;
+        option<QPushButton>("b_OK")->click();
+    }
     ASSERT_EQ(m_messages.messages().size(), 1u);
     EXPECT_EQ(m_messages.last().title, QStringLiteral("Kwitola®"));
     EXPECT_EQ(m_messages.last().icon, common::MessageIcon::Exclamation);
     EXPECT_TRUE(m_messages.last().text.contains(QStringLiteral("faktura.kfx")));
-    EXPECT_EQ(window.settings().numberPart, QStringLiteral("9"));
-    EXPECT_EQ(window.settings().placeOfIssue, QStringLiteral("Opole"));
-    EXPECT_FALSE(window.isVisible()) << "OK still closes, or the user could never leave";
+    EXPECT_FALSE(QFile::exists(filePath(QStringLiteral("faktura.kfx"))));
+    EXPECT_EQ(opcje().settings().numberPart, QStringLiteral("9"));
+    EXPECT_EQ(opcje().settings().placeOfIssue, QStringLiteral("Opole"));
+    EXPECT_EQ(numberShown(), QStringLiteral("9")) << "the typed settings hold for the run";
+    EXPECT_FALSE(opcje().isVisible()) << "OK still closes, or the user could never leave";
+}
+
+// A settings file that exists but could not be read may hold a counter far
+// ahead of 0: saving over it is asked first, and the old file is kept.
+TEST_F(OptionsWindowTest, UnreadableSettingsFileIsReplacedOnlyAfterTheUserAgrees)
+{
+    const QByteArray huge = QByteArray("\r\n").repeated(40 * 1024) + "1234\r\n";
+    writeFile(QStringLiteral("faktura.kfx"), huge);
+    start();
+    ASSERT_EQ(m_messages.messages().size(), 1u);
+    EXPECT_TRUE(m_messages.last().text.contains(QStringLiteral("faktura.kfx")));
+    EXPECT_EQ(numberShown(), QStringLiteral("0"));
+    m_messages.clear();
+
+    // "Nie" (also the default): the file stays, the new number holds for now.
+    openOptions();
+    edit("Edit2")->setText(QStringLiteral("15"));
+    m_messages.queueAnswer(common::MessageAnswer::No);
+    option<QPushButton>("b_OK")->click();
+    ASSERT_EQ(m_messages.messages().size(), 1u);
+    const common::Message& question = m_messages.last();
+    EXPECT_EQ(question.buttons, common::MessageButtons::YesNo);
+    EXPECT_EQ(question.defaultAnswer, common::MessageAnswer::No);
+    EXPECT_EQ(question.icon, common::MessageIcon::Question);
+    EXPECT_TRUE(question.text.contains(QStringLiteral("Czy zastąpić")));
+    EXPECT_TRUE(question.text.contains(QStringLiteral("faktura.kfx.bak")));
+    EXPECT_EQ(readFile(QStringLiteral("faktura.kfx")), huge);
+    EXPECT_EQ(numberShown(), QStringLiteral("15"));
+
+    // A number step from the main window asks the same; "Tak" replaces the
+    // file and keeps the old one beside it.
+    m_messages.clear();
+    Settings next = faktura().settings();
+    next.numberPart = QStringLiteral("16");
+    m_messages.queueAnswer(common::MessageAnswer::Yes);
+    Q_EMIT faktura().settingsChangeRequested(next);
+    ASSERT_EQ(m_messages.messages().size(), 1u);
+    EXPECT_EQ(m_messages.last().buttons, common::MessageButtons::YesNo);
+    EXPECT_EQ(readFile(QStringLiteral("faktura.kfx.bak")), huge);
+    EXPECT_EQ(readFile(QStringLiteral("faktura.kfx")), encodeSettings(next));
+    EXPECT_EQ(numberShown(), QStringLiteral("16"));
+    EXPECT_EQ(edit("Edit2")->text(), QStringLiteral("16")) << "the window shows the value too";
+
+    // From now on saving asks nothing.
+    m_messages.clear();
+    option<QPushButton>("b_OK")->click();
+    EXPECT_TRUE(m_messages.empty());
 }
 
 TEST_F(OptionsWindowTest, TextTheFileCannotHoldIsRefusedAndTheOldFileStays)

@@ -1,6 +1,7 @@
 #include "kwitola/ui/kwitolawindows.h"
 
-#include "kwitola/core/settingsfile.h"
+#include "common/seams/messageservice.h"
+#include "kwitola/ui/partypanel.h"
 #include "kwitola/ui/tfdruk.h"
 #include "kwitola/ui/tffaktura.h"
 #include "kwitola/ui/tfmagazyn.h"
@@ -13,15 +14,103 @@
 namespace kwitola::ui {
 
 KwitolaWindows::KwitolaWindows(const Services& services)
-    : m_faktura(std::make_unique<TfFaktura>(services)), m_odbiorca(std::make_unique<TfOdbiorca>()),
-      m_opcje(std::make_unique<TfOpcje>(services.messages, services.files, services.printers,
-                                        QDir(services.folder).filePath(kSettingsFileName))),
-      m_wystawca(std::make_unique<TfWystawca>()), m_druk(std::make_unique<TfDruk>()),
+    : m_messages(services.messages), m_settings(QDir(services.folder).filePath(kSettingsFileName)),
+      m_faktura(std::make_unique<TfFaktura>(services)),
+      m_odbiorca(std::make_unique<TfOdbiorca>(services)),
+      m_opcje(std::make_unique<TfOpcje>(services.files, services.printers)),
+      m_wystawca(std::make_unique<TfWystawca>(services)), m_druk(std::make_unique<TfDruk>()),
       m_magazyn(std::make_unique<TfMagazyn>())
 {
     m_faktura->attachWindows(*m_odbiorca, *m_opcje, *m_wystawca, *m_druk, *m_magazyn);
+    connectSettings();
+    connectCards();
 }
 
 KwitolaWindows::~KwitolaWindows() = default;
+
+void KwitolaWindows::connectSettings()
+{
+    TfFaktura* main = m_faktura.get();
+    TfOpcje* options = m_opcje.get();
+    connect(main, &TfFaktura::settingsLoadRequested, this, [this, main] { loadSettings(main); });
+    connect(main, &TfFaktura::settingsChangeRequested, this,
+            [this, main](const Settings& value) { saveSettings(value, main); });
+    connect(options, &TfOpcje::settingsChangeRequested, this,
+            [this, options](const Settings& value) { saveSettings(value, options); });
+    connect(this, &KwitolaWindows::settingsChanged, main, &TfFaktura::showSettings);
+    connect(this, &KwitolaWindows::settingsChanged, options, &TfOpcje::setSettings);
+}
+
+void KwitolaWindows::loadSettings(QWidget* asker)
+{
+    if (const StoreError error = m_settings.load()) {
+        report(QStringLiteral("Nie udało się odczytać ustawień z pliku faktura.kfx.\n%1\n"
+                              "Obowiązują ustawienia domyślne. Plik pozostaje bez zmian: "
+                              "program nie zastąpi go bez pytania.")
+                   .arg(*error),
+               common::MessageIcon::Error, asker);
+    }
+    Q_EMIT settingsChanged(m_settings.settings());
+}
+
+void KwitolaWindows::saveSettings(const Settings& value, QWidget* asker)
+{
+    SettingsKeeper::SaveResult result = m_settings.save(value);
+    if (result.outcome == SettingsKeeper::SaveOutcome::ConfirmationNeeded) {
+        const auto consent = askToReplaceUnreadable(asker) ? SettingsKeeper::Consent::Given
+                                                           : SettingsKeeper::Consent::Refused;
+        result = m_settings.save(value, consent);
+    }
+    if (result.outcome == SettingsKeeper::SaveOutcome::Failed) {
+        report(QStringLiteral("Nie udało się zapisać ustawień w pliku faktura.kfx.\n%1\n"
+                              "Nowe ustawienia obowiązują do końca pracy programu.")
+                   .arg(result.error),
+               common::MessageIcon::Exclamation, asker);
+    }
+    Q_EMIT settingsChanged(m_settings.settings());
+}
+
+bool KwitolaWindows::askToReplaceUnreadable(QWidget* asker)
+{
+    common::Message question;
+    question.text = QStringLiteral(
+        "Pliku ustawień faktura.kfx nie udało się odczytać przy uruchomieniu programu, "
+        "więc może on zawierać inny numer dokumentu niż pokazany.\n"
+        "Czy zastąpić go nowymi ustawieniami? Dotychczasowy plik zostanie zachowany "
+        "jako faktura.kfx.bak.\n"
+        "Nie: plik pozostaje bez zmian, a nowe ustawienia obowiązują do końca pracy "
+        "programu.");
+    question.title = messageTitle();
+    question.icon = common::MessageIcon::Question;
+    question.buttons = common::MessageButtons::YesNo;
+    question.defaultAnswer = common::MessageAnswer::No;
+    return m_messages.show(question, asker) == common::MessageAnswer::Yes;
+}
+
+void KwitolaWindows::report(const QString& text, common::MessageIcon icon, QWidget* asker)
+{
+    common::Message message;
+    message.text = text;
+    message.title = messageTitle();
+    message.icon = icon;
+    m_messages.show(message, asker);
+}
+
+// The party lists open the cards; a card that saved has the list filled
+// again and its entry chosen.
+void KwitolaWindows::connectCards()
+{
+    PartyPanel* parties = &m_faktura->partyPanel();
+    QObject::connect(parties, &PartyPanel::newIssuerWanted, m_wystawca.get(),
+                     &TfWystawca::openForNew);
+    QObject::connect(parties, &PartyPanel::issuerCorrectionWanted, m_wystawca.get(),
+                     &TfWystawca::openForCorrection);
+    QObject::connect(m_wystawca.get(), &TfWystawca::saved, parties, &PartyPanel::refreshIssuers);
+    QObject::connect(parties, &PartyPanel::newRecipientWanted, m_odbiorca.get(),
+                     &TfOdbiorca::openForNew);
+    QObject::connect(parties, &PartyPanel::recipientCorrectionWanted, m_odbiorca.get(),
+                     &TfOdbiorca::openForCorrection);
+    QObject::connect(m_odbiorca.get(), &TfOdbiorca::saved, parties, &PartyPanel::refreshRecipients);
+}
 
 } // namespace kwitola::ui

@@ -1,8 +1,16 @@
 #pragma once
 
+#include "kwitola/core/settingskeeper.h"
 #include "kwitola/ui/services.h"
 
+#include <QObject>
 #include <memory>
+
+class QWidget;
+
+namespace common {
+enum class MessageIcon;
+}
 
 namespace kwitola::ui {
 
@@ -15,12 +23,15 @@ class TfWystawca;
 
 // Kwitola's windows, created once in the program's order (main window,
 // recipient card, print settings, issuer card, print form, stock card) and
-// living until the program ends.
-class KwitolaWindows final
+// living until the program ends. It also holds the settings: windows ask it
+// to load or change them and show the value it hands back.
+class KwitolaWindows final : public QObject
 {
+    Q_OBJECT
+
 public:
     explicit KwitolaWindows(const Services& services);
-    ~KwitolaWindows();
+    ~KwitolaWindows() override;
     KwitolaWindows(const KwitolaWindows&) = delete;
     KwitolaWindows& operator=(const KwitolaWindows&) = delete;
 
@@ -30,8 +41,28 @@ public:
     [[nodiscard]] TfWystawca& wystawca() const { return *m_wystawca; }
     [[nodiscard]] TfDruk& druk() const { return *m_druk; }
     [[nodiscard]] TfMagazyn& magazyn() const { return *m_magazyn; }
+    [[nodiscard]] const SettingsKeeper& settingsKeeper() const { return m_settings; }
+
+    // Reads faktura.kfx; a file that cannot be read is reported over asker
+    // and the defaults hold.
+    void loadSettings(QWidget* asker);
+    // Makes value the settings and writes the file, asking over asker first
+    // when an unreadable file would be replaced; a failed write is reported.
+    void saveSettings(const Settings& value, QWidget* asker);
+
+Q_SIGNALS:
+    // The settings that now hold, after every load and save.
+    void settingsChanged(const kwitola::Settings& settings);
 
 private:
+    void connectSettings();
+    [[nodiscard]] bool askToReplaceUnreadable(QWidget* asker);
+    void report(const QString& text, common::MessageIcon icon, QWidget* asker);
+
+    common::MessageService& m_messages;
+    SettingsKeeper m_settings;
+    void connectCards();
+
     std::unique_ptr<TfFaktura> m_faktura;
     std::unique_ptr<TfOdbiorca> m_odbiorca;
     std::unique_ptr<TfOpcje> m_opcje;

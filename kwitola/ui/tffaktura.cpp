@@ -2,13 +2,14 @@
 
 #include "common/core/clock.h"
 #include "common/seams/messageservice.h"
-#include "kwitola/core/settingsfile.h"
 #include "kwitola/core/singleinstance.h"
 #include "kwitola/core/tablestore.h"
 #include "kwitola/ui/dateedits.h"
 #include "kwitola/ui/dottedlabel.h"
+#include "kwitola/ui/entrylistmodel.h"
 #include "kwitola/ui/focuscolours.h"
 #include "kwitola/ui/listentries.h"
+#include "kwitola/ui/partypanel.h"
 #include "kwitola/ui/tfopcje.h"
 #include "kwitola/ui/windowcaption.h"
 
@@ -75,15 +76,15 @@ void TfFaktura::attachWindows(TfOdbiorca& recipientCard, TfOpcje& options, TfWys
     m_issuerCard = &issuerCard;
     m_printForm = &printForm;
     m_stockCard = &stockCard;
-    connect(m_options, &TfOpcje::documentNumberSaved, this, &TfFaktura::showDocumentNumber);
 }
 
 void TfFaktura::connectHandlers()
 {
-    connect(lista_wystawcow, &QComboBox::currentIndexChanged, this,
-            &TfFaktura::lista_wystawcowChange);
-    connect(lista_odbiorcow, &QComboBox::currentIndexChanged, this,
-            &TfFaktura::lista_odbiorcowChange);
+    m_parties =
+        new PartyPanel({lista_wystawcow, b_dodaj1, b_korekta1, b_usun1, lista_odbiorcow, b_dodaj2,
+                        b_korekta2, b_usun2, find_nip, b_szukaj, b_wszystkie, m_detailValues},
+                       m_services.store, m_services.messages, *this);
+    connect(m_parties, &PartyPanel::detailsChanged, this, &TfFaktura::placeDetailValues);
     connect(lista_towarow, &QComboBox::currentIndexChanged, this, &TfFaktura::lista_towarowChange);
     connect(m_bottomRow[3], &QPushButton::clicked, this, &TfFaktura::b_opcjeClick);
     connect(m_bottomRow[4], &QPushButton::clicked, this, &QWidget::close);
@@ -129,8 +130,8 @@ void TfFaktura::startUp()
     if (!openTables()) {
         return;
     }
-    fillIssuerList();
-    fillRecipientList();
+    m_parties->fillIssuerList();
+    m_parties->fillRecipientList();
     WczytajListeTowarow();
     lista_odbiorcow->setFocus();
     m_dateEdits->setToday(m_services.clock.today());
@@ -159,16 +160,13 @@ bool TfFaktura::refuseSecondCopy()
 
 void TfFaktura::LoadConfig()
 {
-    if (!m_options) {
-        return;
-    }
-    const Result<Settings> settings = readSettingsFile(m_options->settingsPath());
-    if (!settings) {
-        showError(QStringLiteral("Nie udało się odczytać ustawień z pliku faktura.kfx.\n%1")
-                      .arg(settings.error()));
-        return;
-    }
-    m_options->setSettings(settings.value());
+    Q_EMIT settingsLoadRequested();
+}
+
+void TfFaktura::showSettings(const kwitola::Settings& value)
+{
+    m_settings = value;
+    Edit6->setText(m_settings.documentNumber());
 }
 
 void TfFaktura::resetDocument()
@@ -188,11 +186,9 @@ void TfFaktura::resetDocument()
         column->clear();
     }
     Edit5->setText(QStringLiteral("0,00"));
-    Edit6->setText(m_options ? m_options->documentNumber() : Settings{}.documentNumber());
-    setEntries(*lista_wystawcow, {});
+    Edit6->setText(m_settings.documentNumber());
+    showEntries(*lista_wystawcow, {}, -1);
     Druk->setCurrentIndex(0);
-    m_issuer.reset();
-    m_recipient.reset();
     m_goods.reset();
 }
 
@@ -203,28 +199,6 @@ bool TfFaktura::openTables()
         return false;
     }
     return true;
-}
-
-void TfFaktura::fillIssuerList()
-{
-    const auto entries = m_services.store.listEntries(Table::Wystawca);
-    if (!entries) {
-        showError(entries.error());
-        return;
-    }
-    setEntries(*lista_wystawcow, entryTexts(entries.value()));
-    lista_wystawcowChange();
-}
-
-void TfFaktura::fillRecipientList()
-{
-    const auto entries = m_services.store.listEntries(Table::Odbiorca);
-    if (!entries) {
-        showError(entries.error());
-        return;
-    }
-    setEntries(*lista_odbiorcow, sortedEntryTexts(entries.value()));
-    lista_odbiorcowChange();
 }
 
 void TfFaktura::WczytajListeTowarow()
@@ -259,36 +233,29 @@ std::optional<Record> TfFaktura::chosenRecord(Table table, const QString& entry)
     return *record;
 }
 
+const Parties& TfFaktura::parties() const
+{
+    return m_parties->parties();
+}
+
+const std::optional<Issuer>& TfFaktura::issuer() const
+{
+    return parties().issuer;
+}
+
+const std::optional<Recipient>& TfFaktura::recipient() const
+{
+    return parties().recipient;
+}
+
 void TfFaktura::lista_wystawcowChange()
 {
-    // Without a match the issuer details keep what they held.
-    if (auto issuer = chosenRecord<Issuer>(Table::Wystawca, lista_wystawcow->currentText())) {
-        m_issuer = std::move(issuer);
-    }
+    m_parties->lista_wystawcowChange();
 }
 
 void TfFaktura::lista_odbiorcowChange()
 {
-    if (auto recipient = chosenRecord<Recipient>(Table::Odbiorca, lista_odbiorcow->currentText())) {
-        showRecipient(*recipient);
-        m_recipient = std::move(recipient);
-    }
-}
-
-void TfFaktura::showRecipient(const Recipient& recipient)
-{
-    const QString gap = QStringLiteral("  ");
-    const std::array<QString, 6> texts = {recipient.Nazwa_firmy,
-                                          recipient.Adres_firmy + gap + recipient.Kod_pocztowy +
-                                              gap + recipient.Miejscowosc,
-                                          recipient.Nip_firmy,
-                                          recipient.Osoba_uprawniona,
-                                          recipient.Telefon_firmy,
-                                          recipient.Ostatnia_transakcja};
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        m_detailValues[i]->setText(texts[i]);
-    }
-    placeDetailValues();
+    m_parties->lista_odbiorcowChange();
 }
 
 void TfFaktura::lista_towarowChange()
@@ -317,11 +284,6 @@ void TfFaktura::b_opcjeClick()
     if (m_options) {
         m_options->exec();
     }
-}
-
-void TfFaktura::showDocumentNumber(const QString& number)
-{
-    Edit6->setText(number);
 }
 
 void TfFaktura::closeEvent(QCloseEvent* event)

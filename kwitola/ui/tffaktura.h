@@ -1,5 +1,7 @@
 #pragma once
 
+#include "kwitola/core/parties.h"
+#include "kwitola/core/settingsfile.h"
 #include "kwitola/core/tablerecords.h"
 #include "kwitola/ui/services.h"
 
@@ -23,6 +25,7 @@ namespace kwitola::ui {
 class DateEdits;
 class DottedLabel;
 class FocusColours;
+class PartyPanel;
 class TfDruk;
 class TfMagazyn;
 class TfOdbiorca;
@@ -49,8 +52,13 @@ public:
     // maximises it.
     void showMaximizedOnScreen();
 
-    // Fills the print settings window from faktura.kfx.
+    // Asks the program to read faktura.kfx; the value comes back through
+    // showSettings.
     void LoadConfig();
+    // The program's settings as last handed to this window.
+    [[nodiscard]] const Settings& settings() const { return m_settings; }
+    // Takes the settings that now hold and shows their document number.
+    void showSettings(const kwitola::Settings& value);
     // Fills the goods list from magazyn.db.
     void WczytajListeTowarow();
     // Apply the current choice of each list.
@@ -59,16 +67,24 @@ public:
     void lista_towarowChange();
 
     // The parties and goods chosen now; nothing until a choice was found.
-    [[nodiscard]] const std::optional<Issuer>& issuer() const { return m_issuer; }
-    [[nodiscard]] const std::optional<Recipient>& recipient() const { return m_recipient; }
+    [[nodiscard]] const Parties& parties() const;
+    [[nodiscard]] const std::optional<Issuer>& issuer() const;
+    [[nodiscard]] const std::optional<Recipient>& recipient() const;
     [[nodiscard]] const std::optional<Goods>& goods() const { return m_goods; }
     // True once the start-up step has opened the tables and filled the lists.
     [[nodiscard]] bool isStarted() const { return m_started; }
+    // The party lists, for the cards' wiring.
+    [[nodiscard]] PartyPanel& partyPanel() const { return *m_parties; }
 
 Q_SIGNALS:
     // The program is to end: the user confirmed closing, or another copy
     // already runs.
     void programEnded();
+    // The settings are to be read from faktura.kfx.
+    void settingsLoadRequested();
+    // The settings are to change to value (a number step, for example); the
+    // program saves them and hands the result to showSettings.
+    void settingsChangeRequested(const kwitola::Settings& value);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -88,21 +104,18 @@ private:
     bool refuseSecondCopy();
     void resetDocument();
     bool openTables();
-    void fillIssuerList();
-    void fillRecipientList();
-    void showRecipient(const Recipient& recipient);
     void showError(const QString& text);
     template <typename Record>
     std::optional<Record> chosenRecord(Table table, const QString& entry);
 
     void b_opcjeClick();
-    void showDocumentNumber(const QString& number);
 
     Services m_services;
     QWidget* m_client = nullptr;
     std::unique_ptr<SingleInstance> m_instance;
     FocusColours* m_focusColours = nullptr;
     DateEdits* m_dateEdits = nullptr;
+    PartyPanel* m_parties = nullptr;
     TfOdbiorca* m_recipientCard = nullptr;
     TfOpcje* m_options = nullptr;
     TfWystawca* m_issuerCard = nullptr;
@@ -111,10 +124,9 @@ private:
     bool m_startUpRun = false;
     bool m_started = false;
     bool m_ending = false;
+    Settings m_settings;
 
-    // Working values of the chosen issuer, recipient and goods.
-    std::optional<Issuer> m_issuer;
-    std::optional<Recipient> m_recipient;
+    // Working values of the chosen goods.
     std::optional<Goods> m_goods;
 
     QComboBox* Druk = nullptr;

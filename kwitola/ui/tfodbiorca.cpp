@@ -1,17 +1,28 @@
 #include "kwitola/ui/tfodbiorca.h"
 
-#include "kwitola/ui/windowcaption.h"
-
 namespace kwitola::ui {
 
-TfOdbiorca::TfOdbiorca(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint)
+namespace {
+
+const CardRules kRecipientRules{kRecipientCardFields,
+                                common::MessageIcon::Exclamation,
+                                common::MessageButtons::YesNoCancel,
+                                true,
+                                true,
+                                &addRecipient,
+                                &correctRecipient};
+
+} // namespace
+
+TfOdbiorca::TfOdbiorca(const Services& services, QWidget* parent)
+    : PartyCard(kRecipientRules, services, QStringLiteral(" Nowy odbiorca"), parent)
 {
     setObjectName(QStringLiteral("TfOdbiorca"));
-    installCaption(*this, QStringLiteral(" Nowy odbiorca"));
-    setModal(true);
-    setFixedSize(442, 306);
+}
+
+void TfOdbiorca::openForCorrection(const Recipient& recipient)
+{
+    PartyCard::openForCorrection(cardFields(recipient), recipient.id);
 }
 
 } // namespace kwitola::ui

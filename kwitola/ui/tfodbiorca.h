@@ -1,16 +1,18 @@
 #pragma once
 
-#include <QDialog>
+#include "kwitola/ui/partycard.h"
 
 namespace kwitola::ui {
 
 // The recipient card, where the user enters and corrects customers.
-class TfOdbiorca final : public QDialog
+class TfOdbiorca final : public PartyCard
 {
     Q_OBJECT
 
 public:
-    explicit TfOdbiorca(QWidget* parent = nullptr);
+    explicit TfOdbiorca(const Services& services, QWidget* parent = nullptr);
+
+    void openForCorrection(const Recipient& recipient);
 };
 
 } // namespace kwitola::ui

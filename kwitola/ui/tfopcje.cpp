@@ -1,10 +1,8 @@
 #include "kwitola/ui/tfopcje.h"
 
 #include "common/seams/filedialogservice.h"
-#include "common/seams/messageservice.h"
 #include "common/seams/printerdialogservice.h"
 #include "kwitola/ui/lengthlimit.h"
-#include "kwitola/ui/services.h"
 #include "kwitola/ui/windowcaption.h"
 
 #include <QCheckBox>
@@ -36,12 +34,11 @@ Widget* place(QWidget* parent, const char* name, QRect geometry, Args&&... args)
 
 } // namespace
 
-TfOpcje::TfOpcje(common::MessageService& messages, common::FileDialogService& files,
-                 common::PrinterDialogService& printers, QString settingsPath, QWidget* parent)
+TfOpcje::TfOpcje(common::FileDialogService& files, common::PrinterDialogService& printers,
+                 QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint),
-      m_messages(messages), m_files(files), m_printers(printers),
-      m_settingsPath(std::move(settingsPath))
+      m_files(files), m_printers(printers)
 {
     setObjectName(QStringLiteral("TfOpcje"));
     installCaption(*this, QStringLiteral(" Ustawienia drukowania"));
@@ -125,15 +122,15 @@ Settings TfOpcje::settings() const
     return s;
 }
 
-void TfOpcje::setSettings(const Settings& settings)
+void TfOpcje::setSettings(const kwitola::Settings& value)
 {
-    CheckBox1->setChecked(settings.automaticNumbering);
-    Edit1->setText(settings.logoPath);
-    Edit2->setText(settings.numberPart);
-    Edit3->setText(settings.numberSuffix);
-    CheckBox2->setChecked(settings.previewBeforePrinting);
-    Edit4->setText(settings.placeOfIssue);
-    CheckBox3->setChecked(settings.placeIsRecipientTown);
+    CheckBox1->setChecked(value.automaticNumbering);
+    Edit1->setText(value.logoPath);
+    Edit2->setText(value.numberPart);
+    Edit3->setText(value.numberSuffix);
+    CheckBox2->setChecked(value.previewBeforePrinting);
+    Edit4->setText(value.placeOfIssue);
+    CheckBox3->setChecked(value.placeIsRecipientTown);
 }
 
 QString TfOpcje::documentNumber() const
@@ -141,20 +138,9 @@ QString TfOpcje::documentNumber() const
     return settings().documentNumber();
 }
 
-bool TfOpcje::SaveConfig()
+void TfOpcje::SaveConfig()
 {
-    const StoreError error = writeSettingsFile(m_settingsPath, settings());
-    if (error) {
-        common::Message message;
-        message.text = QStringLiteral("Nie udało się zapisać ustawień w pliku faktura.kfx.\n%1\n"
-                                      "Ustawienia w oknie obowiązują do końca pracy programu.")
-                           .arg(*error);
-        message.title = messageTitle();
-        message.icon = common::MessageIcon::Exclamation;
-        m_messages.show(message, this);
-    }
-    Q_EMIT documentNumberSaved(documentNumber());
-    return !error;
+    Q_EMIT settingsChangeRequested(settings());
 }
 
 void TfOpcje::Button2Click()

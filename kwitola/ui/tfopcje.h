@@ -12,38 +12,36 @@ class QScrollArea;
 
 namespace common {
 class FileDialogService;
-class MessageService;
 class PrinterDialogService;
 } // namespace common
 
 namespace kwitola::ui {
 
-// The print settings window. Its controls are the live settings: printing
-// and numbering read them from here, saved or not.
+// The print settings window. It shows a copy of the program's settings and
+// hands the edited value back on OK; it never owns them.
 class TfOpcje final : public QDialog
 {
     Q_OBJECT
 
 public:
-    TfOpcje(common::MessageService& messages, common::FileDialogService& files,
-            common::PrinterDialogService& printers, QString settingsPath,
+    TfOpcje(common::FileDialogService& files, common::PrinterDialogService& printers,
             QWidget* parent = nullptr);
 
+    // The value the controls hold now, edited or not.
     [[nodiscard]] Settings settings() const;
-    void setSettings(const Settings& settings);
+    // Shows value in the controls.
+    void setSettings(const kwitola::Settings& value);
     // The number part followed by its suffix.
     [[nodiscard]] QString documentNumber() const;
     // The printer chosen with "Ustawienia drukarki"; empty: the default one.
     [[nodiscard]] const QString& printerName() const { return m_printerName; }
-    [[nodiscard]] const QString& settingsPath() const { return m_settingsPath; }
 
-    // Writes the settings file from the controls and announces the document
-    // number. A failed write is reported; the controls keep what was typed.
-    bool SaveConfig();
+    // Hands the settings in the controls to the program, which saves them
+    // and shows the result in every window.
+    void SaveConfig();
 
 Q_SIGNALS:
-    // After every SaveConfig: the number the main window is to show.
-    void documentNumberSaved(const QString& number);
+    void settingsChangeRequested(const kwitola::Settings& value);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -59,10 +57,8 @@ private:
     void b_OKClick();
     void loadPreview(const QString& path);
 
-    common::MessageService& m_messages;
     common::FileDialogService& m_files;
     common::PrinterDialogService& m_printers;
-    QString m_settingsPath;
     QString m_printerName;
     QWidget* m_client = nullptr;
     bool m_closingByOk = false;

@@ -1,17 +1,42 @@
 #include "kwitola/ui/tfwystawca.h"
 
-#include "kwitola/ui/windowcaption.h"
+#include <QResizeEvent>
 
 namespace kwitola::ui {
 
-TfWystawca::TfWystawca(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint)
+namespace {
+
+// Whatever resizes the issuer card, its outer size goes back to this.
+constexpr QSize kOuterSize{450, 333};
+
+const CardRules kIssuerRules{kIssuerCardFields,
+                             common::MessageIcon::Question,
+                             common::MessageButtons::YesNo,
+                             false,
+                             false,
+                             &addIssuer,
+                             &correctIssuer};
+
+} // namespace
+
+TfWystawca::TfWystawca(const Services& services, QWidget* parent)
+    : PartyCard(kIssuerRules, services, QStringLiteral(" Nowy wystawca"), parent)
 {
     setObjectName(QStringLiteral("TfWystawca"));
-    installCaption(*this, QStringLiteral(" Nowy wystawca"));
-    setModal(true);
-    setFixedSize(442, 306);
+    setFixedSize(kOuterSize);
+}
+
+void TfWystawca::openForCorrection(const Issuer& issuer)
+{
+    PartyCard::openForCorrection(cardFields(issuer), issuer.id);
+}
+
+void TfWystawca::resizeEvent(QResizeEvent* event)
+{
+    PartyCard::resizeEvent(event);
+    if (size() != kOuterSize) {
+        resize(kOuterSize);
+    }
 }
 
 } // namespace kwitola::ui

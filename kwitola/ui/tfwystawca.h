@@ -1,16 +1,21 @@
 #pragma once
 
-#include <QDialog>
+#include "kwitola/ui/partycard.h"
 
 namespace kwitola::ui {
 
 // The issuer card, where the user enters and corrects own companies.
-class TfWystawca final : public QDialog
+class TfWystawca final : public PartyCard
 {
     Q_OBJECT
 
 public:
-    explicit TfWystawca(QWidget* parent = nullptr);
+    explicit TfWystawca(const Services& services, QWidget* parent = nullptr);
+
+    void openForCorrection(const Issuer& issuer);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
 };
 
 } // namespace kwitola::ui

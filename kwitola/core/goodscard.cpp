@@ -1,0 +1,68 @@
+#include "kwitola/core/goodscard.h"
+
+#include "kwitola/core/tablestore.h"
+
+namespace kwitola {
+
+QString GoodsCardValues::entry() const
+{
+    return goodsEntry(name, factoryNumber);
+}
+
+GoodsCardValues cardValues(const Goods& goods)
+{
+    return {goods.Nazwa_towaru,           goods.Symbol_SWW_KU, goods.Jednostka_miary, goods.ilosc,
+            goods.Cena_jednostkowa_netto, goods.Stawka_vat,    goods.numer_fabryczny};
+}
+
+Result<NewGoods> addGoods(TableStore& store, const GoodsCardValues& values)
+{
+    if (values.name.isEmpty()) {
+        return NewGoods::NothingToSave;
+    }
+    const auto existing =
+        store.findFirst(Table::Magazyn, QStringLiteral("Nazwa_towaru"), values.name);
+    if (!existing) {
+        return Result<NewGoods>::failure(existing.error());
+    }
+    if (*existing) {
+        return NewGoods::Duplicate;
+    }
+    Goods goods;
+    goods.Nazwa_towaru = values.name;
+    goods.Symbol_SWW_KU = values.symbol;
+    goods.Jednostka_miary = values.unit;
+    goods.ilosc = values.quantity;
+    goods.Cena_jednostkowa_netto = values.netPrice;
+    goods.Stawka_vat = values.rate;
+    goods.Stan_poczatkowy = values.quantity;
+    goods.numer_fabryczny = values.factoryNumber;
+    const auto inserted = store.insertRecord(goods);
+    if (!inserted) {
+        return Result<NewGoods>::failure(inserted.error());
+    }
+    return NewGoods::Saved;
+}
+
+Result<bool> correctGoods(TableStore& store, RecordId id, const GoodsCardValues& values)
+{
+    const auto stored = store.get<Goods>(id);
+    if (!stored) {
+        return Result<bool>::failure(stored.error());
+    }
+    if (!*stored) {
+        return false;
+    }
+    const FieldValues fields = {{QStringLiteral("Nazwa_towaru"), values.name},
+                                {QStringLiteral("Symbol_SWW_KU"), values.symbol},
+                                {QStringLiteral("Jednostka_miary"), values.unit},
+                                {QStringLiteral("ilosc"), values.quantity},
+                                {QStringLiteral("Cena_jednostkowa_netto"), values.netPrice},
+                                {QStringLiteral("Stawka_vat"), values.rate}};
+    if (const StoreError error = store.update(Table::Magazyn, id, fields)) {
+        return Result<bool>::failure(*error);
+    }
+    return true;
+}
+
+} // namespace kwitola

@@ -1,0 +1,267 @@
+#include "kwitola/ui/partypanel.h"
+
+#include "common/seams/messageservice.h"
+#include "kwitola/core/entryorder.h"
+#include "kwitola/ui/entrylistmodel.h"
+#include "kwitola/ui/services.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace kwitola::ui {
+
+namespace {
+
+// The row a refilled list shows: the first, or the first equal to the entry
+// walked to; none when no entry equals it.
+int rowToShow(const std::vector<ListEntry>& entries, const std::optional<QString>& walkTo)
+{
+    if (!walkTo) {
+        return entries.empty() ? -1 : 0;
+    }
+    const auto found = firstIndexOf(entries, *walkTo);
+    return found ? static_cast<int>(*found) : -1;
+}
+
+} // namespace
+
+PartyPanel::PartyPanel(const PartyControls& controls, TableStore& store,
+                       common::MessageService& messages, QWidget& window)
+    : QObject(&window), m_controls(controls), m_choice(store), m_messages(messages),
+      m_window(window)
+{
+    connect(m_controls.lista_wystawcow, &QComboBox::currentIndexChanged, this,
+            &PartyPanel::lista_wystawcowChange);
+    connect(m_controls.lista_odbiorcow, &QComboBox::currentIndexChanged, this,
+            &PartyPanel::lista_odbiorcowChange);
+    connect(m_controls.b_dodaj1, &QPushButton::clicked, this, &PartyPanel::newIssuerWanted);
+    connect(m_controls.b_korekta1, &QPushButton::clicked, this, &PartyPanel::b_korekta1Click);
+    connect(m_controls.b_usun1, &QPushButton::clicked, this, &PartyPanel::b_usun1Click);
+    connect(m_controls.b_dodaj2, &QPushButton::clicked, this, &PartyPanel::newRecipientWanted);
+    connect(m_controls.b_korekta2, &QPushButton::clicked, this, &PartyPanel::b_korekta2Click);
+    connect(m_controls.b_usun2, &QPushButton::clicked, this, &PartyPanel::b_usun2Click);
+    connect(m_controls.b_szukaj, &QPushButton::clicked, this, &PartyPanel::b_szukajClick);
+    connect(m_controls.b_wszystkie, &QPushButton::clicked, this, &PartyPanel::b_wszystkieClick);
+}
+
+void PartyPanel::fillIssuerList()
+{
+    fillIssuers(std::nullopt);
+}
+
+void PartyPanel::fillRecipientList()
+{
+    fillRecipients(std::nullopt);
+}
+
+void PartyPanel::refreshIssuers(const QString& entry)
+{
+    fillIssuers(entry);
+}
+
+void PartyPanel::refreshRecipients(const QString& entry)
+{
+    fillRecipients(entry);
+}
+
+bool PartyPanel::fillIssuers(const std::optional<QString>& walkTo)
+{
+    auto entries = m_choice.issuerEntries();
+    if (!entries) {
+        showError(entries.error());
+        return false;
+    }
+    const int row = rowToShow(*entries, walkTo);
+    showEntries(*m_controls.lista_wystawcow, std::move(entries).value(), row);
+    lista_wystawcowChange();
+    return true;
+}
+
+bool PartyPanel::fillRecipients(const std::optional<QString>& walkTo)
+{
+    auto entries = m_choice.recipientEntries();
+    if (!entries) {
+        showError(entries.error());
+        return false;
+    }
+    const int row = rowToShow(*entries, walkTo);
+    showEntries(*m_controls.lista_odbiorcow, std::move(entries).value(), row);
+    lista_odbiorcowChange();
+    return true;
+}
+
+void PartyPanel::lista_wystawcowChange()
+{
+    const auto found = m_choice.chooseIssuer(m_controls.lista_wystawcow->currentText());
+    if (!found) {
+        showError(found.error());
+    }
+}
+
+void PartyPanel::lista_odbiorcowChange()
+{
+    const auto found = m_choice.chooseRecipient(m_controls.lista_odbiorcow->currentText());
+    if (!found) {
+        showError(found.error());
+    } else if (*found) {
+        showRecipient(*parties().recipient);
+    }
+}
+
+void PartyPanel::showRecipient(const Recipient& recipient)
+{
+    const auto texts = recipientDetailTexts(recipient);
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        m_controls.details[i]->setText(texts[i]);
+    }
+    Q_EMIT detailsChanged();
+}
+
+void PartyPanel::clearDetails()
+{
+    // The date of the last transaction stays.
+    for (std::size_t i = 0; i + 1 < m_controls.details.size(); ++i) {
+        m_controls.details[i]->clear();
+    }
+    Q_EMIT detailsChanged();
+}
+
+void PartyPanel::b_szukajClick()
+{
+    auto outcome = m_choice.search(m_controls.find_nip->text());
+    if (outcome && outcome->status == SearchStatus::NoPattern) {
+        warn(searchMessage(SearchStatus::NoPattern));
+        return;
+    }
+    clearDetails();
+    if (!outcome) {
+        // The list keeps what it showed.
+        showError(outcome.error());
+        return;
+    }
+    const SearchStatus status = outcome->status;
+    switch (status) {
+    case SearchStatus::NoPattern:
+    case SearchStatus::EmptyTable:
+        warn(searchMessage(status));
+        return;
+    case SearchStatus::NothingFound:
+        showEntries(*m_controls.lista_odbiorcow, {}, -1);
+        warn(searchMessage(status));
+        return;
+    case SearchStatus::Found:
+        showEntries(*m_controls.lista_odbiorcow, std::move(outcome).value().entries, 0);
+        warn(searchMessage(status));
+        lista_odbiorcowChange();
+        m_controls.lista_odbiorcow->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+}
+
+void PartyPanel::b_wszystkieClick()
+{
+    fillRecipients(std::nullopt);
+}
+
+void PartyPanel::b_korekta1Click()
+{
+    const QString entry = m_controls.lista_wystawcow->currentText();
+    if (entry.isEmpty()) {
+        warn(QStringLiteral("Nie ma nic do korekty."));
+        return;
+    }
+    const auto issuer = m_choice.issuerRecord(entry);
+    if (!issuer) {
+        showError(issuer.error());
+    } else if (*issuer) {
+        Q_EMIT issuerCorrectionWanted(**issuer);
+    }
+}
+
+void PartyPanel::b_korekta2Click()
+{
+    const QString entry = m_controls.lista_odbiorcow->currentText();
+    if (entry.isEmpty()) {
+        warn(QStringLiteral("Nie ma nic do korekty."));
+        return;
+    }
+    const auto recipient = m_choice.recipientRecord(entry);
+    if (!recipient) {
+        showError(recipient.error());
+    } else if (*recipient) {
+        Q_EMIT recipientCorrectionWanted(**recipient);
+    }
+}
+
+void PartyPanel::b_usun1Click()
+{
+    const QString entry = m_controls.lista_wystawcow->currentText();
+    if (entry.isEmpty()) {
+        warn(QStringLiteral("Nie ma nic do usunięcia."));
+        return;
+    }
+    if (!askToDelete(QStringLiteral("Czy usunąć z listy wystawców : ") + entry +
+                     QStringLiteral(" ?"))) {
+        return;
+    }
+    const auto removed = m_choice.removeIssuer(entry);
+    if (!removed) {
+        showError(removed.error());
+    } else if (*removed) {
+        warn(QStringLiteral("Usunięte"));
+        fillIssuers(std::nullopt);
+    }
+}
+
+void PartyPanel::b_usun2Click()
+{
+    const QString entry = m_controls.lista_odbiorcow->currentText();
+    if (entry.isEmpty()) {
+        warn(QStringLiteral("Nie ma nic do usunięcia."));
+        return;
+    }
+    if (!askToDelete(QStringLiteral("Czy usunąć z listy odbiorców : ") + entry +
+                     QStringLiteral(" ?"))) {
+        return;
+    }
+    const auto removed = m_choice.removeRecipient(entry);
+    if (!removed) {
+        showError(removed.error());
+    } else if (*removed) {
+        warn(QStringLiteral("Usunięte"));
+        fillRecipients(std::nullopt);
+    }
+}
+
+void PartyPanel::warn(const QString& text)
+{
+    common::Message message;
+    message.text = text;
+    message.title = messageTitle();
+    message.icon = common::MessageIcon::Exclamation;
+    m_messages.show(message, &m_window);
+}
+
+bool PartyPanel::askToDelete(const QString& question)
+{
+    common::Message message;
+    message.text = question;
+    message.title = messageTitle();
+    message.icon = common::MessageIcon::Question;
+    message.buttons = common::MessageButtons::YesNo;
+    message.defaultAnswer = common::MessageAnswer::Yes;
+    return m_messages.show(message, &m_window) == common::MessageAnswer::Yes;
+}
+
+void PartyPanel::showError(const QString& text)
+{
+    common::Message message;
+    message.text = text;
+    message.title = messageTitle();
+    message.icon = common::MessageIcon::Error;
+    m_messages.show(message, &m_window);
+}
+
+} // namespace kwitola::ui

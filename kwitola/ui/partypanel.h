@@ -1,0 +1,94 @@
+#pragma once
+
+#include "kwitola/core/parties.h"
+
+#include <QObject>
+#include <array>
+#include <optional>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace common {
+class MessageService;
+}
+
+namespace kwitola::ui {
+
+// The main window's controls of the two parties.
+struct PartyControls
+{
+    QComboBox* lista_wystawcow = nullptr;
+    QPushButton* b_dodaj1 = nullptr;
+    QPushButton* b_korekta1 = nullptr;
+    QPushButton* b_usun1 = nullptr;
+    QComboBox* lista_odbiorcow = nullptr;
+    QPushButton* b_dodaj2 = nullptr;
+    QPushButton* b_korekta2 = nullptr;
+    QPushButton* b_usun2 = nullptr;
+    QLineEdit* find_nip = nullptr;
+    QPushButton* b_szukaj = nullptr;
+    QPushButton* b_wszystkie = nullptr;
+    // Label101 to Label106.
+    std::array<QLabel*, 6> details{};
+};
+
+// The issuer and recipient lists of the main window: fills them, applies a
+// choice, searches recipients and adds, corrects and deletes parties. The
+// cards themselves are opened by whoever listens to the card signals.
+class PartyPanel final : public QObject
+{
+    Q_OBJECT
+
+public:
+    PartyPanel(const PartyControls& controls, TableStore& store, common::MessageService& messages,
+               QWidget& window);
+
+    [[nodiscard]] const Parties& parties() const { return m_choice.parties(); }
+
+    // Fill a list from its table, choose its first entry and apply it.
+    void fillIssuerList();
+    void fillRecipientList();
+    // Apply the current choice of a list.
+    void lista_wystawcowChange();
+    void lista_odbiorcowChange();
+
+    // After a card: the list filled again from its table, the entry equal to
+    // the text chosen (none when no entry equals it) and the choice applied.
+    void refreshIssuers(const QString& entry);
+    void refreshRecipients(const QString& entry);
+
+Q_SIGNALS:
+    void newIssuerWanted();
+    void issuerCorrectionWanted(const kwitola::Issuer& issuer);
+    void newRecipientWanted();
+    void recipientCorrectionWanted(const kwitola::Recipient& recipient);
+    // The recipient details changed their texts.
+    void detailsChanged();
+
+private:
+    void b_szukajClick();
+    void b_wszystkieClick();
+    void b_korekta1Click();
+    void b_usun1Click();
+    void b_korekta2Click();
+    void b_usun2Click();
+
+    bool fillIssuers(const std::optional<QString>& walkTo);
+    bool fillRecipients(const std::optional<QString>& walkTo);
+    void showRecipient(const Recipient& recipient);
+    void clearDetails();
+    void warn(const QString& text);
+    bool askToDelete(const QString& question);
+    void showError(const QString& text);
+
+    PartyControls m_controls;
+    PartyChoice m_choice;
+    common::MessageService& m_messages;
+    QWidget& m_window;
+};
+
+} // namespace kwitola::ui
