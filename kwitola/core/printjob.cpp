@@ -1,5 +1,8 @@
 #include "kwitola/core/printjob.h"
 
+#include "kwitola/core/parties.h"
+#include "kwitola/core/salesdocument.h"
+
 #include <algorithm>
 #include <array>
 #include <utility>
@@ -11,7 +14,75 @@ namespace {
 const QString kOriginal = QStringLiteral("ORYGINAŁ");
 const QString kCopy = QStringLiteral("KOPIA");
 
+PrintTotals printTotals(const Totals& totals)
+{
+    return {totals.net, totals.vat, totals.gross};
+}
+
+PrintDate printDate(const DocumentFields& fields, std::size_t first)
+{
+    return {fields.dates.at(first), fields.dates.at(first + 1), fields.dates.at(first + 2)};
+}
+
+InvoicePrintInput pageOf(const SalesDocument& document, const Parties& parties,
+                         const Settings& settings, const DocumentFields& fields)
+{
+    InvoicePrintInput in;
+    in.issueDate = printDate(fields, 0);
+    in.deliveryDate = printDate(fields, 3);
+    in.advanceDate = printDate(fields, 6);
+    in.placeOfIssue = settings.placeOfIssue;
+    in.placeIsRecipientTown = settings.placeIsRecipientTown;
+    if (const auto& i = parties.issuer) {
+        in.seller = {i->Nazwa_firmy, i->Adres_firmy, i->Kod_pocztowy,  i->Miejscowosc,
+                     i->Nip_firmy,   i->Regon_firmy, i->Telefon_firmy, i->Osoba_uprawniona,
+                     i->Bank,        i->Numer_konta};
+    }
+    if (const auto& r = parties.recipient) {
+        in.buyer = {r->Nazwa_firmy, r->Adres_firmy, r->Kod_pocztowy,
+                    r->Miejscowosc, r->Nip_firmy,   r->Osoba_uprawniona};
+    }
+    for (const DocumentLine& line : document.lines()) {
+        in.lines.push_back({line.name, line.symbol, line.unit, line.quantity, line.unitPrice,
+                            line.net, line.rateText, line.vat, line.gross});
+    }
+    in.document = printTotals(document.documentTotals());
+    in.exempt = printTotals(document.groupTotals(RateGroup::Exempt));
+    in.rate0 = printTotals(document.groupTotals(RateGroup::Zero));
+    in.rate7 = printTotals(document.groupTotals(RateGroup::Seven));
+    in.rate22 = printTotals(document.groupTotals(RateGroup::TwentyTwo));
+    in.amountInWords = document.amountInWords().slownie_zlotych;
+    in.grosze = document.amountInWords().groszy;
+    in.paymentWay = fields.paymentWay;
+    return in;
+}
+
 } // namespace
+
+PrintJob printJob(const SalesDocument& document, const Parties& parties, const Settings& settings,
+                  const DocumentKind& kind, const DocumentFields& fields)
+{
+    PrintJob job;
+    job.totalToPay = document.totalToPay();
+    job.issuerEntry = fields.issuerEntry;
+    job.recipientEntry = fields.recipientEntry;
+    job.page = pageOf(document, parties, settings, fields);
+    job.page.title = documentTitle(kind, fields.number);
+    job.logoPath = settings.logoPath;
+    job.postingStep = kind.posting;
+    const auto stored = storedNumber(kind, fields.number);
+    if (stored && parties.recipient) {
+        const PostingKind posting{fields.number, *stored, QString::fromUtf8(kind.kindName),
+                                  kind.ledgerRow};
+        job.posting = postingRequest(job.page, posting, parties.recipient->id,
+                                     parties.recipient->Telefon_firmy);
+    }
+    job.advancesCounter = kind.counterAdvances;
+    job.preview = settings.previewBeforePrinting;
+    job.automaticNumbering = settings.automaticNumbering;
+    job.printerName = fields.printerName;
+    return job;
+}
 
 std::optional<QString> printRefusal(const PrintJob& job)
 {

@@ -1,20 +1,18 @@
 #pragma once
 
+#include "kwitola/core/documentkinds.h"
 #include "kwitola/core/invoiceprintout.h"
 #include "kwitola/core/posting.h"
 
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <optional>
 
 namespace kwitola {
 
-// When a printed document is posted.
-enum class PostingStep {
-    Never,
-    AfterQuestion, // after "Czy zaksięgować dokument ?" is answered Yes
-    AtOnce,
-};
+class SalesDocument;
+struct Parties;
 
 // One print command's whole input: what the refusals look at, the page, what
 // posting writes, and the settings printing reads.
@@ -25,7 +23,7 @@ struct PrintJob
     QString recipientEntry; // the recipient list's text; empty: none chosen
     InvoicePrintInput page; // with its title; the copy mark is set per copy
     QString logoPath;       // empty: the print form keeps its earlier logo
-    PostingStep postingStep = PostingStep::Never;
+    Posting postingStep = Posting::Never;
     std::optional<PostingRequest> posting;
     bool advancesCounter = false;
     bool preview = false;
@@ -57,5 +55,23 @@ struct PostingKind
 [[nodiscard]] PostingRequest postingRequest(const InvoicePrintInput& document,
                                             const PostingKind& kind, RecordId recipientId,
                                             const QString& recipientPhone);
+
+// The main window's own values a print job reads besides the document,
+// the parties and the settings.
+struct DocumentFields
+{
+    // Issue, delivery and advance-payment date: day, month, year each.
+    std::array<QString, 9> dates;
+    QString paymentWay;
+    QString issuerEntry;
+    QString recipientEntry;
+    QString number; // as the number field shows it
+    QString printerName;
+};
+
+// The print job of the current document of the given kind.
+[[nodiscard]] PrintJob printJob(const SalesDocument& document, const Parties& parties,
+                                const Settings& settings, const DocumentKind& kind,
+                                const DocumentFields& fields);
 
 } // namespace kwitola

@@ -95,7 +95,7 @@ protected:
         job.issuerEntry = QStringLiteral("Hurtownia Bałtyk Sp. z o.o.  Gdańsk  ul. Długa 12  583");
         job.recipientEntry = QStringLiteral("Sklep Żagiel  Gdynia  ul. Portowa 3  586-111-22-33");
         job.page = threeLines();
-        job.postingStep = PostingStep::AfterQuestion;
+        job.postingStep = Posting::AfterQuestion;
         job.posting = postingRequest(job.page,
                                      {QStringLiteral("12/2001"), QStringLiteral("12/2001 FV"),
                                       QStringLiteral("Faktura VAT"), true},
@@ -224,12 +224,12 @@ TEST_F(PrintFlow, KindsThatAreNotAskedAboutNeverAdvanceTheNumber)
 {
     QSignalSpy numbered(controller.get(), &ui::PrintController::DodajNumer);
     job.advancesCounter = false;
-    job.postingStep = PostingStep::Never; // pro-forma invoice, receipt
+    job.postingStep = Posting::Never; // pro-forma invoice, receipt
     controller->Button1Click();
     EXPECT_EQ(messages.messages().size(), 1U);
     EXPECT_EQ(count(Table::Faktury), 0);
 
-    job.postingStep = PostingStep::AtOnce; // goods-issue note
+    job.postingStep = Posting::Always; // goods-issue note
     job.posting = postingRequest(
         job.page, {QStringLiteral("12/2001"), QStringLiteral("12/2001"), QString(), false},
         recipient, QString());

@@ -64,13 +64,13 @@ void PrintController::print(int copies)
     if (answer != common::MessageAnswer::Yes || !printCopies(job, copies)) {
         return;
     }
-    if (job.postingStep == PostingStep::AfterQuestion &&
+    if (job.postingStep == Posting::AfterQuestion &&
         m_messages.show(message(QStringLiteral("Czy zaksięgować dokument ?"),
                                 common::MessageIcon::Exclamation, common::MessageButtons::YesNo),
                         &m_window) != common::MessageAnswer::Yes) {
         return;
     }
-    if (job.postingStep != PostingStep::Never && job.posting) {
+    if (job.postingStep != Posting::Never && job.posting) {
         if (postDocument(m_store, *job.posting)) {
             m_messages.show(message(QStringLiteral("Błąd w zapisie do rejestru transakcji."),
                                     common::MessageIcon::Exclamation),
