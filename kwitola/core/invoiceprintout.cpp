@@ -10,7 +10,6 @@ namespace {
 using common::HAlign;
 using common::Page;
 using common::PageElement;
-using common::PageFont;
 
 const QString kCaptionFamily = QStringLiteral("Arial CE");
 const QString kCellFamily = QStringLiteral("Arial");
