@@ -1,12 +1,11 @@
 #include "common/core/atomicfile.h"
+#include "common/testsupport/filesizelimit.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 using namespace common;
 
@@ -42,15 +41,10 @@ TEST(AtomicFile, AFailedWriteKeepsTheOldFileAndSaysWhy)
     ASSERT_FALSE(writeFileAtomically(path, "old"));
 
     // A file-size limit stands in for a full disk, and works for root too.
-    rlimit saved{};
-    ::getrlimit(RLIMIT_FSIZE, &saved);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit tiny = saved;
-    tiny.rlim_cur = 16;
-    ::setrlimit(RLIMIT_FSIZE, &tiny);
-    const auto error = writeFileAtomically(path, QByteArray(4096, 'n'));
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
+    const auto error = [&] {
+        const common::testing::FileSizeLimit full;
+        return writeFileAtomically(path, QByteArray(4096, 'n'));
+    }();
 
     ASSERT_TRUE(error);
     EXPECT_TRUE(error->contains(QStringLiteral("x.kfx")));

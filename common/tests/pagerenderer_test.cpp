@@ -1,5 +1,6 @@
 #include "common/core/pagemodel.h"
 #include "common/printing/pagerenderer.h"
+#include "common/testsupport/pixels.h"
 
 #include <QFile>
 #include <QFont>
@@ -9,23 +10,7 @@
 #include <gtest/gtest.h>
 
 using namespace common;
-
-namespace {
-
-int darkPixels(const QImage& image, QRect area)
-{
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            if (qGray(image.pixel(x, y)) < 128) {
-                ++count;
-            }
-        }
-    }
-    return count;
-}
-
-} // namespace
+using common::testing::darkPixels;
 
 TEST(PageRenderer, DrawsElementsWhereTheModelPutsThem)
 {

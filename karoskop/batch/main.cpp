@@ -6,7 +6,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
+#include <csignal>
 #include <cstdio>
+#include <unistd.h>
 
 namespace {
 
@@ -66,35 +68,51 @@ int main(int argc, char** argv)
         printError(QStringLiteral("Rozkodowano %1 wierszy…").arg(lines));
     };
 
+    // A file-size limit then fails the write, which is reported, instead of
+    // ending the program without a word.
+    std::signal(SIGXFSZ, SIG_IGN);
+    // Unbuffered: every block goes straight to the system, so that a write
+    // that fails is seen when it fails, not lost in a buffer.
     QFile out;
-    if (!out.open(stdout, QIODevice::WriteOnly)) {
+    if (!out.open(STDOUT_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered,
+                  QFileDevice::AutoCloseHandle)) {
         printError(QStringLiteral("Nie można pisać na standardowe wyjście."));
         return 1;
     }
     if (options.format == karoskop::batch::OutputFormat::Csv) {
-        out.write(karoskop::batch::csvHeader());
+        const QByteArray header = karoskop::batch::csvHeader();
+        if (out.write(header) != header.size()) {
+            printError(QStringLiteral("Nie można zapisać wyników: %1").arg(out.errorString()));
+            return 1;
+        }
     }
     karoskop::Decoder decoder; // one program run: the start year carries over
     int status = 0;
     qint64 lines = 0;
     for (const QString& name : files) {
         QFile in;
-        const bool opened = name == u"-" ? in.open(stdin, QIODevice::ReadOnly)
-                                         : (in.setFileName(name), in.open(QIODevice::ReadOnly));
+        constexpr QIODevice::OpenMode kMode = QIODevice::ReadOnly | QIODevice::Unbuffered;
+        const bool opened = name == u"-"
+                                ? in.open(STDIN_FILENO, kMode, QFileDevice::DontCloseHandle)
+                                : (in.setFileName(name), in.open(kMode));
         if (!opened) {
             printError(QStringLiteral("Nie można odczytać pliku \"%1\": %2.")
                            .arg(name, whyUnreadable(name, in)));
             status = 1;
             continue;
         }
-        const std::optional<qint64> read =
+        const common::Result<qint64> read =
             karoskop::batch::decodeAll(in, out, decoder, options, lines);
         if (!read) {
-            printError(QStringLiteral("Nie można zapisać wyników: %1").arg(out.errorString()));
+            printError(read.error());
             return 1;
         }
         lines += *read;
     }
-    out.flush();
+    out.close(); // the system may report a failed write only now
+    if (out.error() != QFileDevice::NoError) {
+        printError(QStringLiteral("Nie można zapisać wyników: %1").arg(out.errorString()));
+        return 1;
+    }
     return status;
 }

@@ -1,20 +1,21 @@
 #include "karoskop/core/batchdecoder.h"
 
 #include "karoskop/core/batchinput.h"
+#include "karoskop/core/batchwriter.h"
 #include "karoskop/core/decoder.h"
 #include "karoskop/core/vinentry.h"
 
 #include <QIODevice>
 #include <array>
+#include <utility>
+#include <vector>
 
 namespace karoskop::batch {
 
 namespace {
 
-const QString kNoManufacturer = QStringLiteral("=");
-
-// Output is written in blocks of about this size.
-constexpr qsizetype kOutputBlock = qsizetype{256} * 1024;
+// Decoded lines are handed to the writer in batches of this many.
+constexpr std::size_t kBatchLines = 1024;
 
 // One-character texts of the ASCII characters. They point into static
 // storage, so a field made from one needs no allocation, and its copies no
@@ -47,19 +48,38 @@ Vin entryFields(const QString& text)
 
 namespace {
 
+// A line of seventeen ASCII letters and digits passes every entry check, so
+// its stored form is made directly: upper case, O to 0 from position 4 on.
+// Anything else goes through the checks.
+std::optional<Vin> plainNumber(const QString& text)
+{
+    if (text.size() != kVinLength) {
+        return std::nullopt;
+    }
+    constexpr int kFirstWithoutLetterO = 4;
+    Vin stored;
+    for (int i = 0; i < kVinLength; ++i) {
+        char16_t c = text[i].unicode();
+        if (c >= u'a' && c <= u'z') {
+            c = static_cast<char16_t>(c - u'a' + u'A');
+        }
+        if (!((c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z'))) {
+            return std::nullopt;
+        }
+        if (c == u'O' && i + 1 >= kFirstWithoutLetterO) {
+            c = u'0';
+        }
+        stored[static_cast<std::size_t>(i)] = asciiText(c);
+    }
+    return stored;
+}
+
 LineResult refused(const InputLine& line, QString message)
 {
     LineResult result;
     result.vin = line.text;
     result.error = std::move(message);
     return result;
-}
-
-bool writeAll(QIODevice& out, QByteArray& buffer)
-{
-    const bool ok = out.write(buffer) == buffer.size();
-    buffer.resize(0);
-    return ok;
 }
 
 } // namespace
@@ -85,44 +105,57 @@ LineResult decodeLine(const InputLine& line, Decoder& decoder)
     if (line.text.size() > kVinLength) {
         return refused(line, tooLongMessage());
     }
-    const EntryResult entry = checkEntry(entryFields(line.text));
-    if (entry.refusal) {
-        return refused(line, entry.refusal->message);
+    if (std::optional<Vin> plain = plainNumber(line.text)) {
+        decoder.decode(std::move(*plain));
+    } else {
+        EntryResult entry = checkNumber(entryFields(line.text));
+        if (entry.refusal) {
+            return refused(line, entry.refusal->message);
+        }
+        decoder.decode(std::move(entry.stored));
     }
-    decoder.decode(entry.stored);
     LineResult result;
     result.vin = line.text;
     result.description = decoder.description();
     result.severalModels = decoder.severalTypes();
-    result.unknownManufacturer = result.description.make == kNoManufacturer;
+    result.unknownManufacturer = !decoder.manufacturerKnown();
     return result;
 }
 
-std::optional<qint64> decodeAll(QIODevice& in, QIODevice& out, Decoder& decoder,
-                                const RunOptions& options, qint64 linesBefore)
+common::Result<qint64> decodeAll(QIODevice& in, QIODevice& out, Decoder& decoder,
+                                 const RunOptions& options, qint64 linesBefore)
 {
     LineReader reader(in);
-    QByteArray buffer;
-    buffer.reserve(kOutputBlock + 4096);
+    ResultWriter writer(out, options.format);
+    std::vector<LineResult> batch;
+    batch.reserve(kBatchLines);
     qint64 lines = 0;
+    bool writing = true;
     while (const std::optional<InputLine> line = reader.next()) {
-        const LineResult result = decodeLine(*line, decoder);
-        if (options.format == OutputFormat::Csv) {
-            appendCsv(buffer, result);
-        } else {
-            appendJson(buffer, result);
-        }
+        batch.push_back(decodeLine(*line, decoder));
         ++lines;
-        if (buffer.size() >= kOutputBlock && !writeAll(out, buffer)) {
-            return std::nullopt;
+        if (batch.size() == kBatchLines) {
+            writing = writer.push(std::exchange(batch, {}));
+            if (!writing) {
+                break;
+            }
+            batch.reserve(kBatchLines);
         }
         const qint64 total = linesBefore + lines;
         if (options.progress && options.progressEvery > 0 && total % options.progressEvery == 0) {
             options.progress(total);
         }
     }
-    if (!buffer.isEmpty() && !writeAll(out, buffer)) {
-        return std::nullopt;
+    // What was decoded before a read error is still written.
+    if (writing && !batch.empty()) {
+        writer.push(std::move(batch));
+    }
+    if (const std::optional<QString> error = writer.finish()) {
+        return common::Result<qint64>::failure(*error);
+    }
+    if (reader.failed()) {
+        return common::Result<qint64>::failure(
+            QStringLiteral("Nie można odczytać danych wejściowych: %1").arg(reader.errorString()));
     }
     return lines;
 }

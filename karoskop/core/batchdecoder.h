@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/core/result.h"
 #include "karoskop/core/batchoutput.h"
 #include "karoskop/core/vin.h"
 
@@ -37,9 +38,9 @@ struct RunOptions
 };
 
 // Decodes every line of in and writes one result per line to out. Returns
-// the number of lines read; a failed write to out stops the run early and
-// gives no value.
-std::optional<qint64> decodeAll(QIODevice& in, QIODevice& out, Decoder& decoder,
-                                const RunOptions& options, qint64 linesBefore = 0);
+// the number of lines read; a failed read of in or write to out stops the
+// run early and gives the reason instead, in the user's words.
+common::Result<qint64> decodeAll(QIODevice& in, QIODevice& out, Decoder& decoder,
+                                 const RunOptions& options, qint64 linesBefore = 0);
 
 } // namespace karoskop::batch

@@ -17,8 +17,9 @@ struct InputLine
     bool cutShort = false; // longer than LineReader::kMaxBytes; the rest was skipped
 };
 
-// Reads lines of UTF-8 text one at a time, so that input of any size, and
-// lines of any length, take bounded memory.
+// Reads lines of UTF-8 text one at a time, in large blocks, so that input of
+// any size, and lines of any length, take bounded memory. Every byte but LF
+// belongs to a line, NUL included: one line of input is one line read.
 class LineReader final
 {
 public:
@@ -26,14 +27,24 @@ public:
 
     explicit LineReader(QIODevice& device);
 
-    // The next line, or no value at the end of the input.
+    // The next line, or no value at the end of the input or when reading
+    // failed (then failed() tells).
     std::optional<InputLine> next();
 
+    bool failed() const { return !error_.isEmpty(); }
+    const QString& errorString() const { return error_; }
+
 private:
-    void skipRestOfLine();
+    bool fill(); // false at the end of the input or on a read error
+    InputLine makeLine(const char* bytes, qsizetype size, bool cutShort);
 
     QIODevice& device_;
     QStringDecoder decoder_;
+    QByteArray block_;
+    qsizetype pos_ = 0;
+    qsizetype end_ = 0;
+    QByteArray long_; // the start of a line that runs past the block
+    QString error_;
     bool first_ = true;
 };
 

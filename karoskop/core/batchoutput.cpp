@@ -3,6 +3,12 @@
 #include <QStringView>
 #include <algorithm>
 #include <array>
+#include <cstring>
+#include <string_view>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace karoskop::batch {
 
@@ -25,73 +31,169 @@ char* writeUtf8(char* p, char32_t c)
     return p;
 }
 
-// Appends text as UTF-8, straight into out: ascii(p, c) writes each ASCII
-// character, in at most maxAscii bytes, and returns the end. A lone
-// surrogate becomes U+FFFD.
-template <typename Ascii>
-void appendText(QByteArray& out, QStringView text, qsizetype maxAscii, Ascii ascii)
+// Writes text as UTF-8 at p and returns the end: ascii(q, c) writes each
+// ASCII character at q. A lone surrogate becomes U+FFFD.
+template <typename Ascii> char* writeText(char* p, QStringView text, Ascii ascii)
 {
-    const qsizetype start = out.size();
-    out.resize(start + text.size() * std::max<qsizetype>(maxAscii, 3));
-    char* p = out.data() + start;
     const qsizetype n = text.size();
+    const char16_t* chars = text.utf16();
     for (qsizetype i = 0; i < n; ++i) {
-        const char16_t c = text[i].unicode();
+        const char16_t c = chars[i];
         if (c < 0x80) {
             p = ascii(p, static_cast<char>(c));
-        } else if (QChar::isHighSurrogate(c) && i + 1 < n && text[i + 1].isLowSurrogate()) {
-            p = writeUtf8(p, QChar::surrogateToUcs4(c, text[i + 1].unicode()));
+        } else if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(chars[i + 1])) {
+            p = writeUtf8(p, QChar::surrogateToUcs4(c, chars[i + 1]));
             ++i;
         } else {
             p = writeUtf8(p, QChar::isSurrogate(c) ? char32_t{0xFFFD} : char32_t{c});
         }
     }
+    return p;
+}
+
+// Appends text as UTF-8, with at most maxAscii bytes for an ASCII character.
+template <typename Ascii>
+void appendText(QByteArray& out, QStringView text, qsizetype maxAscii, Ascii ascii)
+{
+    const qsizetype start = out.size();
+    out.resize(start + text.size() * std::max<qsizetype>(maxAscii, 3));
+    char* p = writeText(out.data() + start, text, ascii);
     out.resize(p - out.constData());
 }
 
-void appendJsonString(QByteArray& out, QStringView text)
+// A JSON object is written into room reserved once: a UTF-16 unit takes at
+// most six bytes (a \u00XX escape), a string two more for its quotes.
+constexpr qsizetype kJsonBytesPerUnit = 6;
+
+qsizetype jsonBound(QStringView text)
+{
+    return text.size() * kJsonBytesPerUnit + 2;
+}
+
+template <typename List> qsizetype jsonListBound(const List& list)
+{
+    qsizetype bound = 2;
+    for (const QString& item : list) {
+        bound += jsonBound(item) + 1;
+    }
+    return bound;
+}
+
+char* writeRaw(char* p, std::string_view bytes)
+{
+    std::memcpy(p, bytes.data(), bytes.size());
+    return p + bytes.size();
+}
+
+// The ASCII characters a JSON string holds as they are.
+constexpr std::array<bool, 128> kPlainJson = [] {
+    std::array<bool, 128> plain{};
+    for (std::size_t c = 0x20; c < plain.size(); ++c) {
+        plain[c] = c != '"' && c != '\\';
+    }
+    return plain;
+}();
+
+// Copies the leading run of characters that a JSON string holds as they
+// are from [c, end) to p, and returns its length. Most texts are such a run
+// all through, so it goes eight characters at a time where the processor
+// allows.
+qsizetype copyPlainRun(char* p, const char16_t* c, const char16_t* end)
+{
+    const char16_t* const start = c;
+#if defined(__SSE2__)
+    const __m128i belowPlain = _mm_set1_epi16(0x1F);
+    const __m128i abovePlain = _mm_set1_epi16(0x80);
+    const __m128i quote = _mm_set1_epi16('"');
+    const __m128i backslash = _mm_set1_epi16('\\');
+    while (end - c >= 8) {
+        const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(c));
+        // Signed compares: units from 0x8000 up are negative and fail the first.
+        const __m128i ascii =
+            _mm_and_si128(_mm_cmpgt_epi16(units, belowPlain), _mm_cmplt_epi16(units, abovePlain));
+        const __m128i special =
+            _mm_or_si128(_mm_cmpeq_epi16(units, quote), _mm_cmpeq_epi16(units, backslash));
+        if (_mm_movemask_epi8(_mm_andnot_si128(special, ascii)) != 0xFFFF) {
+            break;
+        }
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(p + (c - start)),
+                         _mm_packus_epi16(units, units));
+        c += 8;
+    }
+#endif
+    while (c != end && *c < 0x80 && kPlainJson[*c]) {
+        p[c - start] = static_cast<char>(*c);
+        ++c;
+    }
+    return c - start;
+}
+
+char* writeJsonString(char* p, QStringView text)
 {
     static constexpr char kHex[] = "0123456789abcdef";
-    out.append('"');
-    appendText(out, text, 6, [](char* p, char c) {
+    const auto escaped = [](char* q, char c) {
         if (c == '"' || c == '\\') {
-            *p++ = '\\';
+            *q++ = '\\';
         } else if (static_cast<unsigned char>(c) < 0x20) {
             const auto u = static_cast<unsigned char>(c);
             for (const char e : {'\\', 'u', '0', '0', kHex[u >> 4], kHex[u & 0xF]}) {
-                *p++ = e;
+                *q++ = e;
             }
-            return p;
+            return q;
         }
-        *p++ = c;
-        return p;
-    });
-    out.append('"');
+        *q++ = c;
+        return q;
+    };
+    *p++ = '"';
+    const char16_t* c = text.utf16();
+    const char16_t* const end = c + text.size();
+    while (c != end) {
+        const qsizetype run = copyPlainRun(p, c, end);
+        p += run;
+        c += run;
+        if (c == end) {
+            break;
+        }
+        // One character that is not plain: escaped, or UTF-8 (a surrogate pair whole).
+        const qsizetype units =
+            QChar::isHighSurrogate(*c) && end - c > 1 && QChar::isLowSurrogate(c[1]) ? 2 : 1;
+        p = writeText(p, QStringView(c, units), escaped);
+        c += units;
+    }
+    *p++ = '"';
+    return p;
 }
 
-void appendKey(QByteArray& out, const char* key)
+// ,"key":
+char* writeKey(char* p, std::string_view key)
 {
-    out.append(',').append('"').append(key).append("\":");
+    *p++ = ',';
+    *p++ = '"';
+    p = writeRaw(p, key);
+    *p++ = '"';
+    *p++ = ':';
+    return p;
 }
 
-void appendJsonStrings(QByteArray& out, const auto& list)
+template <typename List> char* writeJsonStrings(char* p, const List& list)
 {
-    out.append('[');
+    *p++ = '[';
     bool first = true;
     for (const QString& item : list) {
         if (!first) {
-            out.append(',');
+            *p++ = ',';
         }
         first = false;
-        appendJsonString(out, item);
+        p = writeJsonString(p, item);
     }
-    out.append(']');
+    *p++ = ']';
+    return p;
 }
 
 // The decoded text fields in output order, with their keys and captions.
 struct Field
 {
-    const char* key;
+    std::string_view key;
     const char* caption;
     QString VehicleDescription::*value;
 };
@@ -155,40 +257,43 @@ QString commentLine(const VehicleDescription& d)
 
 void appendJson(QByteArray& out, const LineResult& r)
 {
-    out.append("{\"vin\":");
-    appendJsonString(out, r.vin);
-    appendKey(out, "error");
-    if (r.error) {
-        appendJsonString(out, *r.error);
-    } else {
-        out.append("null");
-    }
+    static constexpr std::string_view kTail[] = {"comments", "models", "several_models",
+                                                 "unknown_manufacturer"};
+    // Keys, punctuation and literals of one object take less than this.
+    constexpr qsizetype kFixedBytes = 512;
     const bool decoded = !r.error;
     const VehicleDescription& d = r.description;
-    for (const Field& field : kFields) {
-        appendKey(out, field.key);
-        if (decoded) {
-            appendJsonString(out, d.*field.value);
-        } else {
-            out.append("null");
+    qsizetype bound = kFixedBytes + jsonBound(r.vin) + (r.error ? jsonBound(*r.error) : 0);
+    if (decoded) {
+        for (const Field& field : kFields) {
+            bound += jsonBound(d.*field.value);
         }
+        bound += jsonListBound(d.comments) + jsonListBound(d.models);
+    }
+    const qsizetype start = out.size();
+    out.resize(start + bound);
+    char* p = out.data() + start;
+
+    p = writeRaw(p, "{\"vin\":");
+    p = writeJsonString(p, r.vin);
+    p = writeKey(p, "error");
+    p = r.error ? writeJsonString(p, *r.error) : writeRaw(p, "null");
+    for (const Field& field : kFields) {
+        p = writeKey(p, field.key);
+        p = decoded ? writeJsonString(p, d.*field.value) : writeRaw(p, "null");
     }
     if (decoded) {
-        appendKey(out, "comments");
-        appendJsonStrings(out, d.comments);
-        appendKey(out, "models");
-        appendJsonStrings(out, d.models);
-        appendKey(out, "several_models");
-        out.append(r.severalModels ? "true" : "false");
-        appendKey(out, "unknown_manufacturer");
-        out.append(r.unknownManufacturer ? "true" : "false");
+        p = writeJsonStrings(writeKey(p, kTail[0]), d.comments);
+        p = writeJsonStrings(writeKey(p, kTail[1]), d.models);
+        p = writeRaw(writeKey(p, kTail[2]), r.severalModels ? "true" : "false");
+        p = writeRaw(writeKey(p, kTail[3]), r.unknownManufacturer ? "true" : "false");
     } else {
-        for (const char* key : {"comments", "models", "several_models", "unknown_manufacturer"}) {
-            appendKey(out, key);
-            out.append("null");
+        for (const std::string_view key : kTail) {
+            p = writeRaw(writeKey(p, key), "null");
         }
     }
-    out.append("}\n");
+    p = writeRaw(p, "}\n");
+    out.resize(p - out.constData());
 }
 
 QByteArray csvHeader()

@@ -1,6 +1,8 @@
 #include "karoskop/core/decoder.h"
 
 #include "karoskop/core/lastnumberfile.h"
+#include "karoskop/core/modellist.h"
+#include "karoskop/core/positions.h"
 #include "karoskop/core/steps.h"
 #include "karoskop/core/yearcode.h"
 
@@ -11,13 +13,14 @@ namespace karoskop {
 namespace {
 
 const QString kFord = QStringLiteral("Ford");
-const QString kNotEncoded = QStringLiteral("=");
-const QString kNotEncodedComment =
-    QStringLiteral("Znak = oznacza, iż dana informacja nie jest zakodowana przez producenta. ");
+
+// Positions 1-3 never take part in an emergency decoding, 12-17 always do.
+constexpr int kLastNeverUsed = 3;
+constexpr int kFirstAlwaysUsed = 12;
 
 bool isRomanian(const DecodingContext& context)
 {
-    return context.at(1) == u"U" || context.at(2) == u"U";
+    return vinChar(context, 1) == u'U' || vinChar(context, 2) == u'U';
 }
 
 void joinFullVin(DecodingContext& context)
@@ -38,8 +41,9 @@ void joinFullVin(DecodingContext& context)
 // stands for.
 void explainPlaceholder(VehicleDescription& d)
 {
-    if (d.type == kNotEncoded && d.body == kNotEncoded && d.engine == kNotEncoded) {
-        d.comments = {kNotEncodedComment, QString(), QString()};
+    const QString& notEncoded = notEncodedText();
+    if (d.type == notEncoded && d.body == notEncoded && d.engine == notEncoded) {
+        d.comments = {placeholderComment(), QString(), QString()};
     }
 }
 
@@ -48,6 +52,25 @@ void explainPlaceholder(VehicleDescription& d)
 Decoder::Decoder()
 {
     m_context.session = &m_session;
+}
+
+PositionMask Decoder::usablePositions(const PositionMask& ticked)
+{
+    PositionMask used = ticked;
+    for (int position = 1; position <= kVinLength; ++position) {
+        auto& flag = used[static_cast<std::size_t>(position - 1)];
+        if (position <= kLastNeverUsed) {
+            flag = false;
+        } else if (position >= kFirstAlwaysUsed) {
+            flag = true;
+        }
+    }
+    return used;
+}
+
+bool Decoder::manufacturerKnown() const
+{
+    return m_context.description.make != notEncodedText();
 }
 
 void Decoder::start()
@@ -61,8 +84,36 @@ void Decoder::start()
     m_severalTypes = false;
 }
 
-void Decoder::rozkodowanie()
+// The end of every run, normal or emergency.
+void Decoder::finish()
 {
+    VehicleDescription& d = m_context.description;
+    joinFullVin(m_context);
+    numerSeryjny(m_context);
+    explainPlaceholder(d);
+    m_severalTypes = d.models.size() >= 2;
+    finalYearCheck(m_context);
+    // The serial number is read once more after the body of the run.
+    numerSeryjny(m_context);
+}
+
+void Decoder::rozkodowanieVin(const QString& folder)
+{
+    const LastNumberRead read = readLastNumber(folder);
+    if (read.status != LastNumberRead::Status::Ok) {
+        start(); // nothing to decode: the description keeps its start values
+        m_context.vin = Vin{};
+        m_emergency = EmergencyStage::None;
+        return;
+    }
+    decode(read.number);
+}
+
+void Decoder::decode(Vin number)
+{
+    start();
+    m_emergency = EmergencyStage::None;
+    m_context.vin = std::move(number);
     rozkodujRocznik(m_context);
     applyWorldManufacturer(m_context);
     VehicleDescription& d = m_context.description;
@@ -77,40 +128,23 @@ void Decoder::rozkodowanie()
     if (d.make == kFord) {
         rozkodujForda(m_context);
     }
-    joinFullVin(m_context);
-    numerSeryjny(m_context);
-    explainPlaceholder(d);
-    m_severalTypes = d.models.size() >= 2;
-    finalYearCheck(m_context);
+    finish();
 }
 
-void Decoder::finish()
-{
-    // The serial number is read once more after the body of the run.
-    numerSeryjny(m_context);
-}
-
-void Decoder::rozkodowanieVin(const QString& folder)
-{
-    const LastNumberRead read = readLastNumber(folder);
-    if (read.status != LastNumberRead::Status::Ok) {
-        start(); // nothing to decode: the description keeps its start values
-        m_context.vin = Vin{};
-        return;
-    }
-    decode(read.number);
-}
-
-void Decoder::decode(const Vin& number)
+void Decoder::decodeEmergency(const PositionMask& ticked)
 {
     start();
-    m_context.vin = number;
-    try {
-        rozkodowanie();
-        finish();
-    } catch (...) {
-        // A failing step ends the run; what was decoded so far stays.
-    }
+    m_emergencyPositions = usablePositions(ticked);
+    m_context.emergencyPositions = &m_emergencyPositions;
+    m_context.makeCopy = m_context.description.make;
+    m_emergency = EmergencyStage::Decoded;
+    rozkodujForda(m_context);
+    finish();
+}
+
+void Decoder::chooseModel(const QString& model)
+{
+    lista1Change(m_context, model);
 }
 
 } // namespace karoskop

@@ -49,23 +49,29 @@ void applyMonth(const PositionChars& vin, QString& month)
     }
 }
 
-// A rule fits when each position it tests holds one of its characters;
-// a position the user did not tick passes every test.
-bool fits(const ModelRule& rule, const PositionChars& vin)
+// A rule fits when each position it tests holds one of its characters. In
+// an emergency decoding an unticked position is not tested, and a rule fits
+// only when it tests at least one ticked position: otherwise every number
+// would fit it.
+bool fits(const ModelRule& rule, const PositionChars& vin, bool emergency)
 {
+    bool testedAny = false;
     for (const PositionTest& test : rule.tests) {
-        if (test.position != 0 && vin.used(test.position) &&
-            !oneOf(test.allowed, vin.at(test.position))) {
+        if (test.position == 0 || !vin.used(test.position)) {
+            continue;
+        }
+        if (!oneOf(test.allowed, vin.at(test.position))) {
             return false;
         }
+        testedAny = true;
     }
-    return true;
+    return testedAny || !emergency;
 }
 
 void applyModelRules(const PositionChars& vin, bool emergency, VehicleDescription& d)
 {
     for (const ModelRule& rule : fordModelRules()) {
-        if (!fits(rule, vin)) {
+        if (!fits(rule, vin, emergency)) {
             continue;
         }
         for (const QString& entry : rule.entries) {
@@ -83,8 +89,7 @@ void applyModelRules(const PositionChars& vin, bool emergency, VehicleDescriptio
 // what they cannot give with "=".
 void reset(VehicleDescription& d, bool emergency)
 {
-    static const QString kNotEncoded = QStringLiteral("=");
-    const QString unset = emergency ? kNotEncoded : QString();
+    const QString unset = emergency ? notEncodedText() : QString();
     d.models.clear();
     for (QString* field :
          {&d.type, &d.productionMonth, &d.plant, &d.body, &d.modelYears, &d.serial}) {

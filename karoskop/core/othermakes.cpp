@@ -11,9 +11,6 @@ namespace karoskop {
 
 namespace {
 
-const QString kNotEncoded =
-    QStringLiteral("Znak = oznacza, iż dana informacja nie jest zakodowana przez producenta. ");
-
 constexpr int kFirstSerialPosition = 13;
 constexpr int kSerialLength = kVinLength - kFirstSerialPosition + 1;
 
@@ -37,7 +34,7 @@ void romanianMakes(DecodingContext& context)
         }
     }
     d.modelYear = modelYearPeriodText(context);
-    d.comments = {kNotEncoded, QString(), QString()};
+    d.comments = {placeholderComment(), QString(), QString()};
     d.yearErrorShown = false;
 }
 

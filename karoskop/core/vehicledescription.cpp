@@ -2,6 +2,13 @@
 
 namespace karoskop {
 
+const QString& placeholderComment()
+{
+    static const QString text =
+        QStringLiteral("Znak = oznacza, iż dana informacja nie jest zakodowana przez producenta. ");
+    return text;
+}
+
 VehicleDescription VehicleDescription::emptied()
 {
     VehicleDescription d;

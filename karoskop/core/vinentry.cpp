@@ -10,6 +10,11 @@ namespace {
 // Positions 1 to 3 name the manufacturer and keep a typed letter O.
 constexpr int kFirstPositionWithoutLetterO = 4;
 
+bool isOneChar(const QString& text, char16_t c)
+{
+    return text.size() == 1 && text.front() == c;
+}
+
 bool validFirstCharacter(const QString& text)
 {
     if (text.isEmpty()) {
@@ -31,7 +36,7 @@ std::optional<EntryRefusal> checkFields(const Vin& fields)
         }
     }
     for (int i = 0; i < kVinLength; ++i) {
-        if (fields[static_cast<std::size_t>(i)] == u" ") {
+        if (isOneChar(fields[static_cast<std::size_t>(i)], u' ')) {
             return EntryRefusal{EntryCheck::Spaces, i + 1, spacesMessage()};
         }
     }
@@ -64,12 +69,12 @@ QString unknownManufacturerQuestion()
            QChar(u'\r') + QStringLiteral("Czy kontynuować rozkodowanie ?");
 }
 
-Vin storedForm(const Vin& fields)
+Vin storedForm(Vin fields)
 {
-    Vin stored = fields;
+    Vin stored = std::move(fields);
     for (int i = kFirstPositionWithoutLetterO - 1; i < kVinLength; ++i) {
         QString& text = stored[static_cast<std::size_t>(i)];
-        if (text == u"O") {
+        if (isOneChar(text, u'O')) {
             text = QStringLiteral("0");
         }
     }
@@ -88,14 +93,22 @@ std::optional<int> firstInvalidPosition(const Vin& number)
 
 EntryResult checkEntry(const Vin& fields)
 {
+    EntryResult result = checkNumber(fields);
+    if (result.storeNumber) {
+        result.fileBytes = encodeLastNumber(result.stored);
+    }
+    return result;
+}
+
+EntryResult checkNumber(Vin fields)
+{
     EntryResult result;
     result.refusal = checkFields(fields);
     if (result.refusal) {
         return result;
     }
     result.storeNumber = true;
-    result.stored = storedForm(fields);
-    result.fileBytes = encodeLastNumber(result.stored);
+    result.stored = storedForm(std::move(fields));
     if (const std::optional<int> position = firstInvalidPosition(result.stored)) {
         result.refusal =
             EntryRefusal{EntryCheck::Characters, *position, characterMessage(*position)};

@@ -43,9 +43,13 @@ struct EntryResult
 
 EntryResult checkEntry(const Vin& fields);
 
+// The same checks without the file's contents, for callers that never
+// write the file: storeNumber and stored as above, fileBytes empty.
+EntryResult checkNumber(Vin fields);
+
 // The number as it is stored: a letter O in positions 4 to 17 becomes the
 // digit 0; positions 1 to 3 stay as typed.
-Vin storedForm(const Vin& fields);
+Vin storedForm(Vin fields);
 
 // The first position whose first character is not 0-9 or A-Z (compared as
 // code page 1250 bytes, so letters with diacritics and small letters fail),

@@ -76,7 +76,7 @@ void finalYearCheck(DecodingContext& context)
 {
     VehicleDescription& d = context.description;
     const QString& year = d.productionYear;
-    if (year.isEmpty() || year == u" " || year == u"  ") {
+    if (year.isEmpty() || year == QLatin1StringView(" ") || year == QLatin1StringView("  ")) {
         d.productionYear = kNoData;
         d.modelYear = kNoData;
     }

@@ -34,7 +34,7 @@ QByteArray runBatch(const QByteArray& input, OutputFormat format = OutputFormat:
     out.open(QIODevice::WriteOnly);
     RunOptions options;
     options.format = format;
-    EXPECT_TRUE(decodeAll(in, out, decoder != nullptr ? *decoder : own, options).has_value());
+    EXPECT_TRUE(decodeAll(in, out, decoder != nullptr ? *decoder : own, options).ok());
     return out.data();
 }
 
@@ -169,8 +169,27 @@ TEST(BatchRun, ProgressIsReportedEveryNLines)
     options.progress = [&reports](qint64 lines) {
         reports.push_back(lines);
     };
-    EXPECT_EQ(decodeAll(in, out, decoder, options, 1), std::optional<qint64>(7));
+    const common::Result<qint64> lines = decodeAll(in, out, decoder, options, 1);
+    ASSERT_TRUE(lines.ok());
+    EXPECT_EQ(*lines, 7);
     EXPECT_EQ(reports, (std::vector<qint64>{3, 6}));
+}
+
+TEST(BatchRun, ManyLinesComeOutInTheirOrder)
+{
+    // Enough lines for several hand-overs to the writing thread.
+    QByteArray input;
+    QStringList numbers;
+    for (int i = 0; i < 5000; ++i) {
+        numbers << QStringLiteral("WF0XXXXXAFM%1").arg(i, 6, 10, QLatin1Char('0'));
+        input += numbers.back().toLatin1() + '\n';
+    }
+    const std::vector<QJsonObject> out = jsonLines(runBatch(input));
+    ASSERT_EQ(out.size(), 5000u);
+    for (int i = 0; i < 5000; i += 499) {
+        EXPECT_EQ(out[static_cast<std::size_t>(i)]["vin"].toString(), numbers[i]);
+    }
+    EXPECT_EQ(out.back()["serial"].toString(), numbers.back().right(5));
 }
 
 TEST(BatchRun, AFailedWriteIsReported)
@@ -180,7 +199,7 @@ TEST(BatchRun, AFailedWriteIsReported)
     in.open(QIODevice::ReadOnly);
     QBuffer out; // not opened: every write fails
     Decoder decoder;
-    EXPECT_FALSE(decodeAll(in, out, decoder, RunOptions{}).has_value());
+    EXPECT_FALSE(decodeAll(in, out, decoder, RunOptions{}).ok());
 }
 
 TEST(BatchJson, TextIsEscaped)
@@ -196,6 +215,29 @@ TEST(BatchJson, TextIsEscaped)
     EXPECT_EQ(o["vin"].toString(), QStringLiteral("a\"b\\c\td\x01 ż") + QChar(0xFFFD));
     EXPECT_EQ(o["error"].toString(), QStringLiteral("błąd"));
     EXPECT_TRUE(o["models"].isNull());
+}
+
+TEST(BatchJson, EveryCharacterSurvivesWhereverItStands)
+{
+    // Plain runs are copied in blocks: a character that needs care is put at
+    // every place of a block and of the tail after it.
+    const QString special[] = {QStringLiteral("\""),        QStringLiteral("\\"),
+                               QStringLiteral("\n"),        QStringLiteral("\x7f"),
+                               QStringLiteral("ą"),         QStringLiteral("€"),
+                               QStringLiteral("\U0001F697")};
+    for (const QString& s : special) {
+        for (int at = 0; at <= 20; ++at) {
+            const QString text = QString(at, u'x') + s + QString(20 - at, u'y');
+            LineResult r;
+            r.vin = text;
+            r.error = text.left(at); // a plain text of every length up to 20
+            QByteArray out;
+            appendJson(out, r);
+            const QJsonObject o = QJsonDocument::fromJson(out).object();
+            EXPECT_EQ(o["vin"].toString(), text) << at;
+            EXPECT_EQ(o["error"].toString(), text.left(at)) << at;
+        }
+    }
 }
 
 // Splits one CSV row, honouring quotes.

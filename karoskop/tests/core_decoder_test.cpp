@@ -3,6 +3,7 @@
 #include "karoskop/core/decoder.h"
 #include "karoskop/core/lastnumberfile.h"
 #include "karoskop/core/vinentry.h"
+#include "karoskop/tests/vinfixture.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -11,19 +12,12 @@
 namespace karoskop {
 namespace {
 
+using testing::vinOf;
+
 const QString kEq = QStringLiteral("=");
 const QString kNoData = QStringLiteral("brak danych");
 const QString kExplanation =
     QStringLiteral("Znak = oznacza, iż dana informacja nie jest zakodowana przez producenta. ");
-
-Vin vinOf(const QString& number)
-{
-    Vin vin;
-    for (int i = 0; i < kVinLength && i < number.size(); ++i) {
-        vin[static_cast<std::size_t>(i)] = number.mid(i, 1);
-    }
-    return vin;
-}
 
 TEST(Decoder, MissingFileLeavesTheStartValues)
 {

@@ -42,7 +42,7 @@ struct Emergency
     VinFixture f;
 };
 
-TEST(EmergencyModels, UntickedPositionsPassEveryTest)
+TEST(EmergencyModels, OnlyTickedPositionsAreTested)
 {
     const struct
     {
@@ -52,22 +52,30 @@ TEST(EmergencyModels, UntickedPositionsPassEveryTest)
         QStringList models;
         const char* type;
     } cases[] = {
-        // Rules 31 and 32 test only unticked positions, so they fit.
+        // Rules 31 and 32 test only 4-7: with those unticked they test
+        // nothing, and a rule that tests nothing fits no number.
         {"9 and 10 ticked",
          {{9, 'A'}, {10, 'F'}},
          ticked({9, 10}),
-         {"Ford Orion", "Ford Escort", "Ford Windstar", "Ford Explorer"},
-         "Explorer"},
-        {"4-7, 9 and 10 ticked",
+         {"Ford Orion", "Ford Escort"},
+         "Escort / Orion"},
+        {"9-11 ticked",
+         {{9, 'B'}, {10, 'N'}, {11, 'P'}},
+         ticked({9, 10, 11}),
+         {"Ford Sierra II Kombi", "Ford Mondeo Kombi"},
+         "Sierra II / Mondeo Kombi"},
+        {"4-7 ticked and holding rule 31",
          {{4, 'D'}, {5, 'A'}, {6, '5'}, {7, '1'}},
          ticked({4, 5, 6, 7, 9, 10}),
          {"Ford Windstar"},
          "Windstar"},
-        {"9-11 ticked",
-         {{9, 'B'}, {10, 'N'}, {11, 'P'}},
-         ticked({9, 10, 11}),
-         {"Ford Sierra II Kombi", "Ford Mondeo Kombi", "Ford Windstar", "Ford Explorer"},
+        {"4-7 ticked and holding rule 32",
+         {{4, 'D'}, {5, 'U'}, {6, '3'}, {7, '4'}},
+         ticked({4, 5, 6, 7}),
+         {"Ford Explorer"},
          "Explorer"},
+        // One ticked position that a rule tests is enough.
+        {"only 5 ticked, holding U", {{5, 'U'}}, ticked({5}), {"Ford Explorer"}, "Explorer"},
         // Rules 4-8: each model once, the type of the last fitting rule.
         {"9 ticked, 4-7 ticked and fitting nothing",
          {{9, 'A'}},
@@ -75,6 +83,7 @@ TEST(EmergencyModels, UntickedPositionsPassEveryTest)
          {"Ford Escort", "Ford Orion", "Ford Escort Cabrio", "Ford Escort Kombi"},
          "Escort Kombi"},
         {"no rule fits", {{9, 'X'}}, ticked({4, 5, 6, 7, 9, 10}), {}, "="},
+        {"nothing ticked among 4-11", {{9, 'A'}, {10, 'F'}}, ticked({}), {}, "="},
     };
     for (const auto& c : cases) {
         Emergency e(c.changes, c.mask);

@@ -1,7 +1,8 @@
 // The last-number file: its exact bytes, tolerant reading, atomic writing.
+#include "common/testsupport/filesizelimit.h"
 #include "common/testsupport/oddfiles.h"
 #include "karoskop/core/lastnumberfile.h"
-#include "karoskop/tests/filesizelimit.h"
+#include "karoskop/tests/vinfixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,14 +12,7 @@
 namespace karoskop {
 namespace {
 
-Vin vinOf(const QString& number)
-{
-    Vin vin;
-    for (int i = 0; i < kVinLength && i < number.size(); ++i) {
-        vin[static_cast<std::size_t>(i)] = number.mid(i, 1);
-    }
-    return vin;
-}
+using testing::vinOf;
 
 QByteArray fileBytes(const QString& path)
 {
@@ -124,7 +118,7 @@ TEST(LastNumberFile, FailedWriteLeavesTheOldFileWhole)
     writeBytes(path, "OLD\r\n");
     std::optional<QString> error;
     {
-        const testing::FileSizeLimit full;
+        const common::testing::FileSizeLimit full;
         error = writeLastNumber(dir.path(), vinOf(QStringLiteral("WF0AXXGBBAVA12345")));
     }
     ASSERT_TRUE(error.has_value());

@@ -1,20 +1,14 @@
 // The checks of a submitted number, in their order, and their messages.
 #include "karoskop/core/lastnumberfile.h"
 #include "karoskop/core/vinentry.h"
+#include "karoskop/tests/vinfixture.h"
 
 #include <gtest/gtest.h>
 
 namespace karoskop {
 namespace {
 
-Vin vinOf(const QString& number)
-{
-    Vin vin;
-    for (int i = 0; i < kVinLength && i < number.size(); ++i) {
-        vin[static_cast<std::size_t>(i)] = number.mid(i, 1);
-    }
-    return vin;
-}
+using testing::vinOf;
 
 Vin withField(Vin vin, int position, const QString& text)
 {

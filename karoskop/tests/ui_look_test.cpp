@@ -4,7 +4,10 @@
 #include "karoskop/ui/tfabout.h"
 #include "karoskopwindowsfixture.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QEnterEvent>
+#include <QFontMetrics>
 
 namespace karoskop {
 namespace {
@@ -88,6 +91,53 @@ TEST_F(WindowLook, ButtonCaptionsTurnAquaUnderTheMouse)
         hover(b, false);
         EXPECT_EQ(b->fontColor(), QColor(Qt::white));
     }
+}
+
+TEST_F(WindowLook, EveryButtonCaptionFitsAtTheSmallestSize)
+{
+    main().resize(200, 200); // held at the minimum
+    QApplication::processEvents();
+    for (const char* name : {"b_start", "b_ostatni", "b_rozkodowanie", "b_zamknij"}) {
+        auto* button = main().findChild<common::TTransparentButton*>(QString::fromLatin1(name));
+        ASSERT_NE(button, nullptr) << name;
+        EXPECT_LE(QFontMetrics(button->font()).horizontalAdvance(button->caption()),
+                  button->width() - 8)
+            << name;
+    }
+    // At a comfortable size the captions keep their full font.
+    main().resize(1000, 700);
+    QApplication::processEvents();
+    auto* start = main().findChild<common::TTransparentButton*>(QStringLiteral("b_start"));
+    auto* close = main().findChild<common::TTransparentButton*>(QStringLiteral("b_zamknij"));
+    EXPECT_EQ(close->font(), start->font());
+}
+
+TEST_F(WindowLook, TheOpenedTypeListIsDarkWithAquaText)
+{
+    typeNumber(QStringLiteral("WF0XXXXXAFM012345")); // two fitting types
+    clickMain("b_rozkodowanie");
+    auto* list = result().findChild<QComboBox*>(QStringLiteral("Lista1"));
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->count(), 2);
+    list->showPopup();
+    QApplication::processEvents();
+    QAbstractItemView* view = list->view();
+    const QImage shot = view->grab().toImage();
+    list->hidePopup();
+    const QRect unselected = view->visualRect(list->model()->index(1, 0));
+    ASSERT_TRUE(unselected.isValid());
+    int dark = 0;
+    int aqua = 0;
+    for (int y = unselected.top(); y <= unselected.bottom(); ++y) {
+        for (int x = unselected.left(); x <= unselected.right(); ++x) {
+            const QColor c = shot.pixelColor(x, y);
+            dark += qGray(c.rgb()) < 80 ? 1 : 0;
+            aqua += c.green() > 180 && c.blue() > 180 && c.red() < 120 ? 1 : 0;
+        }
+    }
+    const int area = unselected.width() * unselected.height();
+    EXPECT_GT(dark, area / 2); // a dark background
+    EXPECT_GT(aqua, 0);        // aqua text on it
 }
 
 } // namespace

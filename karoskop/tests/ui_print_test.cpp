@@ -1,11 +1,13 @@
 #include "common/core/pagemodel.h"
 #include "common/printing/pagerenderer.h"
 #include "common/seams/printservice.h"
+#include "common/testsupport/pixels.h"
 #include "common/testsupport/recordingmessageservice.h"
 #include "common/testsupport/recordingprintservice.h"
 #include "karoskop/core/decoder.h"
 #include "karoskop/core/printout.h"
 #include "karoskop/core/vehicledescription.h"
+#include "karoskop/tests/vinfixture.h"
 #include "karoskop/ui/karoskopwindows.h"
 #include "karoskop/ui/tfdruk.h"
 #include "karoskop/ui/tfvinfind.h"
@@ -22,10 +24,12 @@
 using common::MessageIcon;
 using common::PrintOutcome;
 using common::SystemPrintService;
+using common::testing::darkPixels;
 using common::testing::RecordingMessageService;
 using common::testing::RecordingPrintService;
 using karoskop::TfDruk;
 using karoskop::VehicleDescription;
+using karoskop::testing::vinOf;
 
 namespace {
 
@@ -55,28 +59,6 @@ QString pdfText(const QString& pdfPath)
         return {};
     }
     return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-int darkPixels(const QImage& image, QRect area)
-{
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            if (qGray(image.pixel(x, y)) < 128) {
-                ++count;
-            }
-        }
-    }
-    return count;
-}
-
-karoskop::Vin vinOf(const QString& number)
-{
-    karoskop::Vin vin;
-    for (int i = 0; i < karoskop::kVinLength; ++i) {
-        vin[static_cast<std::size_t>(i)] = number.mid(i, 1);
-    }
-    return vin;
 }
 
 // Every element with everything the renderer draws of it.

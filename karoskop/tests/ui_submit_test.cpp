@@ -1,6 +1,6 @@
 // "Rozkodowanie": the checks in their order, the stored number, the run and
 // what follows it.
-#include "karoskop/tests/filesizelimit.h"
+#include "common/testsupport/filesizelimit.h"
 #include "karoskop/tests/karoskopwindowsfixture.h"
 #include "karoskop/ui/tfawaria.h"
 
@@ -103,7 +103,7 @@ TEST_F(Submit, AFailedWriteSaysSoAndKeepsTheOldFile)
     writeKfx("OLD\r\n");
     typeNumber(kFord);
     {
-        const testing::FileSizeLimit full;
+        const common::testing::FileSizeLimit full;
         clickMain("b_rozkodowanie");
     }
     ASSERT_EQ(messages.messages().size(), 1u);

@@ -54,7 +54,7 @@ TEST_F(ResultWindow, CaptionsAndButtons)
     EXPECT_FALSE(list->isEditable());
     EXPECT_EQ(list->maxVisibleItems(), 16);
     EXPECT_TRUE(result().findChild<QLabel*>(QStringLiteral("blad"))->isHidden());
-    EXPECT_EQ(result().emergencyFlag(), u"0");
+    EXPECT_FALSE(windows->decoder().emergencyUnderWay());
 }
 
 TEST_F(ResultWindow, ShowsAndReadsBackADescription)
@@ -88,19 +88,21 @@ TEST_F(ResultWindow, BackButtonClosesTheWindowAndKeepsTheFields)
 TEST_F(ResultWindow, AfterEmergencyDecodingBackReturnsToThePositionChoice)
 {
     result().present();
-    result().setReturnsToPositionChoice(true);
+    windows->decoder().decodeEmergency(PositionMask{});
+    result().showRun();
     auto* back = result().findChild<QAbstractButton*>(QStringLiteral("b_powrot"));
     EXPECT_EQ(back->text(), QStringLiteral("Powrót do wyboru znaków"));
     bool choiceWasModal = false;
     QTimer::singleShot(0, &windows->awaria(), [&] {
         choiceWasModal = windows->awaria().isVisible() && windows->awaria().isModal();
-        windows->awaria().reject();
+        windows->awaria().accept(); // leaves the choice without cancelling the decoding
     });
     QTest::mouseClick(back, Qt::LeftButton);
     EXPECT_TRUE(choiceWasModal);
     EXPECT_TRUE(result().isVisible());
 
-    result().setReturnsToPositionChoice(false);
+    windows->decoder().decode(Vin{}); // a new number ends the emergency decoding
+    result().showRun();
     EXPECT_EQ(back->text(), QStringLiteral("Powrót do edycji numeru"));
 }
 
@@ -109,7 +111,9 @@ TEST_F(ResultWindow, PrintHandsOverTheShownDescription)
     typeNumber(QStringLiteral("W0LXXXXXXXX012345"));
     clickMain("b_rozkodowanie");
     std::optional<VehicleDescription> printed;
-    result().setPrintHandler([&](const VehicleDescription& d) { printed = d; });
+    QObject::disconnect(&result(), &TfVinFind::printRequested, nullptr, nullptr);
+    QObject::connect(&result(), &TfVinFind::printRequested,
+                     [&](const VehicleDescription& d) { printed = d; });
     click(result(), "b_druk");
     ASSERT_TRUE(printed.has_value());
     EXPECT_EQ(printed->make, u"Opel");

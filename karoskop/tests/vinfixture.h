@@ -1,11 +1,18 @@
 #pragma once
 
+#include "common/testsupport/chartexts.h"
 #include "karoskop/core/decodingcontext.h"
 
 #include <QString>
 #include <utility>
 
 namespace karoskop::testing {
+
+// The seventeen one-character fields of number (empty past its end).
+inline Vin vinOf(const QString& number)
+{
+    return common::testing::charTexts<kVinLength>(number);
+}
 
 // A decoding context for one 17-character number, with its own session.
 class VinFixture
@@ -20,9 +27,7 @@ public:
     {
         context = DecodingContext{};
         context.session = &session;
-        for (int i = 0; i < kVinLength && i < number.size(); ++i) {
-            context.vin[static_cast<std::size_t>(i)] = number.mid(i, 1);
-        }
+        context.vin = vinOf(number);
         if (!make.isNull()) {
             context.description.make = make;
         }

@@ -13,26 +13,41 @@ namespace karoskop {
 
 KaroskopWindows::KaroskopWindows(common::MessageService& messages, const QString& folder,
                                  common::PrintService* printer)
-    : m_mainVin(std::make_unique<TfMainVin>(messages, folder)),
+    : m_mainVin(std::make_unique<TfMainVin>(messages, m_decoder, folder)),
       m_vinFind(std::make_unique<TfVinFind>(messages, m_decoder, folder)),
       m_about(std::make_unique<TfAbout>()), m_druk(std::make_unique<TfDruk>()),
-      m_awaria(std::make_unique<TfAwaria>())
+      m_awaria(std::make_unique<TfAwaria>(m_decoder))
 {
-    m_mainVin->setResultWindow(m_vinFind.get());
-    m_mainVin->setAboutBox(m_about.get());
-    m_mainVin->setEmergencyWindow(m_awaria.get());
-    m_vinFind->setEmergencyWindow(m_awaria.get());
-    m_awaria->setResultWindow(m_vinFind.get());
-
     if (printer == nullptr) {
         m_systemPrinter = std::make_unique<common::SystemPrintService>(
             QDir(folder).filePath(QStringLiteral("wydruki")));
         printer = m_systemPrinter.get();
     }
     m_druk->setServices(*printer, messages);
-    m_vinFind->setPrintHandler([this](const VehicleDescription& description) {
-        m_druk->drukuj(description, m_vinFind.get());
-    });
+    connectWindows();
+}
+
+void KaroskopWindows::connectWindows()
+{
+    TfMainVin* main = m_mainVin.get();
+    TfVinFind* result = m_vinFind.get();
+    TfAbout* about = m_about.get();
+    TfAwaria* choice = m_awaria.get();
+    QObject::connect(main, &TfMainVin::informationReady, about, &TfAbout::setInformationLines);
+    QObject::connect(main, &TfMainVin::aboutRequested, about, &QDialog::exec);
+    QObject::connect(main, &TfMainVin::modelListCleared, result, &TfVinFind::clearModels);
+    QObject::connect(main, &TfMainVin::decodeRequested, result, &TfVinFind::rozkodowanieVin);
+    QObject::connect(main, &TfMainVin::resultRequested, result, &TfVinFind::present);
+    QObject::connect(main, &TfMainVin::emergencyOffered, result,
+                     [result] { result->showDescription(VehicleDescription::emptied()); });
+    QObject::connect(main, &TfMainVin::emergencyRequested, choice, &TfAwaria::bezTrzechPierwszych);
+    QObject::connect(result, &TfVinFind::positionChoiceRequested, choice, &QDialog::exec);
+    QObject::connect(result, &TfVinFind::printRequested, m_druk.get(),
+                     [this](const VehicleDescription& description) {
+                         m_druk->drukuj(description, m_vinFind.get());
+                     });
+    QObject::connect(choice, &TfAwaria::decoded, result, &TfVinFind::showEmergencyRun);
+    QObject::connect(choice, &TfAwaria::cancelled, result, &TfVinFind::closeAfterCancel);
 }
 
 // The windows go in the reverse order of their making.

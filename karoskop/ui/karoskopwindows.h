@@ -19,7 +19,8 @@ class TfMainVin;
 class TfVinFind;
 
 // Karoskop's five windows, created once in their order and kept for the
-// whole run of the program, with the decoder they share.
+// whole run of the program, with the decoder they share. The windows know
+// nothing of each other: this object connects their signals.
 class KaroskopWindows final
 {
 public:
@@ -39,6 +40,8 @@ public:
     Decoder& decoder() { return m_decoder; }
 
 private:
+    void connectWindows();
+
     Decoder m_decoder;
     std::unique_ptr<common::PrintService> m_systemPrinter;
     std::unique_ptr<TfMainVin> m_mainVin;

@@ -6,6 +6,8 @@
 #include "common/widgets/transparentbutton.h"
 
 #include <QEvent>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QIcon>
 #include <QLabel>
 #include <QPainter>
@@ -161,6 +163,20 @@ QPixmap backgroundTile()
 {
     common::initDecorationResources();
     return QPixmap(QStringLiteral(":/common/karoskop-tile.png"));
+}
+
+QFont fittedFont(QFont font, const QString& caption, int width)
+{
+    constexpr qreal kSmallestPoints = 6.0;
+    constexpr qreal kStep = 0.5;
+    if (font.pointSizeF() <= 0) {
+        font.setPointSizeF(QFontInfo(font).pointSizeF()); // set in pixels: go by points
+    }
+    while (QFontMetrics(font).horizontalAdvance(caption) > width &&
+           font.pointSizeF() - kStep >= kSmallestPoints) {
+        font.setPointSizeF(font.pointSizeF() - kStep);
+    }
+    return font;
 }
 
 } // namespace karoskop

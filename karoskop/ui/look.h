@@ -5,6 +5,8 @@
 #include <QString>
 #include <optional>
 
+class QFont;
+
 class QLabel;
 class QWidget;
 
@@ -56,5 +58,9 @@ QPixmap logoPixmap(int size);
 
 // One tile of the window background, from the program's resources.
 QPixmap backgroundTile();
+
+// font, made smaller step by step until caption fits into width (down to
+// a smallest readable size), so that a narrow button shows its whole caption.
+QFont fittedFont(QFont font, const QString& caption, int width);
 
 } // namespace karoskop

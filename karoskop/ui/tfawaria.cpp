@@ -4,7 +4,6 @@
 #include "common/widgets/transparentbutton.h"
 #include "karoskop/core/decoder.h"
 #include "karoskop/ui/look.h"
-#include "karoskop/ui/tfvinfind.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>
@@ -80,7 +79,7 @@ QColor characterColour(int position, bool ticked)
     return white ? QColor(Qt::white) : kLime;
 }
 
-TfAwaria::TfAwaria(QWidget* parent) : QDialog(parent)
+TfAwaria::TfAwaria(Decoder& decoder, QWidget* parent) : QDialog(parent), m_decoder(decoder)
 {
     setObjectName(QStringLiteral("TfAwaria"));
     setWindowTitle(QStringLiteral("Rozkodowanie awaryjne"));
@@ -185,14 +184,11 @@ void TfAwaria::boxToggled(int position)
 
 void TfAwaria::bezTrzechPierwszych()
 {
-    if (m_result == nullptr) {
-        return;
-    }
-    const Vin& vin = m_result->decoder().lastRun().vin;
+    const Vin& vin = m_decoder.number();
     for (int position = 1; position <= kVinLength; ++position) {
         character(position)->setText(vin[static_cast<std::size_t>(position - 1)]);
     }
-    m_result->setEmergencyFlag(QStringLiteral("1"));
+    m_decoder.beginEmergency();
     exec();
 }
 
@@ -206,35 +202,26 @@ void TfAwaria::showEvent(QShowEvent* event)
 
 void TfAwaria::rozkodowanieClicked()
 {
-    if (m_result == nullptr) {
-        return;
-    }
-    DecodingContext& run = m_result->decoder().lastRun();
-    m_decoding.decode(run, ticked());
-    m_result->showDescription(run.description);
-    m_result->setReturnsToPositionChoice(true);
+    m_decoder.decodeEmergency(ticked());
     accept();
-    if (run.description.models.size() >= 2) {
-        m_result->askForModelChoice(); // as after a normal run
-    }
+    Q_EMIT decoded();
 }
 
 void TfAwaria::rezygnacjaClicked()
 {
-    if (m_result == nullptr || m_result->emergencyFlag() != QStringLiteral("1")) {
+    if (!m_decoder.emergencyUnderWay()) {
         return;
     }
-    m_result->setEmergencyFlag(QStringLiteral("0"));
+    m_decoder.cancelEmergency();
     QDialog::reject();
-    m_result->setReturnsToPositionChoice(false);
-    m_result->close();
+    Q_EMIT cancelled();
 }
 
 void TfAwaria::reject()
 {
     // Esc and the close box leave the window the way "Rezygnacja" does; with
     // no emergency decoding under way they just close it.
-    if (m_result != nullptr && m_result->emergencyFlag() == QStringLiteral("1")) {
+    if (m_decoder.emergencyUnderWay()) {
         rezygnacjaClicked();
     } else {
         QDialog::reject();

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "karoskop/core/emergency.h"
 #include "karoskop/core/vin.h"
 
 #include <QColor>
@@ -17,7 +16,7 @@ class TTransparentButton;
 
 namespace karoskop {
 
-class TfVinFind;
+class Decoder;
 
 // The colour of a position's character: white while a position the user
 // may choose is ticked, lime green otherwise.
@@ -29,10 +28,9 @@ class TfAwaria final : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TfAwaria(QWidget* parent = nullptr);
-
-    // The result window it decodes into.
-    void setResultWindow(TfVinFind* result) { m_result = result; }
+    // The decoder holds the number shown, runs the decoding and keeps the
+    // emergency flag.
+    explicit TfAwaria(Decoder& decoder, QWidget* parent = nullptr);
 
     // Entry from the main window: shows the characters of the last run,
     // raises the emergency flag and shows this window modally until it
@@ -48,6 +46,12 @@ public:
 
     void reject() override; // Esc and the close box cancel like "Rezygnacja"
 
+Q_SIGNALS:
+    // "Rozkodowanie": the decoder holds the decoding from the ticked positions.
+    void decoded();
+    // "Rezygnacja" with an emergency decoding under way: the flag is down.
+    void cancelled();
+
 protected:
     void showEvent(QShowEvent* event) override;
 
@@ -57,8 +61,7 @@ private:
     void rozkodowanieClicked();
     void rezygnacjaClicked();
 
-    TfVinFind* m_result = nullptr;
-    EmergencyDecoding m_decoding;
+    Decoder& m_decoder;
 
     std::array<QLabel*, kVinLength> m_numbers{};
     std::array<QCheckBox*, kVinLength> m_boxes{};   // CheckBox1 .. CheckBox17

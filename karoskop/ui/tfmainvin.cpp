@@ -2,15 +2,12 @@
 
 #include "common/seams/messageservice.h"
 #include "common/widgets/transparentbutton.h"
+#include "karoskop/core/decoder.h"
 #include "karoskop/core/lastnumberfile.h"
-#include "karoskop/core/vehicledescription.h"
 #include "karoskop/core/vinentry.h"
 #include "karoskop/ui/look.h"
 #include "karoskop/ui/mainvinlayout.h"
 #include "karoskop/ui/positionfield.h"
-#include "karoskop/ui/tfabout.h"
-#include "karoskop/ui/tfawaria.h"
-#include "karoskop/ui/tfvinfind.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -23,7 +20,6 @@ namespace karoskop {
 namespace {
 
 const QString kTitle = QStringLiteral("Karoskop");
-const QString kNoMake = QStringLiteral("=");
 
 constexpr std::array<const char*, kInstructionLineCount> kInstructions{
     "W celu uruchomienia procedury identyfikacji pojazdu -",
@@ -47,8 +43,9 @@ QString informationText()
 
 } // namespace
 
-TfMainVin::TfMainVin(common::MessageService& messages, QString folder, QWidget* parent)
-    : QWidget(parent), m_messages(messages), m_folder(std::move(folder)),
+TfMainVin::TfMainVin(common::MessageService& messages, Decoder& decoder, QString folder,
+                     QWidget* parent)
+    : QWidget(parent), m_messages(messages), m_decoder(decoder), m_folder(std::move(folder)),
       m_informationText(informationText())
 {
     setObjectName(QStringLiteral("TfMainVin"));
@@ -117,6 +114,7 @@ void TfMainVin::buildControls()
             &TfMainVin::rozkodowanieClicked);
     connect(b_ostatni, &common::TTransparentButton::clicked, this, &TfMainVin::lastNumberClicked);
     connect(b_zamknij, &common::TTransparentButton::clicked, this, &QWidget::close);
+    m_buttonFont = b_zamknij->font();
 
     m_footer =
         makeTextLabel(this, QStringLiteral("footer"),
@@ -170,9 +168,7 @@ void TfMainVin::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     if (!m_shownBefore) {
         m_shownBefore = true;
-        if (m_about != nullptr) {
-            m_about->setInformationLines(informationLines());
-        }
+        Q_EMIT informationReady(informationLines());
     }
 }
 
@@ -208,6 +204,12 @@ void TfMainVin::applyLayout()
     place(b_ostatni, g.lastButton);
     place(b_rozkodowanie, g.decodeButton);
     place(b_zamknij, g.closeButton);
+    // The buttons are half the client width: at the smallest sizes the
+    // longest caption takes a smaller font rather than being cut off.
+    constexpr int kCaptionMargin = 8;
+    for (common::TTransparentButton* button : {b_start, b_ostatni, b_rozkodowanie, b_zamknij}) {
+        button->setFont(fittedFont(m_buttonFont, button->text(), button->width() - kCaptionMargin));
+    }
     for (std::size_t i = 0; i < m_instructions.size(); ++i) {
         place(m_instructions[i], g.instructions[i]);
     }
@@ -247,9 +249,7 @@ void TfMainVin::lastNumberClicked()
         m_messages.show(message, this);
         return;
     }
-    if (m_result != nullptr) {
-        m_result->clearModels();
-    }
+    Q_EMIT modelListCleared();
     if (read.status == LastNumberRead::Status::Failed) {
         showError(QStringLiteral("Nie można odczytać pliku %1: %2")
                       .arg(QString::fromLatin1(kLastNumberFileName), read.error));
@@ -267,9 +267,7 @@ void TfMainVin::rozkodowanieClicked()
         showRefusal(*entry.refusal);
         return;
     }
-    if (m_result != nullptr) {
-        m_result->clearModels();
-    }
+    Q_EMIT modelListCleared();
     if (const std::optional<QString> error = writeLastNumber(m_folder, entry.stored)) {
         showError(*error);
         return;
@@ -279,15 +277,9 @@ void TfMainVin::rozkodowanieClicked()
         focusField(entry.refusal->position);
         return;
     }
-    if (m_result == nullptr) {
-        return;
-    }
-    // A new number ends any emergency decoding of the one before.
-    m_result->setEmergencyFlag(QStringLiteral("0"));
-    m_result->setReturnsToPositionChoice(false);
-    m_result->rozkodowanieVin();
-    if (m_result->description().make != kNoMake) {
-        m_result->present();
+    Q_EMIT decodeRequested();
+    if (m_decoder.manufacturerKnown()) {
+        Q_EMIT resultRequested();
         return;
     }
     offerEmergencyDecoding();
@@ -295,7 +287,7 @@ void TfMainVin::rozkodowanieClicked()
 
 void TfMainVin::offerEmergencyDecoding()
 {
-    m_result->showDescription(VehicleDescription::emptied());
+    Q_EMIT emergencyOffered();
     common::Message question;
     question.text = unknownManufacturerQuestion();
     question.title = QStringLiteral("Karoskop®");
@@ -305,13 +297,11 @@ void TfMainVin::offerEmergencyDecoding()
     if (m_messages.show(question, this) != common::MessageAnswer::Yes) {
         return;
     }
-    if (m_awaria != nullptr) {
-        m_awaria->bezTrzechPierwszych();
-    }
+    Q_EMIT emergencyRequested();
     focusField(1);
     // After "Rezygnacja" the user is back at the number, without a result.
-    if (m_result->emergencyFlag() == QStringLiteral("1")) {
-        m_result->present();
+    if (m_decoder.emergencyUnderWay()) {
+        Q_EMIT resultRequested();
     }
 }
 
@@ -336,9 +326,7 @@ void TfMainVin::showError(const QString& text)
 
 void TfMainVin::aboutClicked()
 {
-    if (m_about != nullptr) {
-        m_about->exec();
-    }
+    Q_EMIT aboutRequested();
 }
 
 } // namespace karoskop

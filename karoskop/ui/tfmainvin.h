@@ -2,6 +2,7 @@
 
 #include "karoskop/core/vin.h"
 
+#include <QFont>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -19,10 +20,8 @@ struct Message;
 
 namespace karoskop {
 
+class Decoder;
 class PositionField;
-class TfAbout;
-class TfAwaria;
-class TfVinFind;
 struct EntryRefusal;
 
 // The main window: the seventeen position fields and the submit.
@@ -30,12 +29,10 @@ class TfMainVin final : public QWidget
 {
     Q_OBJECT
 public:
-    // folder is the working folder that holds the last-number file.
-    TfMainVin(common::MessageService& messages, QString folder, QWidget* parent = nullptr);
-
-    void setResultWindow(TfVinFind* result) { m_result = result; }
-    void setAboutBox(TfAbout* about) { m_about = about; }
-    void setEmergencyWindow(TfAwaria* awaria) { m_awaria = awaria; }
+    // folder is the working folder that holds the last-number file; the
+    // decoder tells how the run of a submitted number ended.
+    TfMainVin(common::MessageService& messages, Decoder& decoder, QString folder,
+              QWidget* parent = nullptr);
 
     // The texts of fields 1..17.
     Vin fieldTexts() const;
@@ -49,6 +46,21 @@ public:
 Q_SIGNALS:
     // The window was closed: the program ends.
     void closed();
+    // Shown for the first time: the lines of the information text are known.
+    void informationReady(const QStringList& lines);
+    void aboutRequested();
+    // A number is about to be stored or recalled: the vehicle-type list of
+    // the last run goes.
+    void modelListCleared();
+    // The number is stored: decode it and show the description.
+    void decodeRequested();
+    // Show the description of the run.
+    void resultRequested();
+    // Positions 1-3 named no manufacturer: the description is emptied while
+    // the user is asked whether to go on.
+    void emergencyOffered();
+    // The user goes on: the position choice, modal, until it closes.
+    void emergencyRequested();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -70,14 +82,13 @@ private:
     void offerEmergencyDecoding();
 
     common::MessageService& m_messages;
+    Decoder& m_decoder;
     QString m_folder;
-    TfVinFind* m_result = nullptr;
-    TfAbout* m_about = nullptr;
-    TfAwaria* m_awaria = nullptr;
 
     // The hidden information text that feeds the about box's list.
     const QString m_informationText;
     bool m_shownBefore = false;
+    QFont m_buttonFont; // the text buttons' font before fitting their captions
 
     QFrame* m_titleBand = nullptr;
     QLabel* m_title = nullptr;

@@ -3,9 +3,7 @@
 #include "common/seams/messageservice.h"
 #include "common/widgets/transparentbutton.h"
 #include "karoskop/core/decoder.h"
-#include "karoskop/core/modellist.h"
 #include "karoskop/ui/look.h"
-#include "karoskop/ui/tfawaria.h"
 #include "karoskop/ui/vinfindlayout.h"
 
 #include <QComboBox>
@@ -105,8 +103,13 @@ void TfVinFind::buildControls()
     Lista1->setEditable(false);
     Lista1->setMaxVisibleItems(16);
     Lista1->setToolTip(QStringLiteral("Listę można przeglądać przy pomocy kursorów : góra - dół"));
-    Lista1->setStyleSheet(QStringLiteral("QComboBox { color: aqua; background: rgb(28,29,55); "
-                                         "border: 1px solid gray; font-weight: bold; }"));
+    // The opened list keeps the window's dark background, so that its aqua
+    // text reads as well as in the closed box.
+    Lista1->setStyleSheet(QStringLiteral(
+        "QComboBox { color: aqua; background: rgb(28,29,55); border: 1px solid gray; "
+        "font-weight: bold; }"
+        "QComboBox QAbstractItemView { color: aqua; background: rgb(28,29,55); "
+        "selection-color: rgb(28,29,55); selection-background-color: aqua; }"));
 
     blad =
         makeLabel(this, QStringLiteral("blad"), QStringLiteral("Błąd w roczniku"), Qt::red, true);
@@ -131,11 +134,6 @@ void TfVinFind::buildControls()
     m_footer->setAlignment(Qt::AlignCenter);
 }
 
-void TfVinFind::setPrintHandler(std::function<void(const VehicleDescription&)> handler)
-{
-    m_print = std::move(handler);
-}
-
 void TfVinFind::rozkodowanieVin()
 {
     if (!isVisible()) {
@@ -144,11 +142,31 @@ void TfVinFind::rozkodowanieVin()
     {
         const WaitCursor hourglass;
         m_decoder.rozkodowanieVin(m_folder);
-        showDescription(m_decoder.description());
+        showRun();
     }
     if (m_decoder.severalTypes()) {
         askForModelChoice();
     }
+}
+
+void TfVinFind::showRun()
+{
+    showDescription(m_decoder.description());
+    showBackCaption();
+}
+
+void TfVinFind::showEmergencyRun()
+{
+    showRun();
+    if (m_decoder.severalTypes()) {
+        askForModelChoice();
+    }
+}
+
+void TfVinFind::closeAfterCancel()
+{
+    showBackCaption();
+    close();
 }
 
 void TfVinFind::askForModelChoice()
@@ -166,7 +184,7 @@ void TfVinFind::askForModelChoice()
 
 void TfVinFind::lista1Change()
 {
-    karoskop::lista1Change(m_decoder.lastRun(), Lista1->currentText());
+    m_decoder.chooseModel(Lista1->currentText());
     showDescription(m_decoder.description());
 }
 
@@ -279,15 +297,16 @@ void TfVinFind::applyLayout()
     m_footer->setGeometry(g.footer);
 }
 
-void TfVinFind::setReturnsToPositionChoice(bool on)
+void TfVinFind::showBackCaption()
 {
-    b_powrot->setCaption(on ? kBackToChoice : kBackToEntry);
+    const bool toChoice = m_decoder.emergencyStage() == EmergencyStage::Decoded;
+    b_powrot->setCaption(toChoice ? kBackToChoice : kBackToEntry);
 }
 
 void TfVinFind::powrotClicked()
 {
-    if (b_powrot->text() == kBackToChoice && m_awaria != nullptr) {
-        m_awaria->exec();
+    if (m_decoder.emergencyStage() == EmergencyStage::Decoded) {
+        Q_EMIT positionChoiceRequested();
         return;
     }
     close();
@@ -295,9 +314,7 @@ void TfVinFind::powrotClicked()
 
 void TfVinFind::drukClicked()
 {
-    if (m_print) {
-        m_print(description());
-    }
+    Q_EMIT printRequested(description());
 }
 
 } // namespace karoskop

@@ -5,7 +5,6 @@
 #include <QString>
 #include <QWidget>
 #include <array>
-#include <functional>
 
 class QComboBox;
 class QLabel;
@@ -18,9 +17,8 @@ class MessageService;
 namespace karoskop {
 
 class Decoder;
-class TfAwaria;
 
-// The result window: the description of the last decoded number.
+// The result window: the description of the decoder's last run.
 class TfVinFind final : public QWidget
 {
     Q_OBJECT
@@ -28,13 +26,17 @@ public:
     TfVinFind(common::MessageService& messages, Decoder& decoder, QString folder,
               QWidget* parent = nullptr);
 
-    void setEmergencyWindow(TfAwaria* awaria) { m_awaria = awaria; }
-    // What "Drukowanie" does with the description shown.
-    void setPrintHandler(std::function<void(const VehicleDescription&)> handler);
-
     // One whole decoding run on the number in the last-number file; the
     // window then shows its description. Never reports a failure.
     void rozkodowanieVin();
+    // Shows the decoder's last run: its description, and the way back that
+    // its emergency stage gives.
+    void showRun();
+    // An emergency decoding is done: shows it, and asks for a model as
+    // after a normal run.
+    void showEmergencyRun();
+    // The emergency decoding was cancelled: back to the number.
+    void closeAfterCancel();
     // Several types fit: says so and puts the focus on the list to pick from.
     void askForModelChoice();
 
@@ -48,15 +50,11 @@ public:
     // Brings the window to the front, maximised.
     void present();
 
-    // "1" while emergency decoding is under way, "0" otherwise.
-    const QString& emergencyFlag() const { return m_emergencyFlag; }
-    void setEmergencyFlag(const QString& flag) { m_emergencyFlag = flag; }
-
-    // After emergency decoding the back button returns to the position
-    // choice ("Powrót do wyboru znaków") instead of to the main window.
-    void setReturnsToPositionChoice(bool on);
-
-    Decoder& decoder() { return m_decoder; }
+Q_SIGNALS:
+    // "Drukowanie": print the description shown.
+    void printRequested(const VehicleDescription& description);
+    // The back button after an emergency decoding: the position choice again.
+    void positionChoiceRequested();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -68,13 +66,13 @@ private:
     void powrotClicked();
     void lista1Change(); // the user picked an entry of Lista1
     void drukClicked();
+    // After an emergency decoding the back button returns to the position
+    // choice ("Powrót do wyboru znaków") instead of to the main window.
+    void showBackCaption();
 
     common::MessageService& m_messages;
     Decoder& m_decoder;
     QString m_folder;
-    TfAwaria* m_awaria = nullptr;
-    std::function<void(const VehicleDescription&)> m_print;
-    QString m_emergencyFlag = QStringLiteral("0"); // Label16
 
     std::array<QLabel*, 13> m_captions{};
     std::array<QLabel*, 13> m_values{}; // Label1 .. Label13

@@ -9,6 +9,7 @@ namespace kwitola {
 namespace {
 
 const QString kGap = QStringLiteral("  ");
+constexpr qsizetype kMaxPatternLength = 1000;
 
 template <typename Record>
 Result<std::optional<Record>> recordByEntry(const TableStore& store, const QString& entry)
@@ -103,7 +104,30 @@ Result<std::vector<ListEntry>> PartyChoice::recipientEntries()
     m_search.reset();
     std::vector<ListEntry> sorted = std::move(entries).value();
     sortAlphabetically(sorted);
+    m_recipients = sorted;
     return sorted;
+}
+
+Result<std::vector<ListEntry>> PartyChoice::recipientEntriesAfterWrite(RecordId id)
+{
+    if (!m_recipients) {
+        return recipientEntries();
+    }
+    std::vector<ListEntry>& entries = *m_recipients;
+    if (id != 0) {
+        const auto stored = m_store.get<Recipient>(id);
+        if (!stored) {
+            return Result<std::vector<ListEntry>>::failure(stored.error());
+        }
+        std::erase_if(entries, [id](const ListEntry& entry) { return entry.id == id; });
+        if (*stored) {
+            const ListEntry entry{id, partyEntry(**stored)};
+            entries.insert(
+                entries.begin() + static_cast<std::ptrdiff_t>(sortedPlace(entries, entry)), entry);
+        }
+    }
+    m_search.reset();
+    return entries;
 }
 
 Result<bool> PartyChoice::chooseIssuer(const QString& entry)
@@ -128,6 +152,12 @@ Result<SearchOutcome> PartyChoice::search(const QString& pattern)
     SearchOutcome outcome;
     if (pattern.isEmpty()) {
         return outcome;
+    }
+    // The engine refuses very long patterns; the edit allows far fewer.
+    if (pattern.size() > kMaxPatternLength) {
+        return Result<SearchOutcome>::failure(
+            QStringLiteral("Wzorzec wyszukiwania jest za długi (najwyżej %1 znaków).")
+                .arg(kMaxPatternLength));
     }
     const auto count = m_store.count(Table::Odbiorca);
     if (!count) {
@@ -167,6 +197,8 @@ Result<bool> PartyChoice::removeIssuer(const QString& entry)
 
 Result<bool> PartyChoice::removeRecipient(const QString& entry)
 {
+    // The list is read whole again after a delete.
+    m_recipients.reset();
     return removeByEntry(m_store, Table::Odbiorca, entry);
 }
 

@@ -57,6 +57,10 @@ public:
     [[nodiscard]] Result<std::vector<ListEntry>> issuerEntries() const;
     // The whole recipient list in alphabetical order; ends a search.
     [[nodiscard]] Result<std::vector<ListEntry>> recipientEntries();
+    // The whole recipient list after one record was written (0: none): that
+    // record is read again and put in its place, the others are the ones
+    // last read, which only the cards and deleting change. Ends a search.
+    [[nodiscard]] Result<std::vector<ListEntry>> recipientEntriesAfterWrite(RecordId id);
 
     // Applies a list's choice: the first record whose entry equals the text.
     // Answers whether one was found; when none was, the values stay as they
@@ -82,6 +86,8 @@ private:
     TableStore& m_store;
     Parties m_parties;
     std::optional<RecipientSearch> m_search;
+    // The recipient list last read, in its order; nothing until it is read.
+    std::optional<std::vector<ListEntry>> m_recipients;
 };
 
 } // namespace kwitola

@@ -4,12 +4,14 @@
 #include "kwitola/ui/services.h"
 #include "kwitola/ui/windowcaption.h"
 
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <algorithm>
 
 namespace kwitola::ui {
 
@@ -17,6 +19,7 @@ namespace {
 
 constexpr QSize kClientSize{442, 306};
 constexpr int kMargin = 8;
+constexpr int kLabelLeft = 4;
 constexpr int kFieldLeft = 113;
 constexpr int kFieldWidth = 321;
 constexpr int kRowStep = 20;
@@ -27,6 +30,23 @@ constexpr int kCancelWidth = 104;
 const std::array<const char*, kIssuerCardFields> kLabels = {
     "Firma", "Adres",   "Kod pocztowy", "Miejscowość",      "Powiat", "Województwo",   "NIP",
     "Regon", "Telefon", "Fax",          "Osoba uprawniona", "Bank",   "Numer rachunku"};
+
+// A long caption ("Osoba uprawniona") is drawn smaller rather than cut.
+void fitText(QLabel& label)
+{
+    const int needed = label.fontMetrics().horizontalAdvance(label.text());
+    if (needed <= label.width()) {
+        return;
+    }
+    QFont font = label.font();
+    const qreal scale = static_cast<qreal>(label.width()) / needed;
+    if (font.pointSizeF() > 0) {
+        font.setPointSizeF(font.pointSizeF() * scale);
+    } else {
+        font.setPixelSize(std::max(1, static_cast<int>(font.pixelSize() * scale)));
+    }
+    label.setFont(font);
+}
 
 bool isEnter(const QEvent* event)
 {
@@ -69,7 +89,7 @@ void PartyCard::buildControls()
         const QByteArray number = QByteArray::number(static_cast<int>(i) + 1);
         m_labels[i] = new QLabel(QString::fromUtf8(kLabels[i]), m_client);
         m_labels[i]->setObjectName(QLatin1String("Label" + number));
-        m_labels[i]->setGeometry(kMargin, top, kFieldLeft - 2 * kMargin, kRowStep - 1);
+        m_labels[i]->setGeometry(kLabelLeft, top, kFieldLeft - kLabelLeft - 3, kRowStep - 1);
         m_edits[i] = new QLineEdit(m_client);
         m_edits[i]->setObjectName(QLatin1String("Edit" + number));
         m_edits[i]->setGeometry(kFieldLeft, top, kFieldWidth, kRowStep);
@@ -145,6 +165,7 @@ void PartyCard::b_zapiszClick()
         if (answer == common::MessageAnswer::Cancel) {
             return;
         }
+        RecordId written = 0;
         if (answer == common::MessageAnswer::Yes) {
             const auto added = m_rules.add(m_store, typed);
             if (!added) {
@@ -152,8 +173,9 @@ void PartyCard::b_zapiszClick()
                 showError(added.error());
                 return;
             }
+            written = *added;
         }
-        finish(typed);
+        finish(typed, written);
         return;
     }
     const auto answer = ask(QStringLiteral("Czy dokonać korekty ?"), m_rules.correctionIcon,
@@ -163,7 +185,7 @@ void PartyCard::b_zapiszClick()
             showError(*error);
             return;
         }
-        finish(typed);
+        finish(typed, m_target);
     } else if (answer == common::MessageAnswer::No && m_rules.correctionNoCloses) {
         accept();
     }
@@ -174,9 +196,9 @@ void PartyCard::b_anulujClick()
     reject();
 }
 
-void PartyCard::finish(const CardFields& typed)
+void PartyCard::finish(const CardFields& typed, RecordId record)
 {
-    Q_EMIT saved(cardEntry(typed));
+    Q_EMIT saved(cardEntry(typed), record);
     accept();
 }
 
@@ -208,6 +230,10 @@ void PartyCard::showEvent(QShowEvent* event)
         QRect frame = frameGeometry();
         frame.moveCenter(screen->availableGeometry().center());
         move(frame.topLeft());
+    }
+    // Fonts are final only now.
+    for (std::size_t i = 0; i < m_rules.fieldCount; ++i) {
+        fitText(*m_labels[i]);
     }
     QDialog::showEvent(event);
     m_edits[0]->setFocus(Qt::OtherFocusReason);

@@ -50,9 +50,9 @@ public:
     void b_anulujClick();
 
 Q_SIGNALS:
-    // The party's list is to be filled again and the entry chosen: after a
-    // record was written, and after a new one was declined.
-    void saved(const QString& entry);
+    // The party's list is to be filled again and the entry chosen: after the
+    // record was written, and after a new one was declined (record 0).
+    void saved(const QString& entry, kwitola::RecordId record);
 
 protected:
     PartyCard(const CardRules& rules, const Services& services, const QString& caption,
@@ -67,7 +67,7 @@ protected:
 
 private:
     void buildControls();
-    void finish(const CardFields& typed);
+    void finish(const CardFields& typed, RecordId record);
     common::MessageAnswer ask(const QString& text, common::MessageIcon icon,
                               common::MessageButtons buttons);
     void showError(const QString& text);

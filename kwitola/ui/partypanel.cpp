@@ -53,17 +53,18 @@ void PartyPanel::fillIssuerList()
 
 void PartyPanel::fillRecipientList()
 {
-    fillRecipients(std::nullopt);
+    showRecipients(m_choice.recipientEntries(), std::nullopt);
 }
 
-void PartyPanel::refreshIssuers(const QString& entry)
+void PartyPanel::refreshIssuers(const QString& entry, RecordId /*record*/)
 {
+    // A short list in table order: read whole.
     fillIssuers(entry);
 }
 
-void PartyPanel::refreshRecipients(const QString& entry)
+void PartyPanel::refreshRecipients(const QString& entry, RecordId record)
 {
-    fillRecipients(entry);
+    showRecipients(m_choice.recipientEntriesAfterWrite(record), entry);
 }
 
 bool PartyPanel::fillIssuers(const std::optional<QString>& walkTo)
@@ -79,15 +80,14 @@ bool PartyPanel::fillIssuers(const std::optional<QString>& walkTo)
     return true;
 }
 
-bool PartyPanel::fillRecipients(const std::optional<QString>& walkTo)
+bool PartyPanel::showRecipients(const Result<std::vector<ListEntry>>& entries,
+                                const std::optional<QString>& walkTo)
 {
-    auto entries = m_choice.recipientEntries();
     if (!entries) {
         showError(entries.error());
         return false;
     }
-    const int row = rowToShow(*entries, walkTo);
-    showEntries(*m_controls.lista_odbiorcow, std::move(entries).value(), row);
+    showEntries(*m_controls.lista_odbiorcow, *entries, rowToShow(*entries, walkTo));
     lista_odbiorcowChange();
     return true;
 }
@@ -162,7 +162,7 @@ void PartyPanel::b_szukajClick()
 
 void PartyPanel::b_wszystkieClick()
 {
-    fillRecipients(std::nullopt);
+    fillRecipientList();
 }
 
 void PartyPanel::b_korekta1Click()
@@ -231,7 +231,7 @@ void PartyPanel::b_usun2Click()
         showError(removed.error());
     } else if (*removed) {
         warn(QStringLiteral("Usunięte"));
-        fillRecipients(std::nullopt);
+        fillRecipientList();
     }
 }
 

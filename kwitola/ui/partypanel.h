@@ -56,10 +56,11 @@ public:
     void lista_wystawcowChange();
     void lista_odbiorcowChange();
 
-    // After a card: the list filled again from its table, the entry equal to
-    // the text chosen (none when no entry equals it) and the choice applied.
-    void refreshIssuers(const QString& entry);
-    void refreshRecipients(const QString& entry);
+    // After a card wrote the record (0: nothing): the list filled again from
+    // its table, the entry equal to the text chosen (none when no entry
+    // equals it) and the choice applied.
+    void refreshIssuers(const QString& entry, kwitola::RecordId record);
+    void refreshRecipients(const QString& entry, kwitola::RecordId record);
 
 Q_SIGNALS:
     void newIssuerWanted();
@@ -78,7 +79,8 @@ private:
     void b_usun2Click();
 
     bool fillIssuers(const std::optional<QString>& walkTo);
-    bool fillRecipients(const std::optional<QString>& walkTo);
+    bool showRecipients(const Result<std::vector<ListEntry>>& entries,
+                        const std::optional<QString>& walkTo);
     void showRecipient(const Recipient& recipient);
     void clearDetails();
     void warn(const QString& text);
