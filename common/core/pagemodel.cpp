@@ -12,6 +12,16 @@ const PageElement* Page::find(const QString& elementName) const
     return nullptr;
 }
 
+PageFont fontOfHeight(const QString& family, int height, bool bold)
+{
+    PageFont font;
+    font.family = family;
+    // A point is 1/72 inch, a design unit 1/96.
+    font.pointSize = (height * 72 + kUnitsPerInch / 2) / kUnitsPerInch;
+    font.bold = bold;
+    return font;
+}
+
 PageElement textElement(const QString& name, QRect rect, const QString& text, const PageFont& font,
                         HAlign align)
 {

@@ -38,6 +38,9 @@ struct PageElement
     PageFont font;
     HAlign align = HAlign::Left;
     bool wordWrap = false;
+    // Wrapped text: at most this many lines, the last one cut with an
+    // ellipsis when the text goes on (0: no limit).
+    int maxLines = 0;
     int penWidth = 1;
     unsigned rgb = 0x000000;     // text, frame or line colour as 0xRRGGBB
     bool filled = false;         // box: fill the inside
@@ -55,6 +58,10 @@ struct Page
     // The first element with the given name, or nullptr.
     const PageElement* find(const QString& elementName) const;
 };
+
+// A printout font whose characters are height design units high, at the
+// nearest whole point size.
+PageFont fontOfHeight(const QString& family, int height, bool bold = false);
 
 // Element builders keep page-building functions short.
 PageElement textElement(const QString& name, QRect rect, const QString& text, const PageFont& font,

@@ -5,11 +5,13 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QTextLayout>
 
 namespace common {
 namespace {
@@ -40,6 +42,26 @@ Qt::Alignment toQt(HAlign align)
 
 } // namespace
 
+QStringList fitLines(const QString& text, const QFont& font, int width, int maxLines)
+{
+    const QFontMetricsF metrics(font);
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    QStringList lines;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        if (lines.size() == maxLines - 1) {
+            // The last line takes the rest of the text, cut to fit.
+            const QString rest = text.mid(line.textStart());
+            lines << metrics.elidedText(rest.simplified(), Qt::ElideRight, width);
+            break;
+        }
+        lines << text.mid(line.textStart(), line.textLength()).trimmed();
+    }
+    layout.endLayout();
+    return lines;
+}
+
 void renderElement(const PageElement& e, QPainter& painter)
 {
     const QColor colour = QColor::fromRgb(e.rgb);
@@ -48,6 +70,13 @@ void renderElement(const PageElement& e, QPainter& painter)
         painter.setPen(colour);
         painter.setFont(toQFont(e.font));
         int flags = static_cast<int>(toQt(e.align)) | Qt::AlignTop;
+        if (e.wordWrap && e.maxLines > 0) {
+            // Measured in the painter's own font, so that the lines fit on
+            // the device they are drawn on.
+            const QStringList lines = fitLines(e.text, painter.font(), e.rect.width(), e.maxLines);
+            painter.drawText(e.rect, flags, lines.join(QLatin1Char('\n')));
+            break;
+        }
         if (e.wordWrap) {
             flags |= Qt::TextWordWrap;
         }

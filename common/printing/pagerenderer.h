@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <vector>
 
+class QFont;
 class QPainter;
 class QRectF;
 class QImage;
@@ -19,6 +21,10 @@ void renderPage(const Page& page, QPainter& painter, const QRectF& target);
 
 // Draws one element; the painter is already scaled to design units.
 void renderElement(const PageElement& element, QPainter& painter);
+
+// The text broken into lines no wider than width in the font, at most
+// maxLines of them; when the text goes on, the last line ends in an ellipsis.
+QStringList fitLines(const QString& text, const QFont& font, int width, int maxLines);
 
 // Renders a page to an image of the given width (height follows the page).
 QImage renderPageToImage(const Page& page, int pixelWidth);

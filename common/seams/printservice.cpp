@@ -53,8 +53,20 @@ SystemPrintService::SystemPrintService(QString pdfFolder, Printers printers)
 PrintOutcome SystemPrintService::printPages(const std::vector<Page>& pages,
                                             const QString& documentName)
 {
-    const QPrinterInfo info =
-        m_printers == Printers::System ? QPrinterInfo::defaultPrinter() : QPrinterInfo();
+    return printPagesOn(pages, documentName, QString());
+}
+
+PrintOutcome SystemPrintService::printPagesOn(const std::vector<Page>& pages,
+                                              const QString& documentName,
+                                              const QString& printerName)
+{
+    QPrinterInfo info;
+    if (m_printers == Printers::System) {
+        info = printerName.isEmpty() ? QPrinterInfo() : QPrinterInfo::printerInfo(printerName);
+        if (info.isNull()) {
+            info = QPrinterInfo::defaultPrinter();
+        }
+    }
     if (info.isNull()) {
         return saveAsPdf(pages, documentName);
     }

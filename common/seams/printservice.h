@@ -28,6 +28,14 @@ public:
     // dialog. documentName names the job (and the file, when one is written).
     virtual PrintOutcome printPages(const std::vector<Page>& pages,
                                     const QString& documentName) = 0;
+    // The same on the named printer; an empty name, or one that names no
+    // printer, means the default printer.
+    virtual PrintOutcome printPagesOn(const std::vector<Page>& pages, const QString& documentName,
+                                      const QString& printerName)
+    {
+        (void)printerName;
+        return printPages(pages, documentName);
+    }
 };
 
 // The production service: the system's default printer; when the system has
@@ -41,6 +49,8 @@ public:
                                 Printers printers = Printers::System);
 
     PrintOutcome printPages(const std::vector<Page>& pages, const QString& documentName) override;
+    PrintOutcome printPagesOn(const std::vector<Page>& pages, const QString& documentName,
+                              const QString& printerName) override;
 
 private:
     PrintOutcome saveAsPdf(const std::vector<Page>& pages, const QString& documentName) const;

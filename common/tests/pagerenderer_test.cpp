@@ -3,6 +3,8 @@
 #include "common/testsupport/pixels.h"
 
 #include <QFile>
+#include <QFont>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -53,4 +55,24 @@ TEST(PageRenderer, WritesAPdfWithOnePagePerModel)
     const QByteArray bytes = pdf.readAll();
     EXPECT_TRUE(bytes.startsWith("%PDF"));
     EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page "), 2);
+}
+
+TEST(PageRenderer, FitsALongTextIntoItsLinesAndCutsTheRestWithAnEllipsis)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(11);
+    const QFontMetricsF metrics(font);
+    const QString longName = QStringLiteral(
+        "Wkręt samogwintujący do blachy ocynkowany z łbem stożkowym i podkładką EPDM, "
+        "opakowanie zbiorcze dla hurtowni budowlanych w całym kraju");
+
+    const QStringList lines = fitLines(longName, font, 247, 2);
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_TRUE(longName.startsWith(lines[0]));
+    EXPECT_TRUE(lines[1].endsWith(QChar(0x2026)));
+    for (const QString& line : lines) {
+        EXPECT_LE(metrics.horizontalAdvance(line), 247.0) << line.toStdString();
+    }
+    EXPECT_EQ(fitLines(QStringLiteral("Śruba M8"), font, 247, 2),
+              QStringList{QStringLiteral("Śruba M8")});
 }

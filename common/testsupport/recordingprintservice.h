@@ -17,9 +17,12 @@ public:
     {
         std::vector<Page> pages;
         QString documentName;
+        QString printerName; // empty: the default printer
     };
 
     PrintOutcome printPages(const std::vector<Page>& pages, const QString& documentName) override;
+    PrintOutcome printPagesOn(const std::vector<Page>& pages, const QString& documentName,
+                              const QString& printerName) override;
 
     void queueOutcome(PrintOutcome outcome) { m_script.push_back(std::move(outcome)); }
 

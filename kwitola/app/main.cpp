@@ -3,9 +3,11 @@
 #include "common/seams/filedialogservice.h"
 #include "common/seams/messageservice.h"
 #include "common/seams/printerdialogservice.h"
+#include "common/seams/printservice.h"
 #include "kwitola/core/singleinstance.h"
 #include "kwitola/core/tablestore.h"
 #include "kwitola/ui/kwitolawindows.h"
+#include "kwitola/ui/printpreview.h"
 #include "kwitola/ui/tffaktura.h"
 #include "kwitola/ui/tfwitamy.h"
 
@@ -33,6 +35,11 @@ int main(int argc, char** argv)
                                          QDir::currentPath(),
                                          kwitola::SingleInstance::defaultLockPath()};
     kwitola::ui::KwitolaWindows windows(services);
+    common::SystemPrintService printer;
+    kwitola::ui::DialogPreviewService preview;
+    windows.connectPrinting(printer, preview, [&windows]() -> const kwitola::SalesDocument& {
+        return windows.faktura().document();
+    });
     splash.close();
 
     QObject::connect(&windows.faktura(), &kwitola::ui::TfFaktura::programEnded, &app,

@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <csignal>
 #include <gtest/gtest.h>
@@ -226,6 +228,35 @@ TEST_F(Posting, AFailureLeavesEveryTableAsItWas)
         EXPECT_EQ(snapshot(dir.path()), before);
     }
     EXPECT_EQ(stockOf(*store, bolts), QStringLiteral("97,00"));
+}
+
+// Renames the table inside one file past the store, so that its reads fail.
+void renameTable(const QString& path, const QString& from, const QString& to)
+{
+    {
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("raw"));
+        db.setDatabaseName(path);
+        ASSERT_TRUE(db.open());
+        QSqlQuery q(db);
+        ASSERT_TRUE(q.exec(QStringLiteral("ALTER TABLE %1 RENAME TO %2").arg(from, to)));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("raw"));
+}
+
+TEST_F(Posting, AReadThatFailsFailsThePostingInsteadOfFindingNothing)
+{
+    ASSERT_FALSE(postDocument(*store, invoice(QStringLiteral("5"), recipient, {{"Śruba", "1"}})));
+    // Goods whose stock cannot be read are not "goods that are gone": the
+    // posting fails instead of skipping the reduction.
+    const QString goods = dir.filePath(QStringLiteral("magazyn.db"));
+    renameTable(goods, QStringLiteral("Magazyn"), QStringLiteral("Ukryta"));
+    EXPECT_TRUE(postDocument(*store, invoice(QStringLiteral("5"), recipient, {{"Śruba", "2"}})));
+    renameTable(goods, QStringLiteral("Ukryta"), QStringLiteral("Magazyn"));
+
+    EXPECT_EQ(count(Table::Faktury), 1);
+    EXPECT_EQ(count(Table::Sprzedaz), 1);
+    EXPECT_EQ(stockOf(*store, bolts), QStringLiteral("99,00"));
 }
 
 // One run per write of a re-posting: the write fails, and every table file

@@ -14,7 +14,8 @@
 namespace kwitola::ui {
 
 KwitolaWindows::KwitolaWindows(const Services& services)
-    : m_messages(services.messages), m_settings(QDir(services.folder).filePath(kSettingsFileName)),
+    : m_messages(services.messages), m_store(services.store),
+      m_settings(QDir(services.folder).filePath(kSettingsFileName)),
       m_faktura(std::make_unique<TfFaktura>(services)),
       m_odbiorca(std::make_unique<TfOdbiorca>(services)),
       m_opcje(std::make_unique<TfOpcje>(services.files, services.printers)),

@@ -263,6 +263,20 @@ QString TfFaktura::documentNumberText() const
     return m_numbering->numberText();
 }
 
+DocumentFields TfFaktura::documentFields(const QString& printerName) const
+{
+    DocumentFields fields;
+    for (std::size_t i = 0; i < fields.dates.size(); ++i) {
+        fields.dates.at(i) = m_dates.at(i)->text();
+    }
+    fields.paymentWay = ComboBox2->currentText();
+    fields.issuerEntry = lista_wystawcow->currentText();
+    fields.recipientEntry = lista_odbiorcow->currentText();
+    fields.number = documentNumberText();
+    fields.printerName = printerName;
+    return fields;
+}
+
 void TfFaktura::showError(const QString& text)
 {
     common::Message message;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "kwitola/core/parties.h"
+#include "kwitola/core/printjob.h"
 #include "kwitola/core/settingsfile.h"
 #include "kwitola/core/tablerecords.h"
 #include "kwitola/ui/services.h"
@@ -86,6 +87,9 @@ public:
     // user may have typed over.
     [[nodiscard]] const DocumentKind& documentKind() const;
     [[nodiscard]] QString documentNumberText() const;
+    // What a print reads from this window besides the document: the nine
+    // date edits, the way of payment, both party entries and the number.
+    [[nodiscard]] DocumentFields documentFields(const QString& printerName) const;
     // True once the start-up step has opened the tables and filled the lists.
     [[nodiscard]] bool isStarted() const { return m_started; }
     // The party lists, for the cards' wiring.

@@ -1,0 +1,183 @@
+#include "kwitola/core/printjob.h"
+
+#include "kwitola/core/parties.h"
+#include "kwitola/core/salesdocument.h"
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+namespace kwitola {
+
+namespace {
+
+const QString kOriginal = QStringLiteral("ORYGINAŁ");
+const QString kCopy = QStringLiteral("KOPIA");
+
+PrintTotals printTotals(const Totals& totals)
+{
+    return {totals.net, totals.vat, totals.gross};
+}
+
+PrintDate printDate(const DocumentFields& fields, std::size_t first)
+{
+    return {fields.dates.at(first), fields.dates.at(first + 1), fields.dates.at(first + 2)};
+}
+
+InvoicePrintInput pageOf(const SalesDocument& document, const Parties& parties,
+                         const Settings& settings, const DocumentFields& fields)
+{
+    InvoicePrintInput in;
+    in.issueDate = printDate(fields, 0);
+    in.deliveryDate = printDate(fields, 3);
+    in.advanceDate = printDate(fields, 6);
+    in.placeOfIssue = settings.placeOfIssue;
+    in.placeIsRecipientTown = settings.placeIsRecipientTown;
+    if (const auto& i = parties.issuer) {
+        in.seller = {i->Nazwa_firmy, i->Adres_firmy, i->Kod_pocztowy,  i->Miejscowosc,
+                     i->Nip_firmy,   i->Regon_firmy, i->Telefon_firmy, i->Osoba_uprawniona,
+                     i->Bank,        i->Numer_konta};
+    }
+    if (const auto& r = parties.recipient) {
+        in.buyer = {r->Nazwa_firmy, r->Adres_firmy, r->Kod_pocztowy,
+                    r->Miejscowosc, r->Nip_firmy,   r->Osoba_uprawniona};
+    }
+    for (const DocumentLine& line : document.lines()) {
+        in.lines.push_back({line.name, line.symbol, line.unit, line.quantity, line.unitPrice,
+                            line.net, line.rateText, line.vat, line.gross});
+    }
+    in.document = printTotals(document.documentTotals());
+    in.exempt = printTotals(document.groupTotals(RateGroup::Exempt));
+    in.rate0 = printTotals(document.groupTotals(RateGroup::Zero));
+    in.rate7 = printTotals(document.groupTotals(RateGroup::Seven));
+    in.rate22 = printTotals(document.groupTotals(RateGroup::TwentyTwo));
+    in.amountInWords = document.amountInWords().slownie_zlotych;
+    in.grosze = document.amountInWords().groszy;
+    in.paymentWay = fields.paymentWay;
+    return in;
+}
+
+} // namespace
+
+PrintJob printJob(const SalesDocument& document, const Parties& parties, const Settings& settings,
+                  const DocumentKind& kind, const DocumentFields& fields)
+{
+    PrintJob job;
+    job.totalToPay = document.totalToPay();
+    job.issuerEntry = fields.issuerEntry;
+    job.recipientEntry = fields.recipientEntry;
+    job.page = pageOf(document, parties, settings, fields);
+    job.page.title = documentTitle(kind, fields.number);
+    job.logoPath = settings.logoPath;
+    job.postingStep = kind.posting;
+    const auto stored = storedNumber(kind, fields.number);
+    if (stored && parties.recipient) {
+        const PostingKind posting{fields.number, *stored, QString::fromUtf8(kind.kindName),
+                                  kind.ledgerRow};
+        job.posting = postingRequest(job.page, posting, parties.recipient->id,
+                                     parties.recipient->Telefon_firmy);
+    }
+    job.advancesCounter = kind.counterAdvances;
+    job.preview = settings.previewBeforePrinting;
+    job.automaticNumbering = settings.automaticNumbering;
+    job.printerName = fields.printerName;
+    return job;
+}
+
+std::optional<QString> printRefusal(const PrintJob& job)
+{
+    // Checked in this order; the first that holds is the one shown.
+    const std::array<std::pair<bool, const char*>, 3> refusals{{
+        {job.totalToPay.isEmpty() || job.totalToPay == QStringLiteral("0,00"),
+         "Nie ma nic do drukowania."},
+        {job.issuerEntry.isEmpty(), "Nie wybrano wystawcy dokumentu."},
+        {job.recipientEntry.isEmpty(), "Nie wybrano odbiorcy dokumentu."},
+    }};
+    for (const auto& [refused, text] : refusals) {
+        if (refused) {
+            return QString::fromUtf8(text);
+        }
+    }
+    return std::nullopt;
+}
+
+QString previewMark(int copies)
+{
+    return copies == 1 ? kOriginal + QStringLiteral(" / ") + kCopy : kOriginal;
+}
+
+QStringList copyMarks(int copies)
+{
+    if (copies <= 1) {
+        return {previewMark(1)};
+    }
+    QStringList marks{kOriginal};
+    for (int i = 1; i < copies; ++i) {
+        marks << kCopy;
+    }
+    return marks;
+}
+
+QString printConfirmation(const PrintJob& job)
+{
+    return QStringLiteral("Data wystawienia : ") + job.page.issueDate.joined() + QLatin1Char('\r') +
+           QStringLiteral("Dokument : ") + job.page.title + QLatin1Char('\r') +
+           QStringLiteral("Dla : ") + job.recipientEntry + QLatin1Char('\r') +
+           QStringLiteral("Forma płatności : ") + job.page.paymentWay + QLatin1Char('.');
+}
+
+PostingRequest postingRequest(const InvoicePrintInput& document, const PostingKind& kind,
+                              RecordId recipientId, const QString& recipientPhone)
+{
+    PostingRequest request;
+    StoredDocument& stored = request.document;
+    stored.Numer_faktury = kind.storedNumber;
+    stored.kindName = kind.kindName;
+    stored.issueDay = document.issueDate.day;
+    stored.issueMonth = document.issueDate.month;
+    stored.issueYear = document.issueDate.year;
+    stored.issueDate = document.issueDate.joined();
+    stored.deliveryDate = document.deliveryDate.joined();
+    stored.advanceDate = document.advanceDate.joined();
+    stored.recipientName = document.buyer.name;
+    stored.recipientAddress = document.buyer.address;
+    stored.recipientPostalCode = document.buyer.postalCode;
+    stored.recipientTown = document.buyer.town;
+    stored.recipientNip = document.buyer.nip;
+    stored.recipientPerson = document.buyer.person;
+    const std::size_t count = std::min(document.lines.size(), stored.lines.size());
+    for (std::size_t i = 0; i < count; ++i) {
+        const PrintLine& line = document.lines.at(i);
+        stored.lines.at(i) = {line.name,     line.symbol,       line.unit,
+                              line.quantity, line.unitNetPrice, line.vatRate};
+    }
+    if (kind.ledgerRow) {
+        LedgerRow row;
+        row.documentNumber = kind.storedNumber;
+        row.issueDay = stored.issueDay;
+        row.issueMonth = stored.issueMonth;
+        row.issueYear = stored.issueYear;
+        row.recipientNip = document.buyer.nip;
+        row.recipientName = document.buyer.name;
+        row.recipientAddress = document.buyer.address;
+        row.recipientPostalCode = document.buyer.postalCode;
+        row.recipientTown = document.buyer.town;
+        row.recipientPhone = recipientPhone;
+        row.grossTotal = document.document.gross;
+        row.net22 = document.rate22.net;
+        row.vat22 = document.rate22.vat;
+        row.net7 = document.rate7.net;
+        row.vat7 = document.rate7.vat;
+        row.net0 = document.rate0.net;
+        row.netExempt = document.exempt.net;
+        row.vatTotal = document.document.vat;
+        request.ledgerRow = row;
+    }
+    request.recipientId = recipientId;
+    request.recipientPhone = recipientPhone;
+    request.replaces = kind.kindName.isEmpty() ? goodsIssuePostings(kind.number)
+                                               : invoiceOrBillPostings(kind.number);
+    return request;
+}
+
+} // namespace kwitola

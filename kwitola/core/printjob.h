@@ -1,0 +1,77 @@
+#pragma once
+
+#include "kwitola/core/documentkinds.h"
+#include "kwitola/core/invoiceprintout.h"
+#include "kwitola/core/posting.h"
+
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <optional>
+
+namespace kwitola {
+
+class SalesDocument;
+struct Parties;
+
+// One print command's whole input: what the refusals look at, the page, what
+// posting writes, and the settings printing reads.
+struct PrintJob
+{
+    QString totalToPay;     // as the total field shows it
+    QString issuerEntry;    // the issuer list's text; empty: none chosen
+    QString recipientEntry; // the recipient list's text; empty: none chosen
+    InvoicePrintInput page; // with its title; the copy mark is set per copy
+    QString logoPath;       // empty: the print form keeps its earlier logo
+    Posting postingStep = Posting::Never;
+    std::optional<PostingRequest> posting;
+    bool advancesCounter = false;
+    bool preview = false;
+    bool automaticNumbering = false;
+    QString printerName; // empty: the default printer
+};
+
+// The first reason the document cannot be printed, as the message says it.
+[[nodiscard]] std::optional<QString> printRefusal(const PrintJob& job);
+
+// The mark shown in the preview, and the marks of the printed copies in
+// order, for one, two or three copies.
+[[nodiscard]] QString previewMark(int copies);
+[[nodiscard]] QStringList copyMarks(int copies);
+
+// The four-line question before printing; lines end in a carriage return.
+[[nodiscard]] QString printConfirmation(const PrintJob& job);
+
+// What posting the document writes: its record (with the stored number and
+// kind name; an empty kind name is a goods-issue note), the ledger row when
+// it has one, and which earlier posting of the number it replaces.
+struct PostingKind
+{
+    QString number;       // the document number as typed
+    QString storedNumber; // the number with its kind suffix, if any
+    QString kindName;
+    bool ledgerRow = false;
+};
+[[nodiscard]] PostingRequest postingRequest(const InvoicePrintInput& document,
+                                            const PostingKind& kind, RecordId recipientId,
+                                            const QString& recipientPhone);
+
+// The main window's own values a print job reads besides the document,
+// the parties and the settings.
+struct DocumentFields
+{
+    // Issue, delivery and advance-payment date: day, month, year each.
+    std::array<QString, 9> dates;
+    QString paymentWay;
+    QString issuerEntry;
+    QString recipientEntry;
+    QString number; // as the number field shows it
+    QString printerName;
+};
+
+// The print job of the current document of the given kind.
+[[nodiscard]] PrintJob printJob(const SalesDocument& document, const Parties& parties,
+                                const Settings& settings, const DocumentKind& kind,
+                                const DocumentFields& fields);
+
+} // namespace kwitola

@@ -1,0 +1,115 @@
+#include "kwitola/ui/printcontroller.h"
+
+#include "common/seams/messageservice.h"
+#include "common/seams/printservice.h"
+#include "kwitola/core/tablestore.h"
+#include "kwitola/ui/printpreview.h"
+#include "kwitola/ui/services.h"
+#include "kwitola/ui/tfdruk.h"
+
+#include <QDir>
+#include <QPushButton>
+#include <utility>
+
+namespace kwitola::ui {
+
+namespace {
+
+common::Message message(const QString& text, common::MessageIcon icon,
+                        common::MessageButtons buttons = common::MessageButtons::Ok)
+{
+    common::Message m;
+    m.text = text;
+    m.title = messageTitle();
+    m.icon = icon;
+    m.buttons = buttons;
+    m.defaultAnswer = buttons == common::MessageButtons::Ok ? common::MessageAnswer::Ok
+                                                            : common::MessageAnswer::Yes;
+    return m;
+}
+
+} // namespace
+
+PrintController::PrintController(const PrintCollaborators& collaborators, QWidget& window,
+                                 JobSource source)
+    : QObject(&window), m_messages(collaborators.messages), m_printer(collaborators.printer),
+      m_preview(collaborators.preview), m_store(collaborators.store), m_form(collaborators.form),
+      m_window(window), m_source(std::move(source))
+{}
+
+void PrintController::connectButtons(QPushButton& one, QPushButton& two, QPushButton& three)
+{
+    connect(&one, &QPushButton::clicked, this, &PrintController::Button1Click);
+    connect(&two, &QPushButton::clicked, this, &PrintController::Button2Click);
+    connect(&three, &QPushButton::clicked, this, &PrintController::Button3Click);
+}
+
+void PrintController::print(int copies)
+{
+    const PrintJob job = m_source();
+    if (const auto refusal = printRefusal(job)) {
+        m_messages.show(message(*refusal, common::MessageIcon::Exclamation), &m_window);
+        return;
+    }
+    m_form.CzyscWydruk();
+    m_form.WypelnijWydruk(job.page, job.logoPath);
+    m_form.setCopyMark(previewMark(copies));
+    if (job.preview) {
+        m_preview.preview(m_form.page(), &m_window);
+    }
+    const auto answer =
+        m_messages.show(message(printConfirmation(job), common::MessageIcon::Question,
+                                common::MessageButtons::YesNo),
+                        &m_window);
+    if (answer != common::MessageAnswer::Yes || !printCopies(job, copies)) {
+        return;
+    }
+    if (job.postingStep == Posting::AfterQuestion &&
+        m_messages.show(message(QStringLiteral("Czy zaksięgować dokument ?"),
+                                common::MessageIcon::Exclamation, common::MessageButtons::YesNo),
+                        &m_window) != common::MessageAnswer::Yes) {
+        return;
+    }
+    if (job.postingStep != Posting::Never && job.posting) {
+        if (postDocument(m_store, *job.posting)) {
+            m_messages.show(message(QStringLiteral("Błąd w zapisie do rejestru transakcji."),
+                                    common::MessageIcon::Exclamation),
+                            &m_window);
+        }
+    }
+    if (job.advancesCounter && job.automaticNumbering) {
+        Q_EMIT DodajNumer();
+    }
+}
+
+bool PrintController::printCopies(const PrintJob& job, int copies)
+{
+    std::vector<common::Page> pages;
+    for (const QString& mark : copyMarks(copies)) {
+        m_form.setCopyMark(mark);
+        pages.push_back(m_form.page());
+    }
+    const common::PrintOutcome outcome =
+        m_printer.printPagesOn(pages, job.page.title, job.printerName);
+    switch (outcome.status) {
+    case common::PrintOutcome::Status::Printed:
+        return true;
+    case common::PrintOutcome::Status::SavedAsPdf:
+        m_messages.show(
+            message(QStringLiteral("W systemie nie ma drukarki. Dokument zapisano w pliku:\n%1")
+                        .arg(QDir::toNativeSeparators(outcome.detail)),
+                    common::MessageIcon::Information),
+            &m_window);
+        return true;
+    case common::PrintOutcome::Status::Failed:
+        break;
+    }
+    m_messages.show(message(QStringLiteral("Nie udało się wydrukować dokumentu; nie został "
+                                           "zaksięgowany.\n%1")
+                                .arg(outcome.detail),
+                            common::MessageIcon::Exclamation),
+                    &m_window);
+    return false;
+}
+
+} // namespace kwitola::ui
