@@ -38,7 +38,7 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kwitola-karoskop)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Zespół Kwitola i Karoskop")
-set(CPACK_PACKAGE_CONTACT "Zespół Kwitola i Karoskop <kwitola@localhost.localdomain>")
+set(CPACK_PACKAGE_CONTACT "Zespół Kwitola i Karoskop <kwitola@kwitola.pl>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Kwitola (sales documents) and Karoskop (VIN decoder)")
 set(CPACK_PACKAGE_DESCRIPTION
     "Two Polish-language desktop programs for small businesses.\n"

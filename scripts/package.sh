@@ -15,4 +15,4 @@ cmake --build build-package -j"$(nproc)" \
 (cd build-package && cpack -G DEB)
 deb=$(ls -t build-package/*.deb | head -n 1)
 echo "Pakiet: $deb"
-lintian --no-tag-display-limit "$deb" || true
+lintian --tag-display-limit 0 "$deb" || true
