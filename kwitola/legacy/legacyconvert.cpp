@@ -70,8 +70,8 @@ QString failedMessage(const QString& why)
 class Swap final
 {
 public:
-    Swap(FolderOperations& ops, QDir folder, QString staging)
-        : m_ops(ops), m_folder(std::move(folder)), m_staging(std::move(staging))
+    Swap(FolderOperations& ops, const QDir& folder, const QString& staging)
+        : m_ops(ops), m_folder(folder), m_staging(staging)
     {}
 
     StoreError run(const std::vector<FoundTable>& found, QString& backup)
@@ -245,7 +245,7 @@ Result<ConversionReport> convertFolder(const QString& folder, const ConversionOp
         QDir(staging).removeRecursively();
         return Report::failure(failedMessage(*error));
     }
-    report.tables = std::move(*written);
+    report.tables = std::move(written.value());
     return report;
 }
 
