@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QtEndian>
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 
 namespace kwitola::legacy {
@@ -136,6 +137,11 @@ bool isParadoxFile(const QString& path)
 struct ParadoxFile::Private
 {
     pxdoc_t* doc = nullptr;
+    // The library reads a record at a time through stdio; over the file
+    // mapped into memory that costs no system call per record.
+    QFile file;
+    uchar* mapped = nullptr;
+    FILE* stream = nullptr;
     QString path;
     QString lastError;
     QByteArray record;
@@ -147,6 +153,22 @@ struct ParadoxFile::Private
             PX_close(doc);
             PX_delete(doc);
         }
+        if (stream != nullptr) {
+            std::fclose(stream);
+        }
+    }
+    bool openMapped()
+    {
+        file.setFileName(path);
+        if (!file.open(QIODevice::ReadOnly) || file.size() <= 0) {
+            return false;
+        }
+        mapped = file.map(0, file.size());
+        if (mapped == nullptr) {
+            return false;
+        }
+        stream = fmemopen(mapped, static_cast<std::size_t>(file.size()), "r");
+        return stream != nullptr && PX_open_fp(doc, stream) >= 0;
     }
     [[nodiscard]] QString fileName() const { return QFileInfo(path).fileName(); }
 };
@@ -172,7 +194,7 @@ Result<std::unique_ptr<ParadoxFile>> ParadoxFile::open(const QString& path)
             QStringLiteral("Tabela %1 w formacie Paradox jest niepełna lub uszkodzona.")
                 .arg(d->fileName()));
     }
-    if (PX_open_file(d->doc, QFile::encodeName(path).constData()) < 0) {
+    if (!d->openMapped()) {
         return Opened::failure(QStringLiteral("Nie można odczytać tabeli %1 w formacie Paradox. %2")
                                    .arg(d->fileName(), d->lastError)
                                    .trimmed());
