@@ -1,4 +1,5 @@
 // Karoskop: decodes vehicle identification numbers.
+#include "common/core/workingfolder.h"
 #include "common/printing/pagerenderer.h"
 #include "common/seams/messageservice.h"
 #include "karoskop/ui/karoskopwindows.h"
@@ -14,6 +15,14 @@ int main(int argc, char** argv)
     common::installFontSubstitutes();
 
     common::DialogMessageService messages;
+    // From the desktop menu the program works in its own documents folder.
+    if (const auto folder = common::enterWorkingFolder(QStringLiteral("Karoskop")); !folder) {
+        common::Message message;
+        message.text = folder.error();
+        message.title = QStringLiteral("Karoskop");
+        message.icon = common::MessageIcon::Exclamation;
+        messages.show(message, nullptr);
+    }
     karoskop::KaroskopWindows windows(messages, QDir::currentPath());
     karoskop::TfMainVin& mainWindow = windows.mainVin();
     QObject::connect(&mainWindow, &karoskop::TfMainVin::closed, &app, &QCoreApplication::quit);

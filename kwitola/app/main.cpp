@@ -1,4 +1,5 @@
 #include "common/core/clock.h"
+#include "common/core/workingfolder.h"
 #include "common/printing/pagerenderer.h"
 #include "common/seams/filedialogservice.h"
 #include "common/seams/messageservice.h"
@@ -23,6 +24,14 @@ int main(int argc, char** argv)
     splash.showAndPaint();
 
     common::DialogMessageService messages;
+    // From the desktop menu the program works in its own documents folder.
+    if (const auto folder = common::enterWorkingFolder(QStringLiteral("Kwitola")); !folder) {
+        common::Message message;
+        message.text = folder.error();
+        message.title = QStringLiteral("Kwitola®");
+        message.icon = common::MessageIcon::Exclamation;
+        messages.show(message, nullptr);
+    }
     common::SystemClock clock;
     common::SystemFileDialogService files;
     common::SystemPrinterDialogService printers;

@@ -10,6 +10,7 @@
 #include "kwitola/ui/entrylistmodel.h"
 #include "kwitola/ui/focuscolours.h"
 #include "kwitola/ui/goodsbuttons.h"
+#include "kwitola/ui/legacyoffer.h"
 #include "kwitola/ui/listentries.h"
 #include "kwitola/ui/numberingpanel.h"
 #include "kwitola/ui/partypanel.h"
@@ -191,6 +192,11 @@ void TfFaktura::resetDocument()
 
 bool TfFaktura::openTables()
 {
+    // Tables of the earlier version are converted only when the user agrees;
+    // declined, they are refused below as any foreign file is.
+    if (offerLegacyConversion(m_services, this) == LegacyOfferOutcome::Failed) {
+        return false;
+    }
     if (const StoreError error = m_services.store.open(m_services.folder)) {
         showError(*error);
         return false;

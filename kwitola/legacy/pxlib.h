@@ -1,0 +1,6 @@
+#pragma once
+
+// The Paradox library's header declares C functions without saying so.
+extern "C" {
+#include <paradox.h>
+}

@@ -1,0 +1,238 @@
+#include "paradoxwriter.h"
+
+#include "common/core/cp1250.h"
+#include "kwitola/legacy/pxlib.h"
+
+#include <QDir>
+#include <QFile>
+#include <cstdlib>
+#include <cstring>
+#include <functional>
+
+namespace kwitola::legacy::pxtest {
+
+struct ParadoxWriter::Private
+{
+    pxdoc_t* doc = nullptr;
+    std::vector<PxField> fields;
+    QByteArray record;
+};
+
+ParadoxWriter::ParadoxWriter(const QString& path, const std::vector<PxField>& fields,
+                             const QByteArray& password)
+    : d(std::make_unique<Private>())
+{
+    PX_boot();
+    d->fields = fields;
+    d->doc = PX_new();
+    // The library owns the field array and names it is given.
+    auto* raw = static_cast<pxfield_t*>(std::calloc(fields.size(), sizeof(pxfield_t)));
+    int size = 0;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        raw[i].px_fname = strdup(common::cp1250::encode(fields[i].name).constData());
+        raw[i].px_ftype = static_cast<char>(fields[i].type);
+        raw[i].px_flen = fields[i].length;
+        raw[i].px_fdc = fields[i].decimals;
+        size += fields[i].length;
+    }
+    if (PX_create_file(d->doc, raw, static_cast<int>(fields.size()),
+                       QFile::encodeName(path).constData(), pxfFileTypNonIndexDB) < 0) {
+        PX_delete(d->doc);
+        d->doc = nullptr;
+        return;
+    }
+    if (!password.isEmpty()) {
+        PX_set_parameter(d->doc, "password", password.constData());
+    }
+    d->record.resize(size);
+}
+
+ParadoxWriter::~ParadoxWriter()
+{
+    close();
+}
+
+bool ParadoxWriter::isOpen() const
+{
+    return d->doc != nullptr;
+}
+
+bool ParadoxWriter::add(const std::vector<PxValue>& values)
+{
+    if (d->doc == nullptr) {
+        return false;
+    }
+    d->record.fill('\0');
+    char* data = d->record.data();
+    for (std::size_t i = 0; i < d->fields.size(); ++i) {
+        const PxField& field = d->fields[i];
+        const PxValue value = i < values.size() ? values[i] : PxValue{};
+        const int len = field.length;
+        if (const auto* text = std::get_if<QString>(&value)) {
+            QByteArray bytes = common::cp1250::encode(*text);
+            PX_put_data_alpha(d->doc, data, len, bytes.data());
+        } else if (const auto* whole = std::get_if<qint64>(&value)) {
+            if (field.type == PxType::Short) {
+                PX_put_data_short(d->doc, data, len, static_cast<short>(*whole));
+            } else if (field.type == PxType::Logical) {
+                PX_put_data_byte(d->doc, data, len, static_cast<char>(*whole));
+            } else {
+                PX_put_data_long(d->doc, data, len, static_cast<int>(*whole));
+            }
+        } else if (const auto* real = std::get_if<double>(&value)) {
+            PX_put_data_double(d->doc, data, len, *real);
+        } else if (const auto* date = std::get_if<QDate>(&value)) {
+            const long days = PX_GregorianToSdn(date->year(), date->month(), date->day()) - 1721425;
+            PX_put_data_long(d->doc, data, len, static_cast<int>(days));
+        } else if (const auto* bcd = std::get_if<Bcd>(&value)) {
+            QByteArray digits = bcd->digits;
+            PX_put_data_bcd(d->doc, data, field.decimals, digits.data());
+        }
+        data += len;
+    }
+    return PX_put_record(d->doc, d->record.data()) >= 0;
+}
+
+void ParadoxWriter::close()
+{
+    if (d->doc != nullptr) {
+        PX_close(d->doc);
+        PX_delete(d->doc);
+        d->doc = nullptr;
+    }
+}
+
+namespace {
+
+std::vector<PxField> alphaFields(const QStringList& names, int length)
+{
+    std::vector<PxField> fields;
+    for (const QString& name : names) {
+        fields.push_back({name, PxType::Alpha, length});
+    }
+    return fields;
+}
+
+QStringList numberedNames(const QString& stem, int count)
+{
+    QStringList names;
+    for (int i = 1; i <= count; ++i) {
+        names << stem + QString::number(i);
+    }
+    return names;
+}
+
+bool writeTable(const QString& path, const std::vector<PxField>& fields, int rows,
+                const QByteArray& password,
+                const std::function<std::vector<PxValue>(int)>& rowValues)
+{
+    ParadoxWriter writer(path, fields, password);
+    for (int row = 0; row < rows; ++row) {
+        if (!writer.add(rowValues(row))) {
+            return false;
+        }
+    }
+    const bool ok = writer.isOpen();
+    writer.close();
+    return ok;
+}
+
+} // namespace
+
+bool writeLegacyTables(const QString& folder, int rows, const QByteArray& password)
+{
+    const QDir dir(folder);
+    const auto name = [](int row) {
+        return QStringLiteral("Firma Żółć %1").arg(row);
+    };
+
+    auto issuer = alphaFields(
+        {QStringLiteral("NAZWA_FIRMY"), QStringLiteral("Skrot"), QStringLiteral("adres_firmy"),
+         QStringLiteral("Kod_pocztowy"), QStringLiteral("Miejscowosc"), QStringLiteral("Powiat"),
+         QStringLiteral("Wojewodztwo"), QStringLiteral("Nip_firmy"), QStringLiteral("Regon_firmy"),
+         QStringLiteral("Telefon_firmy"), QStringLiteral("Fax_firmy"),
+         QStringLiteral("Osoba_uprawniona"), QStringLiteral("Bank"), QStringLiteral("Numer_konta")},
+        40);
+    auto recipient = alphaFields({QStringLiteral("Nazwa_firmy"), QStringLiteral("Index_firmy"),
+                                  QStringLiteral("Adres_firmy"), QStringLiteral("Kod_pocztowy"),
+                                  QStringLiteral("MIEJSCOWOSC"), QStringLiteral("Powiat"),
+                                  QStringLiteral("Wojewodztwo"), QStringLiteral("Nip_firmy"),
+                                  QStringLiteral("Regon_firmy"), QStringLiteral("Telefon_firmy"),
+                                  QStringLiteral("Fax_firmy"), QStringLiteral("Osoba_uprawniona"),
+                                  QStringLiteral("Ostatnia_transakcja")},
+                                 40);
+    recipient[1] = {QStringLiteral("Index_firmy"), PxType::AutoInc, 4};
+    recipient[12] = {QStringLiteral("Ostatnia_transakcja"), PxType::Date, 4};
+    auto copy = alphaFields(
+        {QStringLiteral("Lp"), QStringLiteral("nip_firmy"), QStringLiteral("Nazwa"),
+         QStringLiteral("Ulica"), QStringLiteral("Kod_pocztowy"), QStringLiteral("Miejscowosc"),
+         QStringLiteral("Telefon"), QStringLiteral("Uwagi1"), QStringLiteral("Uwagi2")},
+        40);
+    // The goods' record number stands third here, not second.
+    std::vector<PxField> goods = {
+        {QStringLiteral("Nazwa_towaru"), PxType::Alpha, 60},
+        {QStringLiteral("Rezerwa"), PxType::Alpha, 10},
+        {QStringLiteral("INDEX_TOWARU"), PxType::AutoInc, 4},
+        {QStringLiteral("Symbol_SWW_KU"), PxType::Alpha, 20},
+        {QStringLiteral("Jednostka_miary"), PxType::Alpha, 10},
+        {QStringLiteral("Ilosc"), PxType::Number, 8},
+        {QStringLiteral("Cena_jednostkowa_netto"), PxType::Currency, 8},
+        {QStringLiteral("Stawka_vat"), PxType::Alpha, 4},
+        {QStringLiteral("Pole9"), PxType::Alpha, 10},
+        {QStringLiteral("Stan_poczatkowy"), PxType::Number, 8},
+        {QStringLiteral("Pole11"), PxType::Alpha, 10},
+        {QStringLiteral("Numer_fabryczny"), PxType::Alpha, 30},
+        {QStringLiteral("Pole13"), PxType::Alpha, 10},
+    };
+    QStringList documentNames{QStringLiteral("Lp"), QStringLiteral("NUMER_FAKTURY")};
+    documentNames << numberedNames(QStringLiteral("P"), 108);
+    auto documents = alphaFields(documentNames, 20);
+    auto ledger = alphaFields(numberedNames(QStringLiteral("R"), 28), 30);
+
+    const auto texts = [&](int row, int count) {
+        std::vector<PxValue> values;
+        for (int i = 0; i < count; ++i) {
+            values.emplace_back(QStringLiteral("ąę %1/%2").arg(row).arg(i));
+        }
+        return values;
+    };
+    return writeTable(dir.filePath(QStringLiteral("wystawca.db")), issuer, rows, password,
+                      [&](int row) {
+                          auto values = texts(row, 14);
+                          values[0] = name(row);
+                          values[1] = PxValue{};
+                          return values;
+                      }) &&
+           writeTable(dir.filePath(QStringLiteral("odbiorca.db")), recipient, rows, password,
+                      [&](int row) {
+                          auto values = texts(row, 13);
+                          values[0] = name(row);
+                          values[1] = qint64{row + 1};
+                          values[12] = QDate(2001, 3, 5).addDays(row % 1000);
+                          return values;
+                      }) &&
+           writeTable(dir.filePath(QStringLiteral("firmy.DB")), copy, rows, password,
+                      [&](int row) { return texts(row, 9); }) &&
+           writeTable(dir.filePath(QStringLiteral("magazyn.db")), goods, rows, password,
+                      [&](int row) {
+                          return std::vector<PxValue>{QStringLiteral("Łopata %1").arg(row),
+                                                      PxValue{},
+                                                      qint64{row + 1},
+                                                      QStringLiteral("S-%1").arg(row),
+                                                      QStringLiteral("szt."),
+                                                      double(row % 50),
+                                                      (row % 1000) / 4.0,
+                                                      QStringLiteral("22"),
+                                                      PxValue{},
+                                                      double(row % 50),
+                                                      PxValue{},
+                                                      QStringLiteral("NF-%1").arg(row),
+                                                      PxValue{}};
+                      }) &&
+           writeTable(dir.filePath(QStringLiteral("faktury.DB")), documents, rows, password,
+                      [&](int row) { return texts(row, 110); }) &&
+           writeTable(dir.filePath(QStringLiteral("sprzedaz.db")), ledger, rows, password,
+                      [&](int row) { return texts(row, 28); });
+}
+
+} // namespace kwitola::legacy::pxtest
