@@ -4,7 +4,6 @@
 #include "kwitola/core/tablestore.h"
 #include "kwitola/ui/documentpanel.h"
 #include "kwitola/ui/services.h"
-#include "kwitola/ui/tfmagazyn.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -12,10 +11,10 @@
 namespace kwitola::ui {
 
 GoodsButtons::GoodsButtons(const Controls& controls, TableStore& store,
-                           common::MessageService& messages, TfMagazyn& stockCard,
-                           DocumentPanel& document, QWidget& window)
+                           common::MessageService& messages, DocumentPanel& document,
+                           QWidget& window)
     : QObject(&window), m_controls(controls), m_store(store), m_messages(messages),
-      m_stockCard(stockCard), m_document(document), m_window(window)
+      m_document(document), m_window(window)
 {
     connect(m_controls.add, &QPushButton::clicked, this, &GoodsButtons::addGoods);
     connect(m_controls.correct, &QPushButton::clicked, this, &GoodsButtons::correctGoods);
@@ -24,8 +23,7 @@ GoodsButtons::GoodsButtons(const Controls& controls, TableStore& store,
 
 void GoodsButtons::addGoods()
 {
-    m_stockCard.prepareNew();
-    m_stockCard.exec();
+    Q_EMIT newGoodsWanted();
 }
 
 void GoodsButtons::correctGoods()
@@ -46,8 +44,7 @@ void GoodsButtons::correctGoods()
         tell(QStringLiteral("Brak określonego towaru w magazynie."), true);
         return;
     }
-    m_stockCard.prepareCorrection(**goods);
-    m_stockCard.exec();
+    Q_EMIT goodsCorrectionWanted(**goods);
 }
 
 void GoodsButtons::removeGoods()

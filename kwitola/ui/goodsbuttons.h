@@ -1,5 +1,7 @@
 #pragma once
 
+#include "kwitola/core/tablerecords.h"
+
 #include <QObject>
 
 class QComboBox;
@@ -17,10 +19,9 @@ class TableStore;
 namespace kwitola::ui {
 
 class DocumentPanel;
-class TfMagazyn;
 
-// The goods buttons "+", "Korekta" and "-" beside the goods list: they open
-// the stock card for a new or a chosen record, or delete the chosen one.
+// The goods buttons "+", "Korekta" and "-" beside the goods list: they ask
+// for the stock card for a new or the chosen record, or delete the chosen one.
 class GoodsButtons final : public QObject
 {
     Q_OBJECT
@@ -35,7 +36,12 @@ public:
     };
 
     GoodsButtons(const Controls& controls, TableStore& store, common::MessageService& messages,
-                 TfMagazyn& stockCard, DocumentPanel& document, QWidget& window);
+                 DocumentPanel& document, QWidget& window);
+
+Q_SIGNALS:
+    // The stock card is to open for a new record, or for this one.
+    void newGoodsWanted();
+    void goodsCorrectionWanted(const kwitola::Goods& goods);
 
 private:
     void addGoods();
@@ -47,7 +53,6 @@ private:
     Controls m_controls;
     TableStore& m_store;
     common::MessageService& m_messages;
-    TfMagazyn& m_stockCard;
     DocumentPanel& m_document;
     QWidget& m_window;
 };

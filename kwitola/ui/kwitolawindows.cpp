@@ -1,6 +1,7 @@
 #include "kwitola/ui/kwitolawindows.h"
 
 #include "common/seams/messageservice.h"
+#include "kwitola/ui/goodsbuttons.h"
 #include "kwitola/ui/partypanel.h"
 #include "kwitola/ui/tfdruk.h"
 #include "kwitola/ui/tffaktura.h"
@@ -22,9 +23,13 @@ KwitolaWindows::KwitolaWindows(const Services& services)
       m_wystawca(std::make_unique<TfWystawca>(services)), m_druk(std::make_unique<TfDruk>()),
       m_magazyn(std::make_unique<TfMagazyn>(services.store, services.messages))
 {
-    m_faktura->attachWindows(*m_odbiorca, *m_opcje, *m_wystawca, *m_druk, *m_magazyn);
-    // The stock card and the main window meet here, not through each other.
+    // The main window and the windows it opens meet here, not through each other.
+    connect(&m_faktura->goodsButtons(), &GoodsButtons::newGoodsWanted, m_magazyn.get(),
+            &TfMagazyn::openForNew);
+    connect(&m_faktura->goodsButtons(), &GoodsButtons::goodsCorrectionWanted, m_magazyn.get(),
+            &TfMagazyn::openForCorrection);
     connect(m_magazyn.get(), &TfMagazyn::goodsSaved, m_faktura.get(), &TfFaktura::chooseGoods);
+    connect(m_faktura.get(), &TfFaktura::optionsWanted, m_opcje.get(), [this] { m_opcje->exec(); });
     connectSettings();
     connectCards();
 }

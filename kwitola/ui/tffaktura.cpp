@@ -57,19 +57,6 @@ TfFaktura::TfFaktura(const Services& services, QWidget* parent)
 
 TfFaktura::~TfFaktura() = default;
 
-void TfFaktura::attachWindows(TfOdbiorca& recipientCard, TfOpcje& options, TfWystawca& issuerCard,
-                              TfDruk& printForm, TfMagazyn& stockCard)
-{
-    m_recipientCard = &recipientCard;
-    m_options = &options;
-    m_issuerCard = &issuerCard;
-    m_printForm = &printForm;
-    m_stockCard = &stockCard;
-    m_goodsButtons =
-        new GoodsButtons({lista_towarow, b_dodaj3, b_korekta3, b_usun3}, m_services.store,
-                         m_services.messages, stockCard, *m_documentPanel, *this);
-}
-
 void TfFaktura::connectHandlers()
 {
     m_parties =
@@ -85,7 +72,10 @@ void TfFaktura::connectHandlers()
     m_numbering = new NumberingPanel({Druk, Edit6, Button9, Button8}, m_services.messages, *this);
     connect(m_numbering, &NumberingPanel::settingsChangeRequested, this,
             &TfFaktura::settingsChangeRequested);
-    connect(m_bottomRow[3], &QPushButton::clicked, this, &TfFaktura::b_opcjeClick);
+    m_goodsButtons =
+        new GoodsButtons({lista_towarow, b_dodaj3, b_korekta3, b_usun3}, m_services.store,
+                         m_services.messages, *m_documentPanel, *this);
+    connect(m_bottomRow[3], &QPushButton::clicked, this, &TfFaktura::optionsWanted);
     connect(m_bottomRow[4], &QPushButton::clicked, this, &QWidget::close);
     for (QWidget* widget :
          {static_cast<QWidget*>(lista_odbiorcow), static_cast<QWidget*>(lista_towarow),
@@ -290,13 +280,6 @@ void TfFaktura::showError(const QString& text)
     message.title = messageTitle();
     message.icon = common::MessageIcon::Error;
     m_services.messages.show(message, this);
-}
-
-void TfFaktura::b_opcjeClick()
-{
-    if (m_options) {
-        m_options->exec();
-    }
 }
 
 void TfFaktura::closeEvent(QCloseEvent* event)

@@ -32,11 +32,6 @@ class FocusColours;
 class GoodsButtons;
 class NumberingPanel;
 class PartyPanel;
-class TfDruk;
-class TfMagazyn;
-class TfOdbiorca;
-class TfOpcje;
-class TfWystawca;
 struct MainLayout;
 
 // The main window: the document kind and number, the parties, the document
@@ -49,10 +44,6 @@ class TfFaktura final : public QWidget
 public:
     explicit TfFaktura(const Services& services, QWidget* parent = nullptr);
     ~TfFaktura() override;
-
-    // The windows created after this one, which it opens and fills.
-    void attachWindows(TfOdbiorca& recipientCard, TfOpcje& options, TfWystawca& issuerCard,
-                       TfDruk& printForm, TfMagazyn& stockCard);
 
     // Shows the window over the whole screen, also where no window manager
     // maximises it.
@@ -94,11 +85,15 @@ public:
     [[nodiscard]] bool isStarted() const { return m_started; }
     // The party lists, for the cards' wiring.
     [[nodiscard]] PartyPanel& partyPanel() const { return *m_parties; }
+    // The goods buttons, for the stock card's wiring.
+    [[nodiscard]] GoodsButtons& goodsButtons() const { return *m_goodsButtons; }
 
 Q_SIGNALS:
     // The program is to end: the user confirmed closing, or another copy
     // already runs.
     void programEnded();
+    // "Opcje": the print settings window is to open.
+    void optionsWanted();
     // The settings are to be read from faktura.kfx.
     void settingsLoadRequested();
     // The settings are to change to value (a number step, for example); the
@@ -125,19 +120,12 @@ private:
     bool openTables();
     void showError(const QString& text);
 
-    void b_opcjeClick();
-
     Services m_services;
     QWidget* m_client = nullptr;
     std::unique_ptr<SingleInstance> m_instance;
     FocusColours* m_focusColours = nullptr;
     DateEdits* m_dateEdits = nullptr;
     PartyPanel* m_parties = nullptr;
-    TfOdbiorca* m_recipientCard = nullptr;
-    TfOpcje* m_options = nullptr;
-    TfWystawca* m_issuerCard = nullptr;
-    TfDruk* m_printForm = nullptr;
-    TfMagazyn* m_stockCard = nullptr;
     bool m_startUpRun = false;
     bool m_started = false;
     bool m_ending = false;

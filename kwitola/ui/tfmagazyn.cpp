@@ -287,4 +287,16 @@ void TfMagazyn::resizeEvent(QResizeEvent* event)
     QDialog::resizeEvent(event);
 }
 
+void TfMagazyn::openForNew()
+{
+    prepareNew();
+    exec();
+}
+
+void TfMagazyn::openForCorrection(const Goods& goods)
+{
+    prepareCorrection(goods);
+    exec();
+}
+
 } // namespace kwitola::ui

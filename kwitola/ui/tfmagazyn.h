@@ -35,6 +35,9 @@ public:
     void prepareNew();
     // Fills the card from a stored record for correction.
     void prepareCorrection(const Goods& goods);
+    // Prepares the card and shows it modally.
+    void openForNew();
+    void openForCorrection(const Goods& goods);
     [[nodiscard]] RecordId Index_towaru() const { return m_index; }
 
     void Button2Click();
