@@ -1,4 +1,5 @@
 // Karoskop: decodes vehicle identification numbers.
+#include "common/core/qttranslations.h"
 #include "common/core/workingfolder.h"
 #include "common/printing/pagerenderer.h"
 #include "common/seams/messageservice.h"
@@ -13,6 +14,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Karoskop"));
     common::installFontSubstitutes();
+    common::installPolishQtTexts(app);
 
     common::DialogMessageService messages;
     // From the desktop menu the program works in its own documents folder.

@@ -1,4 +1,5 @@
 #include "common/core/clock.h"
+#include "common/core/qttranslations.h"
 #include "common/core/workingfolder.h"
 #include "common/printing/pagerenderer.h"
 #include "common/seams/filedialogservice.h"
@@ -19,6 +20,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     common::installFontSubstitutes();
+    common::installPolishQtTexts(app);
 
     kwitola::ui::TfWitamy splash;
     splash.showAndPaint();
