@@ -292,11 +292,7 @@ void DocumentPanel::refuse(const QString& text, QWidget* focus)
 
 void DocumentPanel::showError(const QString& text)
 {
-    common::Message message;
-    message.text = text;
-    message.title = messageTitle();
-    message.icon = common::MessageIcon::Error;
-    m_messages.show(message, &m_window);
+    showMessage(m_messages, &m_window, text, common::MessageIcon::Error);
 }
 
 } // namespace kwitola::ui

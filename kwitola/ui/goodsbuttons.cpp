@@ -83,20 +83,13 @@ void GoodsButtons::removeGoods()
 
 void GoodsButtons::tell(const QString& text, bool plain)
 {
-    common::Message message;
-    message.text = text;
-    message.title = messageTitle();
-    message.icon = plain ? common::MessageIcon::None : common::MessageIcon::Exclamation;
-    m_messages.show(message, &m_window);
+    showMessage(m_messages, &m_window, text,
+                plain ? common::MessageIcon::None : common::MessageIcon::Exclamation);
 }
 
 void GoodsButtons::showError(const QString& text)
 {
-    common::Message message;
-    message.text = text;
-    message.title = messageTitle();
-    message.icon = common::MessageIcon::Error;
-    m_messages.show(message, &m_window);
+    showMessage(m_messages, &m_window, text, common::MessageIcon::Error);
 }
 
 } // namespace kwitola::ui

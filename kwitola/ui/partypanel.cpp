@@ -257,11 +257,7 @@ bool PartyPanel::askToDelete(const QString& question)
 
 void PartyPanel::showError(const QString& text)
 {
-    common::Message message;
-    message.text = text;
-    message.title = messageTitle();
-    message.icon = common::MessageIcon::Error;
-    m_messages.show(message, &m_window);
+    showMessage(m_messages, &m_window, text, common::MessageIcon::Error);
 }
 
 } // namespace kwitola::ui

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "common/seams/messageservice.h"
+
 #include <QString>
 
 namespace common {
 class Clock;
 class FileDialogService;
-class MessageService;
 class PrinterDialogService;
 } // namespace common
 
@@ -32,5 +33,12 @@ struct Services
 
 // The title of the program's own message boxes.
 QString messageTitle();
+
+// Shows one of the program's message boxes over parent and answers the
+// button pressed.
+common::MessageAnswer showMessage(common::MessageService& messages, QWidget* parent,
+                                  const QString& text, common::MessageIcon icon,
+                                  common::MessageButtons buttons = common::MessageButtons::Ok,
+                                  common::MessageAnswer defaultAnswer = common::MessageAnswer::Ok);
 
 } // namespace kwitola::ui

@@ -275,11 +275,7 @@ DocumentFields TfFaktura::documentFields(const QString& printerName) const
 
 void TfFaktura::showError(const QString& text)
 {
-    common::Message message;
-    message.text = text;
-    message.title = messageTitle();
-    message.icon = common::MessageIcon::Error;
-    m_services.messages.show(message, this);
+    showMessage(m_services.messages, this, text, common::MessageIcon::Error);
 }
 
 void TfFaktura::closeEvent(QCloseEvent* event)

@@ -36,4 +36,18 @@ QString messageTitle()
     return QStringLiteral("Kwitola®");
 }
 
+common::MessageAnswer showMessage(common::MessageService& messages, QWidget* parent,
+                                  const QString& text, common::MessageIcon icon,
+                                  common::MessageButtons buttons,
+                                  common::MessageAnswer defaultAnswer)
+{
+    common::Message message;
+    message.text = text;
+    message.title = messageTitle();
+    message.icon = icon;
+    message.buttons = buttons;
+    message.defaultAnswer = defaultAnswer;
+    return messages.show(message, parent);
+}
+
 } // namespace kwitola::ui
