@@ -185,7 +185,8 @@ TEST(InvoicePrintout, DatesPlaceAndMarkComeFromTheInput)
 
 TEST(InvoicePrintout, ALongNameWrapsInItsCellToTwoLinesAtMost)
 {
-    const common::PageElement& name = element(invoicePrintout(sample(1)), cellName("name", 1));
+    const common::Page page = invoicePrintout(sample(1));
+    const common::PageElement& name = element(page, cellName("name", 1));
     EXPECT_EQ(name.rect, QRect(48, 381, 247, 22));
     EXPECT_TRUE(name.wordWrap);
     EXPECT_EQ(name.maxLines, 2);
