@@ -154,6 +154,13 @@ char* writeJsonString(char* p, QStringView text)
         if (c == end) {
             break;
         }
+        if (*c == u'\uFEFF') {
+            // A byte-order mark inside a string is written escaped: some
+            // readers drop it as it stands, and the line would change.
+            p = writeRaw(p, "\\ufeff");
+            ++c;
+            continue;
+        }
         // One character that is not plain: escaped, or UTF-8 (a surrogate pair whole).
         const qsizetype units =
             QChar::isHighSurrogate(*c) && end - c > 1 && QChar::isLowSurrogate(c[1]) ? 2 : 1;

@@ -221,10 +221,10 @@ TEST(BatchJson, EveryCharacterSurvivesWhereverItStands)
 {
     // Plain runs are copied in blocks: a character that needs care is put at
     // every place of a block and of the tail after it.
-    const QString special[] = {QStringLiteral("\""),        QStringLiteral("\\"),
-                               QStringLiteral("\n"),        QStringLiteral("\x7f"),
-                               QStringLiteral("ą"),         QStringLiteral("€"),
-                               QStringLiteral("\U0001F697")};
+    const QString special[] = {QStringLiteral("\""),         QStringLiteral("\\"),
+                               QStringLiteral("\n"),         QStringLiteral("\x7f"),
+                               QStringLiteral("ą"),          QStringLiteral("€"),
+                               QStringLiteral("\U0001F697"), QStringLiteral("\uFEFF")};
     for (const QString& s : special) {
         for (int at = 0; at <= 20; ++at) {
             const QString text = QString(at, u'x') + s + QString(20 - at, u'y');
