@@ -346,20 +346,7 @@ Result<std::optional<RecordId>> TableStore::findByEntry(Table table, const QStri
 Result<std::optional<RecordId>> TableStore::findFirst(Table table, const QString& field,
                                                       const QString& value) const
 {
-    using Found = Result<std::optional<RecordId>>;
-    const auto position = columnPosition(table, field);
-    if (!d->isOpen()) {
-        return Found::failure(kNotOpen);
-    }
-    if (!position) {
-        return Found::failure(
-            QStringLiteral("Tabela %1 nie ma pola %2.").arg(layoutOf(table).fileName, field));
-    }
-    QSqlQuery q = d->query();
-    q.prepare(QStringLiteral("SELECT rowid FROM %1 WHERE %2 = ? ORDER BY rowid LIMIT 1")
-                  .arg(qualified(table), layoutOf(table).columns.at(*position)));
-    q.addBindValue(text(value));
-    return d->firstId(table, q);
+    return findFirstWhere(table, {{field, value}});
 }
 
 Result<std::optional<RecordId>> TableStore::findFirstWhere(Table table,
