@@ -3,10 +3,13 @@
 #include "karoskop/core/batchinput.h"
 #include "karoskop/core/batchwriter.h"
 #include "karoskop/core/decoder.h"
+#include "karoskop/core/jobthread.h"
 #include "karoskop/core/vinentry.h"
+#include "karoskop/core/yearcode.h"
 
 #include <QIODevice>
 #include <array>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -14,24 +17,22 @@ namespace karoskop::batch {
 
 namespace {
 
-// Decoded lines are handed to the writer in batches of this many.
-constexpr std::size_t kBatchLines = 1024;
+// The ASCII characters, which one-character texts point into.
+constexpr std::array<char16_t, 128> kAsciiChars = [] {
+    std::array<char16_t, 128> chars{};
+    for (std::size_t i = 0; i < chars.size(); ++i) {
+        chars[i] = static_cast<char16_t>(i);
+    }
+    return chars;
+}();
 
-// One-character texts of the ASCII characters. They point into static
-// storage, so a field made from one needs no allocation, and its copies no
-// reference counting.
-const QString& asciiText(char16_t c)
+// The one-character text of an ASCII character. It points into static
+// storage, so it needs no allocation, and its copies no reference counting.
+QString asciiText(char16_t c)
 {
-    static const auto kTexts = [] {
-        static std::array<char16_t, 128> chars{};
-        std::array<QString, 128> texts;
-        for (std::size_t i = 0; i < chars.size(); ++i) {
-            chars[i] = static_cast<char16_t>(i);
-            texts[i] = QString::fromRawData(reinterpret_cast<const QChar*>(&chars[i]), 1);
-        }
-        return texts;
-    }();
-    return kTexts[c];
+    // Never written through: a text without a header is copied before a change.
+    auto* data = const_cast<char16_t*>(&kAsciiChars[c]);
+    return QString(QString::DataPointer(nullptr, data, 1));
 }
 
 } // namespace
@@ -49,38 +50,39 @@ Vin entryFields(const QString& text)
 namespace {
 
 // A line of seventeen ASCII letters and digits passes every entry check, so
-// its stored form is made directly: upper case, O to 0 from position 4 on.
-// Anything else goes through the checks.
-std::optional<Vin> plainNumber(const QString& text)
+// its stored form is made directly into stored: upper case, O to 0 from
+// position 4 on. Anything else goes through the checks; then false.
+bool storePlainNumber(const QString& text, Vin& stored)
 {
     if (text.size() != kVinLength) {
-        return std::nullopt;
+        return false;
     }
     constexpr int kFirstWithoutLetterO = 4;
-    Vin stored;
+    const char16_t* chars = QStringView(text).utf16();
     for (int i = 0; i < kVinLength; ++i) {
-        char16_t c = text[i].unicode();
+        char16_t c = chars[i];
         if (c >= u'a' && c <= u'z') {
             c = static_cast<char16_t>(c - u'a' + u'A');
         }
         if (!((c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z'))) {
-            return std::nullopt;
+            return false;
         }
         if (c == u'O' && i + 1 >= kFirstWithoutLetterO) {
             c = u'0';
         }
         stored[static_cast<std::size_t>(i)] = asciiText(c);
     }
-    return stored;
+    return true;
 }
 
-LineResult refused(const InputLine& line, QString message)
+// A line after the entry checks: the number to decode, or why the window
+// would have refused it.
+struct CheckedLine
 {
-    LineResult result;
-    result.vin = line.text;
-    result.error = std::move(message);
-    return result;
-}
+    QString text; // the line as read
+    std::optional<QString> refusal;
+    Vin stored;
+};
 
 } // namespace
 
@@ -94,61 +96,168 @@ QString unreadableMessage()
     return QStringLiteral("Wiersz zawiera bajty, które nie są poprawnym tekstem UTF-8.");
 }
 
-LineResult decodeLine(const InputLine& line, Decoder& decoder)
+namespace {
+
+// Checks line into checked, which may hold an earlier line; line's text
+// is moved.
+void checkLine(InputLine& line, CheckedLine& checked)
 {
-    if (line.cutShort) {
-        return refused(line, tooLongMessage());
-    }
-    if (!line.readable) {
-        return refused(line, unreadableMessage());
-    }
-    if (line.text.size() > kVinLength) {
-        return refused(line, tooLongMessage());
-    }
-    if (std::optional<Vin> plain = plainNumber(line.text)) {
-        decoder.decode(std::move(*plain));
-    } else {
+    checked.refusal.reset();
+    // A line cut short is too long even when its bytes are not text.
+    const bool tooLong = line.cutShort || (line.readable && line.text.size() > kVinLength);
+    if (tooLong) {
+        checked.refusal = tooLongMessage();
+    } else if (!line.readable) {
+        checked.refusal = unreadableMessage();
+    } else if (!storePlainNumber(line.text, checked.stored)) {
         EntryResult entry = checkNumber(entryFields(line.text));
         if (entry.refusal) {
-            return refused(line, entry.refusal->message);
+            checked.refusal = std::move(entry.refusal->message);
+        } else {
+            checked.stored = std::move(entry.stored);
         }
-        decoder.decode(std::move(entry.stored));
     }
+    checked.text = std::move(line.text);
+}
+
+LineResult decodeChecked(CheckedLine& line, Decoder& decoder)
+{
     LineResult result;
-    result.vin = line.text;
-    result.description = decoder.description();
+    result.vin = std::move(line.text);
+    if (line.refusal) {
+        result.error = std::move(line.refusal);
+        return result;
+    }
+    decoder.decode(std::move(line.stored));
     result.severalModels = decoder.severalTypes();
     result.unknownManufacturer = !decoder.manufacturerKnown();
+    result.description = decoder.takeDescription();
     return result;
 }
+
+// Lines are read, checked and decoded in batches of this many.
+constexpr std::size_t kBatchLines = 4096;
+// Batches smaller than this are decoded on the calling thread alone.
+constexpr std::size_t kSmallestShared = 64;
+
+using Append = void (*)(QByteArray&, const LineResult&);
+
+void decodeInto(QByteArray& out, std::span<CheckedLine> lines, Decoder& decoder, Append append)
+{
+    for (CheckedLine& line : lines) {
+        append(out, decodeChecked(line, decoder));
+    }
+}
+
+void checkInto(std::span<InputLine> lines, std::span<CheckedLine> checked)
+{
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        checkLine(lines[i], checked[i]);
+    }
+}
+
+} // namespace
+
+LineResult decodeLine(InputLine line, Decoder& decoder)
+{
+    CheckedLine checked;
+    checkLine(line, checked);
+    return decodeChecked(checked, decoder);
+}
+
+namespace {
+
+// Decodes batches of lines in two halves at once: the earlier half on the
+// calling thread with the caller's decoder, the later half on a second
+// thread with a decoder of its own, which starts from the session the
+// earlier half leaves. The output is as if one decoder had read every line
+// in turn.
+class HalvedRun final
+{
+public:
+    HalvedRun(Decoder& decoder, Append append) : decoder_(decoder), append_(append) {}
+
+    // Decodes lines, appending the earlier half's results to earlierOut and
+    // the later half's to laterOut.
+    void decode(std::span<CheckedLine> lines, QByteArray& earlierOut, QByteArray& laterOut)
+    {
+        const std::size_t split = lines.size() < kSmallestShared ? lines.size() : lines.size() / 2;
+        const auto earlier = lines.first(split);
+        const auto later = lines.subspan(split);
+        if (later.empty()) {
+            decodeInto(earlierOut, earlier, decoder_, append_);
+            return;
+        }
+        DecodingSession session = decoder_.session();
+        for (const CheckedLine& line : earlier) {
+            if (!line.refusal) {
+                session = sessionAfter(std::move(session), line.stored);
+            }
+        }
+        laterDecoder_.setSession(std::move(session));
+        laterThread_.start([&] { decodeInto(laterOut, later, laterDecoder_, append_); });
+        decodeInto(earlierOut, earlier, decoder_, append_);
+        laterThread_.wait();
+        decoder_.setSession(laterDecoder_.session());
+    }
+
+private:
+    Decoder& decoder_;
+    const Append append_;
+    Decoder laterDecoder_;
+    JobThread laterThread_;
+};
+
+// Reads up to kBatchLines lines into lines; false when none were left.
+bool readBatch(LineReader& reader, std::vector<InputLine>& lines)
+{
+    lines.clear();
+    while (lines.size() < kBatchLines) {
+        std::optional<InputLine> line = reader.next();
+        if (!line) {
+            break;
+        }
+        lines.push_back(std::move(*line));
+    }
+    return !lines.empty();
+}
+
+void reportProgress(const RunOptions& options, qint64 before, qint64 after)
+{
+    const qint64 every = options.progressEvery;
+    if (!options.progress || every <= 0) {
+        return;
+    }
+    for (qint64 total = (before / every + 1) * every; total <= after; total += every) {
+        options.progress(total);
+    }
+}
+
+} // namespace
 
 common::Result<qint64> decodeAll(QIODevice& in, QIODevice& out, Decoder& decoder,
                                  const RunOptions& options, qint64 linesBefore)
 {
     LineReader reader(in);
-    ResultWriter writer(out, options.format);
-    std::vector<LineResult> batch;
-    batch.reserve(kBatchLines);
+    BlockWriter writer(out);
+    HalvedRun run(decoder, options.format == OutputFormat::Csv ? appendCsv : appendJson);
+    std::vector<InputLine> read;
+    read.reserve(kBatchLines);
+    std::vector<CheckedLine> checked(kBatchLines);
+    QByteArray earlierOut;
+    QByteArray laterOut;
+    // Empty blocks to start with; each push gives the next one back.
+    bool writing = writer.push(earlierOut) && writer.push(laterOut);
     qint64 lines = 0;
-    bool writing = true;
-    while (const std::optional<InputLine> line = reader.next()) {
-        batch.push_back(decodeLine(*line, decoder));
-        ++lines;
-        if (batch.size() == kBatchLines) {
-            writing = writer.push(std::exchange(batch, {}));
-            if (!writing) {
-                break;
-            }
-            batch.reserve(kBatchLines);
-        }
-        const qint64 total = linesBefore + lines;
-        if (options.progress && options.progressEvery > 0 && total % options.progressEvery == 0) {
-            options.progress(total);
-        }
-    }
     // What was decoded before a read error is still written.
-    if (writing && !batch.empty()) {
-        writer.push(std::move(batch));
+    while (writing && readBatch(reader, read)) {
+        const auto batch = std::span(checked).first(read.size());
+        checkInto(read, batch);
+        run.decode(batch, earlierOut, laterOut);
+        writing = writer.push(earlierOut) && (laterOut.isEmpty() || writer.push(laterOut));
+        const qint64 before = linesBefore + lines;
+        lines += static_cast<qint64>(read.size());
+        reportProgress(options, before, linesBefore + lines);
     }
     if (const std::optional<QString> error = writer.finish()) {
         return common::Result<qint64>::failure(*error);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/core/result.h"
+#include "karoskop/core/batchinput.h"
 #include "karoskop/core/batchoutput.h"
 #include "karoskop/core/vin.h"
 
@@ -14,8 +15,6 @@ class Decoder;
 
 namespace karoskop::batch {
 
-struct InputLine;
-
 // The refusals of lines the window could not have taken.
 QString tooLongMessage();
 QString unreadableMessage();
@@ -27,8 +26,8 @@ Vin entryFields(const QString& line);
 // One line through the main window's checks and the decoding run: upper
 // case, the completeness, space and character checks, O to 0 in positions
 // 4 to 17, then the run on decoder, whose session carries the start year
-// from one line to the next.
-LineResult decodeLine(const InputLine& line, Decoder& decoder);
+// from one line to the next. The description is moved out of decoder.
+LineResult decodeLine(InputLine line, Decoder& decoder);
 
 struct RunOptions
 {

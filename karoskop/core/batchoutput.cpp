@@ -85,6 +85,43 @@ char* writeRaw(char* p, std::string_view bytes)
     return p + bytes.size();
 }
 
+// A short piece of output kept in a fixed-size array, so that it is copied
+// by one copy of known size, which needs no call: the room reserved for an
+// object is this much larger than what is written into it.
+struct Piece
+{
+    static constexpr std::size_t kRoom = 32;
+    std::array<char, kRoom> bytes{};
+    std::size_t size = 0;
+};
+
+constexpr Piece piece(std::initializer_list<std::string_view> parts)
+{
+    Piece result;
+    for (const std::string_view part : parts) {
+        for (const char c : part) {
+            result.bytes.at(result.size++) = c;
+        }
+    }
+    return result;
+}
+
+// ,"key":
+constexpr Piece keyPiece(std::string_view key)
+{
+    return piece({",\"", key, "\":"});
+}
+
+char* writePiece(char* p, const Piece& piece)
+{
+    std::memcpy(p, piece.bytes.data(), Piece::kRoom);
+    return p + piece.size;
+}
+
+constexpr Piece kNull = piece({"null"});
+constexpr Piece kTrue = piece({"true"});
+constexpr Piece kFalse = piece({"false"});
+
 // The ASCII characters a JSON string holds as they are.
 constexpr std::array<bool, 128> kPlainJson = [] {
     std::array<bool, 128> plain{};
@@ -119,6 +156,20 @@ qsizetype copyPlainRun(char* p, const char16_t* c, const char16_t* end)
         _mm_storel_epi64(reinterpret_cast<__m128i*>(p + (c - start)),
                          _mm_packus_epi16(units, units));
         c += 8;
+    }
+    // Fewer than eight units left after eight or more plain ones: the last
+    // eight are taken again, overlapping units already copied.
+    if (c != end && end - c < 8 && c - start >= 8) {
+        const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(end - 8));
+        const __m128i ascii =
+            _mm_and_si128(_mm_cmpgt_epi16(units, belowPlain), _mm_cmplt_epi16(units, abovePlain));
+        const __m128i special =
+            _mm_or_si128(_mm_cmpeq_epi16(units, quote), _mm_cmpeq_epi16(units, backslash));
+        if (_mm_movemask_epi8(_mm_andnot_si128(special, ascii)) == 0xFFFF) {
+            _mm_storel_epi64(reinterpret_cast<__m128i*>(p + (end - 8 - start)),
+                             _mm_packus_epi16(units, units));
+            return end - start;
+        }
     }
 #endif
     while (c != end && *c < 0x80 && kPlainJson[*c]) {
@@ -171,17 +222,6 @@ char* writeJsonString(char* p, QStringView text)
     return p;
 }
 
-// ,"key":
-char* writeKey(char* p, std::string_view key)
-{
-    *p++ = ',';
-    *p++ = '"';
-    p = writeRaw(p, key);
-    *p++ = '"';
-    *p++ = ':';
-    return p;
-}
-
 template <typename List> char* writeJsonStrings(char* p, const List& list)
 {
     *p++ = '[';
@@ -200,26 +240,26 @@ template <typename List> char* writeJsonStrings(char* p, const List& list)
 // The decoded text fields in output order, with their keys and captions.
 struct Field
 {
-    std::string_view key;
+    Piece key; // with its comma and colon
     const char* caption;
     QString VehicleDescription::*value;
 };
 
-const std::array<Field, 14> kFields{{
-    {"full_vin", "Pełny numer nadwozia :", &VehicleDescription::fullVin},
-    {"region", "Strefa geograficzna", &VehicleDescription::region},
-    {"country", "Kraj producenta", &VehicleDescription::country},
-    {"make", "Marka pojazdu", &VehicleDescription::make},
-    {"type", "Typ pojazdu", &VehicleDescription::type},
-    {"production_year", "Rok produkcji", &VehicleDescription::productionYear},
-    {"model_year", "Rok modelowy", &VehicleDescription::modelYear},
-    {"production_month", "Miesiąc produkcji", &VehicleDescription::productionMonth},
-    {"plant", "Lokalizacja fabryki", &VehicleDescription::plant},
-    {"body", "Typ nadwozia", &VehicleDescription::body},
-    {"engine", "Typ silnika", &VehicleDescription::engine},
-    {"gearbox", "Typ skrzyni biegów", &VehicleDescription::gearbox},
-    {"model_years", "Lata produkcji modelu", &VehicleDescription::modelYears},
-    {"serial", "Numer seryjny", &VehicleDescription::serial},
+constexpr std::array<Field, 14> kFields{{
+    {keyPiece("full_vin"), "Pełny numer nadwozia :", &VehicleDescription::fullVin},
+    {keyPiece("region"), "Strefa geograficzna", &VehicleDescription::region},
+    {keyPiece("country"), "Kraj producenta", &VehicleDescription::country},
+    {keyPiece("make"), "Marka pojazdu", &VehicleDescription::make},
+    {keyPiece("type"), "Typ pojazdu", &VehicleDescription::type},
+    {keyPiece("production_year"), "Rok produkcji", &VehicleDescription::productionYear},
+    {keyPiece("model_year"), "Rok modelowy", &VehicleDescription::modelYear},
+    {keyPiece("production_month"), "Miesiąc produkcji", &VehicleDescription::productionMonth},
+    {keyPiece("plant"), "Lokalizacja fabryki", &VehicleDescription::plant},
+    {keyPiece("body"), "Typ nadwozia", &VehicleDescription::body},
+    {keyPiece("engine"), "Typ silnika", &VehicleDescription::engine},
+    {keyPiece("gearbox"), "Typ skrzyni biegów", &VehicleDescription::gearbox},
+    {keyPiece("model_years"), "Lata produkcji modelu", &VehicleDescription::modelYears},
+    {keyPiece("serial"), "Numer seryjny", &VehicleDescription::serial},
 }};
 
 void appendCsvField(QByteArray& out, QStringView text)
@@ -264,10 +304,13 @@ QString commentLine(const VehicleDescription& d)
 
 void appendJson(QByteArray& out, const LineResult& r)
 {
-    static constexpr std::string_view kTail[] = {"comments", "models", "several_models",
-                                                 "unknown_manufacturer"};
-    // Keys, punctuation and literals of one object take less than this.
-    constexpr qsizetype kFixedBytes = 512;
+    static constexpr Piece kError = keyPiece("error");
+    static constexpr std::array<Piece, 4> kTail = {keyPiece("comments"), keyPiece("models"),
+                                                   keyPiece("several_models"),
+                                                   keyPiece("unknown_manufacturer")};
+    // Keys, punctuation and literals of one object, and the room pieces are
+    // copied with, take less than this.
+    constexpr qsizetype kFixedBytes = 1024;
     const bool decoded = !r.error;
     const VehicleDescription& d = r.description;
     qsizetype bound = kFixedBytes + jsonBound(r.vin) + (r.error ? jsonBound(*r.error) : 0);
@@ -283,20 +326,20 @@ void appendJson(QByteArray& out, const LineResult& r)
 
     p = writeRaw(p, "{\"vin\":");
     p = writeJsonString(p, r.vin);
-    p = writeKey(p, "error");
-    p = r.error ? writeJsonString(p, *r.error) : writeRaw(p, "null");
+    p = writePiece(p, kError);
+    p = r.error ? writeJsonString(p, *r.error) : writePiece(p, kNull);
     for (const Field& field : kFields) {
-        p = writeKey(p, field.key);
-        p = decoded ? writeJsonString(p, d.*field.value) : writeRaw(p, "null");
+        p = writePiece(p, field.key);
+        p = decoded ? writeJsonString(p, d.*field.value) : writePiece(p, kNull);
     }
     if (decoded) {
-        p = writeJsonStrings(writeKey(p, kTail[0]), d.comments);
-        p = writeJsonStrings(writeKey(p, kTail[1]), d.models);
-        p = writeRaw(writeKey(p, kTail[2]), r.severalModels ? "true" : "false");
-        p = writeRaw(writeKey(p, kTail[3]), r.unknownManufacturer ? "true" : "false");
+        p = writeJsonStrings(writePiece(p, kTail[0]), d.comments);
+        p = writeJsonStrings(writePiece(p, kTail[1]), d.models);
+        p = writePiece(writePiece(p, kTail[2]), r.severalModels ? kTrue : kFalse);
+        p = writePiece(writePiece(p, kTail[3]), r.unknownManufacturer ? kTrue : kFalse);
     } else {
-        for (const std::string_view key : kTail) {
-            p = writeRaw(writeKey(p, key), "null");
+        for (const Piece& key : kTail) {
+            p = writePiece(writePiece(p, key), kNull);
         }
     }
     p = writeRaw(p, "}\n");

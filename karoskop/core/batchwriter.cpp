@@ -6,37 +6,46 @@ namespace karoskop::batch {
 
 namespace {
 
-// Output is written in blocks of about this size.
-constexpr qsizetype kOutputBlock = qsizetype{256} * 1024;
-// Batches that may wait for the writing thread.
+// Blocks that may wait for the writing thread.
 constexpr std::size_t kMaxWaiting = 4;
+// A block's room: a full block and the longest line that can take it past.
+constexpr qsizetype kBlockRoom = BlockWriter::kBlockBytes + qsizetype{64} * 1024;
 
 } // namespace
 
-ResultWriter::ResultWriter(QIODevice& out, OutputFormat format)
-    : out_(out), format_(format), thread_([this] { run(); })
-{}
+BlockWriter::BlockWriter(QIODevice& out) : out_(out), thread_([this] { run(); }) {}
 
-ResultWriter::~ResultWriter()
+BlockWriter::~BlockWriter()
 {
     if (thread_.joinable()) {
         (void)finish();
     }
 }
 
-bool ResultWriter::push(std::vector<LineResult> batch)
+bool BlockWriter::push(QByteArray& block)
 {
-    std::unique_lock lock(mutex_);
-    changed_.wait(lock, [this] { return queue_.size() < kMaxWaiting || failed_; });
-    if (failed_) {
-        return false;
+    QByteArray next;
+    {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [this] { return queue_.size() < kMaxWaiting || failed_; });
+        if (failed_) {
+            return false;
+        }
+        queue_.push_back(std::move(block));
+        if (!written_.empty()) {
+            next = std::move(written_.back());
+            written_.pop_back();
+        }
     }
-    queue_.push_back(std::move(batch));
     changed_.notify_all();
+    if (next.capacity() < kBlockRoom) {
+        next.reserve(kBlockRoom);
+    }
+    block = std::move(next);
     return true;
 }
 
-std::optional<QString> ResultWriter::finish()
+std::optional<QString> BlockWriter::finish()
 {
     {
         const std::lock_guard lock(mutex_);
@@ -47,7 +56,7 @@ std::optional<QString> ResultWriter::finish()
     return failed_ ? std::optional<QString>(error_) : std::nullopt;
 }
 
-void ResultWriter::fail()
+void BlockWriter::fail()
 {
     const std::lock_guard lock(mutex_);
     failed_ = true;
@@ -55,41 +64,27 @@ void ResultWriter::fail()
     changed_.notify_all();
 }
 
-void ResultWriter::run()
+void BlockWriter::run()
 {
-    QByteArray buffer;
-    buffer.reserve(kOutputBlock + qsizetype{64} * 1024);
-    const auto flush = [this, &buffer] {
-        const bool written = out_.write(buffer) == buffer.size();
-        buffer.resize(0);
-        return written;
-    };
     for (;;) {
-        std::vector<LineResult> batch;
+        QByteArray block;
         {
             std::unique_lock lock(mutex_);
             changed_.wait(lock, [this] { return !queue_.empty() || closing_; });
             if (queue_.empty()) {
                 break;
             }
-            batch = std::move(queue_.front());
+            block = std::move(queue_.front());
             queue_.pop_front();
         }
-        changed_.notify_all(); // room for the next batch
-        for (const LineResult& result : batch) {
-            if (format_ == OutputFormat::Csv) {
-                appendCsv(buffer, result);
-            } else {
-                appendJson(buffer, result);
-            }
-            if (buffer.size() >= kOutputBlock && !flush()) {
-                fail();
-                return;
-            }
+        changed_.notify_all(); // room for the next block
+        if (out_.write(block) != block.size()) {
+            fail();
+            return;
         }
-    }
-    if (!buffer.isEmpty() && !flush()) {
-        fail();
+        block.resize(0); // keeps its room
+        const std::lock_guard lock(mutex_);
+        written_.push_back(std::move(block));
     }
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "karoskop/core/batchoutput.h"
-
+#include <QByteArray>
 #include <QString>
 #include <condition_variable>
 #include <deque>
@@ -14,21 +13,27 @@ class QIODevice;
 
 namespace karoskop::batch {
 
-// Formats results and writes them on a thread of its own, so that decoding
-// the next lines and writing the last ones overlap. Only a few batches wait
-// between the two, so memory stays bounded whatever the input's size. The
+// Writes blocks of output on a thread of its own, so that decoding the next
+// lines and writing the last ones overlap. Only a few blocks wait between
+// the two, so memory stays bounded whatever the input's size. Written
+// blocks come back for reuse: the two threads never free each other's
+// memory, which would make them wait for each other in the allocator. The
 // device is used by the writing thread alone until finish() returns.
-class ResultWriter final
+class BlockWriter final
 {
 public:
-    ResultWriter(QIODevice& out, OutputFormat format);
-    ~ResultWriter();
-    ResultWriter(const ResultWriter&) = delete;
-    ResultWriter& operator=(const ResultWriter&) = delete;
+    // Blocks are handed over when they reach about this size.
+    static constexpr qsizetype kBlockBytes = qsizetype{256} * 1024;
 
-    // Hands a batch over, waiting while too many wait already. False once a
-    // write has failed: nothing more will be written.
-    bool push(std::vector<LineResult> batch);
+    explicit BlockWriter(QIODevice& out);
+    ~BlockWriter();
+    BlockWriter(const BlockWriter&) = delete;
+    BlockWriter& operator=(const BlockWriter&) = delete;
+
+    // Hands block over, waiting while too many wait already, and gives back
+    // an empty block to fill next. False once a write has failed: nothing
+    // more will be written.
+    [[nodiscard]] bool push(QByteArray& block);
 
     // Writes what is left and stops; the reason when a write failed.
     std::optional<QString> finish();
@@ -38,10 +43,10 @@ private:
     void fail();
 
     QIODevice& out_;
-    const OutputFormat format_;
     std::mutex mutex_;
     std::condition_variable changed_;
-    std::deque<std::vector<LineResult>> queue_;
+    std::deque<QByteArray> queue_;
+    std::vector<QByteArray> written_; // emptied, for reuse
     bool closing_ = false;
     bool failed_ = false;
     QString error_;

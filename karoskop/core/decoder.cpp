@@ -6,7 +6,7 @@
 #include "karoskop/core/steps.h"
 #include "karoskop/core/yearcode.h"
 
-#include <algorithm>
+#include <utility>
 
 namespace karoskop {
 
@@ -21,20 +21,6 @@ constexpr int kFirstAlwaysUsed = 12;
 bool isRomanian(const DecodingContext& context)
 {
     return vinChar(context, 1) == u'U' || vinChar(context, 2) == u'U';
-}
-
-void joinFullVin(DecodingContext& context)
-{
-    qsizetype length = 0;
-    for (const QString& position : context.vin) {
-        length += position.size();
-    }
-    QString full(length, Qt::Uninitialized);
-    QChar* out = full.data();
-    for (const QString& position : context.vin) {
-        out = std::copy(position.cbegin(), position.cend(), out);
-    }
-    context.description.fullVin = full;
 }
 
 // A description that names neither type, body nor engine says what "="
@@ -73,6 +59,12 @@ bool Decoder::manufacturerKnown() const
     return m_context.description.make != notEncodedText();
 }
 
+VehicleDescription Decoder::takeDescription()
+{
+    VehicleDescription taken = std::move(m_context.description);
+    return taken;
+}
+
 void Decoder::start()
 {
     // Field by field, so that the number's positions are not rebuilt each run.
@@ -88,7 +80,7 @@ void Decoder::start()
 void Decoder::finish()
 {
     VehicleDescription& d = m_context.description;
-    joinFullVin(m_context);
+    d.fullVin = joinedPositions(m_context.vin, 1, kVinLength);
     numerSeryjny(m_context);
     explainPlaceholder(d);
     m_severalTypes = d.models.size() >= 2;

@@ -4,6 +4,7 @@
 #include "karoskop/core/vin.h"
 
 #include <QString>
+#include <utility>
 
 namespace karoskop {
 
@@ -48,6 +49,11 @@ public:
     const Vin& number() const { return m_context.vin; }
     const VehicleDescription& description() const { return m_context.description; }
     const DecodingSession& session() const { return m_session; }
+    // Carries on from a session another decoder has reached.
+    void setSession(DecodingSession session) { m_session = std::move(session); }
+    // The last run's description, moved out: the decoder's own is empty
+    // until the next run. For callers that keep every description.
+    VehicleDescription takeDescription();
 
     // Whether positions 1-3 of the last number named a manufacturer.
     bool manufacturerKnown() const;

@@ -51,22 +51,13 @@ void numerSeryjny(DecodingContext& context)
     // only changes with the number itself.
     bool same = d.serial.size() == kSerialLength;
     for (int i = 0; same && i < kSerialLength; ++i) {
-        same = context.at(kFirstSerialPosition + i) == QStringView(d.serial).mid(i, 1);
+        const QString& position = context.at(kFirstSerialPosition + i);
+        same = position.size() == 1 && position.front() == d.serial[i];
     }
     if (same) {
         return;
     }
-    qsizetype length = 0;
-    for (int position = kFirstSerialPosition; position <= kVinLength; ++position) {
-        length += context.at(position).size();
-    }
-    QString serial(length, Qt::Uninitialized);
-    QChar* out = serial.data();
-    for (int position = kFirstSerialPosition; position <= kVinLength; ++position) {
-        const QString& text = context.at(position);
-        out = std::copy(text.cbegin(), text.cend(), out);
-    }
-    d.serial = serial;
+    d.serial = joinedPositions(context.vin, kFirstSerialPosition, kVinLength);
 }
 
 } // namespace karoskop

@@ -9,10 +9,15 @@ namespace karoskop {
 
 // The character at VIN position 1..17, or 0 when that position does not
 // hold exactly one character (such a position matches no table row).
+inline char16_t vinChar(const Vin& vin, int position)
+{
+    const QString& text = vin[static_cast<std::size_t>(position - 1)];
+    return text.size() == 1 ? text.front().unicode() : char16_t{0};
+}
+
 inline char16_t vinChar(const DecodingContext& context, int position)
 {
-    const QString& text = context.at(position);
-    return text.size() == 1 ? text.front().unicode() : char16_t{0};
+    return vinChar(context.vin, position);
 }
 
 // Whether a step may look at a position: always in a normal run, only the
@@ -22,6 +27,9 @@ inline bool positionUsed(const DecodingContext& context, int position)
     return context.emergencyPositions == nullptr ||
            (*context.emergencyPositions)[static_cast<std::size_t>(position - 1)];
 }
+
+// The texts of positions first..last of vin joined.
+QString joinedPositions(const Vin& vin, int first, int last);
 
 // Whether c is one of the ASCII characters of set.
 inline bool oneOf(std::string_view set, char16_t c)

@@ -6,6 +6,9 @@
 #include "karoskop/core/steps.h"
 #include "karoskop/core/tables/yearcodetable.h"
 
+#include <algorithm>
+#include <array>
+
 namespace karoskop {
 
 namespace {
@@ -17,6 +20,25 @@ const QString kNoData = QStringLiteral("brak danych");
 
 // Code letters with which a maker says it does not disclose the year.
 constexpr std::string_view kUndisclosedCodes = "OUZ";
+
+// Outside an emergency decoding only Ford of Europe numbers are read for
+// the year code.
+bool readsYearCode(const Vin& number)
+{
+    return vinChar(number, 1) == u'W' && vinChar(number, 2) == u'F';
+}
+
+// The row of a year code: the last that holds it, or none.
+const YearCodeRow* yearCodeRow(char16_t code)
+{
+    const YearCodeRow* found = nullptr;
+    for (const YearCodeRow& row : yearCodeRows()) {
+        if (row.code == code) {
+            found = &row;
+        }
+    }
+    return found;
+}
 
 bool isRomanian(const DecodingContext& context)
 {
@@ -32,18 +54,25 @@ void rozkodujRocznik(DecodingContext& context)
         if (!positionUsed(context, 11)) {
             return;
         }
-    } else if (vinChar(context, 1) != u'W' || vinChar(context, 2) != u'F') {
+    } else if (!readsYearCode(context.vin)) {
         return;
     }
-    const char16_t code = vinChar(context, 11);
-    for (const YearCodeRow& row : yearCodeRows()) {
-        if (row.code == code) {
-            context.description.productionYear = row.productionYear;
-            if (context.session != nullptr) {
-                context.session->startYear = row.startYear;
-            }
+    if (const YearCodeRow* row = yearCodeRow(vinChar(context, 11))) {
+        context.description.productionYear = row->productionYear;
+        if (context.session != nullptr) {
+            context.session->startYear = row->startYear;
         }
     }
+}
+
+DecodingSession sessionAfter(DecodingSession before, const Vin& number)
+{
+    if (readsYearCode(number)) {
+        if (const YearCodeRow* row = yearCodeRow(vinChar(number, 11))) {
+            before.startYear = row->startYear;
+        }
+    }
+    return before;
 }
 
 QString modelYearPeriodText(const DecodingContext& context)
@@ -51,9 +80,16 @@ QString modelYearPeriodText(const DecodingContext& context)
     static const QString kFrom = QStringLiteral("model wyprodukowany w okresie: 09.");
     static const QString kTo = QStringLiteral(" - 08.");
     const QString startYear = context.session != nullptr ? context.session->startYear : QString();
-    QString text;
-    text.reserve(kFrom.size() + startYear.size() + kTo.size() + context.yearCopy.size());
-    text.append(kFrom).append(startYear).append(kTo).append(context.yearCopy);
+    const std::array<QStringView, 4> pieces{kFrom, startYear, kTo, context.yearCopy};
+    qsizetype length = 0;
+    for (const QStringView piece : pieces) {
+        length += piece.size();
+    }
+    QString text(length, Qt::Uninitialized);
+    QChar* out = text.data();
+    for (const QStringView piece : pieces) {
+        out = std::copy_n(piece.data(), piece.size(), out);
+    }
     return text;
 }
 

@@ -1,10 +1,18 @@
 #pragma once
 
+#include "karoskop/core/vin.h"
+
 #include <QString>
 
 namespace karoskop {
 
 struct DecodingContext;
+struct DecodingSession;
+
+// The session a normal run on number leaves behind: a run that reads a
+// known year code sets the start year, any other run keeps it. Lets a
+// second decoder start where a first one's lines leave the session.
+DecodingSession sessionAfter(DecodingSession before, const Vin& number);
 
 // The "Rok modelowy" text for a recognised year: the September-to-August
 // period from the start-year text to the year copy.

@@ -192,6 +192,57 @@ TEST(BatchRun, ManyLinesComeOutInTheirOrder)
     EXPECT_EQ(out.back()["serial"].toString(), numbers.back().right(5));
 }
 
+// Numbers of which every fifth, up to fordsBefore, is a Ford whose year
+// code sets the start year, the others Opels and refused lines.
+QByteArray sessionInput(int lines, int fordsBefore)
+{
+    const QString yearCodes = QStringLiteral("ABCDEFGHJKLMNPRSTVWXY");
+    QByteArray input;
+    for (int i = 0; i < lines; ++i) {
+        const QString serial = QStringLiteral("%1").arg(i, 6, 10, QLatin1Char('0'));
+        QString line = QStringLiteral("w0lxxxxxxxX") + serial;
+        if (i % 97 == 0) {
+            line = QStringLiteral("WF0 BAD");
+        } else if (i % 5 == 0 && i < fordsBefore) {
+            line = QStringLiteral("WF0XXXGBBX") + yearCodes[(i / 5) % yearCodes.size()] + serial;
+        }
+        input += line.toLatin1() + '\n';
+    }
+    return input;
+}
+
+TEST(BatchRun, HalvesDecodedAtOnceGiveWhatOneDecoderGivesLineByLine)
+{
+    // Each batch is decoded in two halves at once, the later one by a second
+    // decoder, which must start from the session the earlier half leaves and
+    // hand its own back. The last Ford, which sets the session the run ends
+    // with, stands once in an earlier and once in a later half, thousands of
+    // lines before the end.
+    const struct
+    {
+        int fordsBefore;
+        const char* startYear; // of the last Ford's code
+    } cases[] = {{6000, "1981"}, {7000, "1992"}};
+    for (const auto& c : cases) {
+        const QByteArray input = sessionInput(9001, c.fordsBefore);
+        Decoder oneByOne;
+        QByteArray expected;
+        QBuffer lines;
+        lines.setData(input);
+        lines.open(QIODevice::ReadOnly);
+        LineReader reader(lines);
+        while (std::optional<InputLine> line = reader.next()) {
+            appendJson(expected, decodeLine(std::move(*line), oneByOne));
+        }
+        Decoder decoder;
+        const QByteArray output = runBatch(input, OutputFormat::Json, &decoder);
+        EXPECT_EQ(output.count('\n'), 9001);
+        EXPECT_TRUE(output == expected) << c.fordsBefore;
+        EXPECT_EQ(oneByOne.session().startYear, QLatin1String(c.startYear));
+        EXPECT_EQ(decoder.session().startYear, oneByOne.session().startYear) << c.fordsBefore;
+    }
+}
+
 TEST(BatchRun, AFailedWriteIsReported)
 {
     QBuffer in;

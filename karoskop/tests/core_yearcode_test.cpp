@@ -1,3 +1,4 @@
+#include "karoskop/core/decoder.h"
 #include "karoskop/core/steps.h"
 #include "karoskop/core/yearcode.h"
 #include "karoskop/tests/vinfixture.h"
@@ -165,6 +166,31 @@ TEST(FinalYearCheck, OnlyEmptyOrBlankYearsBecomeNoData)
             c.replaced ? QStringLiteral("brak danych") : QStringLiteral("statement");
         EXPECT_EQ(f.d().productionYear, year) << '"' << c.year << '"';
         EXPECT_EQ(f.d().modelYear, statement) << '"' << c.year << '"';
+    }
+}
+
+TEST(SessionAfter, AgreesWithADecodingRunOnEveryPrefixAndCode)
+{
+    // A second decoder is started from this session, so it must be what a
+    // run leaves: for makes that read the year code and makes that do not,
+    // for codes in the table and codes outside it, from a set and an unset
+    // session.
+    const char* const prefixes[] = {"WF0", "WF1", "wf0", "W0L", "UU1", "1FA", "JA3", "XYZ"};
+    const QString codes = QStringLiteral("0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    for (const char* const before : {"", "1983"}) {
+        for (const char* const prefix : prefixes) {
+            for (const QChar code : codes) {
+                const QString number = QLatin1String(prefix) + QStringLiteral("XXXGBB") + code +
+                                       QStringLiteral("X12345");
+                Decoder decoder;
+                decoder.setSession({QLatin1String(before)});
+                decoder.decode(karoskop::testing::vinOf(number));
+                EXPECT_EQ(sessionAfter({QLatin1String(before)}, karoskop::testing::vinOf(number))
+                              .startYear,
+                          decoder.session().startYear)
+                    << number.toStdString() << " after " << before;
+            }
+        }
     }
 }
 
