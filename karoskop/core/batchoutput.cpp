@@ -205,6 +205,12 @@ char* writeJsonString(char* p, QStringView text)
         if (c == end) {
             break;
         }
+        if (*c >= 0x80 && *c < 0x800) {
+            // Letters with diacritics, common in the texts: two bytes.
+            p = writeUtf8(p, *c);
+            ++c;
+            continue;
+        }
         if (*c == u'\uFEFF') {
             // A byte-order mark inside a string is written escaped: some
             // readers drop it as it stands, and the line would change.
