@@ -51,13 +51,13 @@ QByteArray encode(const QString& text)
     return out;
 }
 
-QString decode(const QByteArray& bytes)
+QString decode(QByteArrayView bytes)
 {
-    QString out;
-    out.reserve(bytes.size());
+    QString out(bytes.size(), Qt::Uninitialized);
+    QChar* p = out.data();
     for (const char c : bytes) {
         const auto b = static_cast<unsigned char>(c);
-        out.append(b < 0x80 ? QChar(b) : QChar(kHighHalf[b - 0x80]));
+        *p++ = b < 0x80 ? QChar(b) : QChar(kHighHalf[b - 0x80]);
     }
     return out;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <optional>
 
@@ -12,7 +13,7 @@ QByteArray encode(const QString& text);
 
 // Decodes bytes of code page 1250. The five bytes the code page leaves
 // undefined decode to the control characters of the same value.
-QString decode(const QByteArray& bytes);
+QString decode(QByteArrayView bytes);
 
 // True when every character of the text has a byte in code page 1250.
 bool canEncode(const QString& text);

@@ -7,6 +7,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <algorithm>
+#include <atomic>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <thread>
 #include <utility>
 
 namespace kwitola::legacy {
@@ -135,44 +142,143 @@ private:
     std::vector<std::pair<QString, QString>> m_moves;
 };
 
+// Writes one table into the staging folder and checks its rows.
+Result<qint64> convertTable(const FoundTable& table, ParadoxFile& source, const QString& staging,
+                            const ConversionOptions& options)
+{
+    const QString& name = layoutOf(table.table).fileName;
+    const QString target = QDir(staging).filePath(name);
+    const auto written = writeTable(source, table.table, target, options.password);
+    if (!written) {
+        return written;
+    }
+    if (options.afterWrite) {
+        if (auto error = options.afterWrite(table.table, target)) {
+            return Result<qint64>::failure(*error);
+        }
+    }
+    const qint64 expected = source.recordCount();
+    const auto counted = countRows(table.table, target);
+    if (!counted) {
+        return counted;
+    }
+    if (*counted != expected || *written != expected) {
+        return Result<qint64>::failure(QStringLiteral("nowa tabela %1 ma %2 rekordów zamiast %3.")
+                                           .arg(name)
+                                           .arg(*counted)
+                                           .arg(expected));
+    }
+    return counted;
+}
+
+// The tables are converted on several threads at once, each table by one
+// thread, largest first. The first failure stops the tables not yet begun.
+class ParallelConversion final
+{
+public:
+    ParallelConversion(const std::vector<FoundTable>& found,
+                       std::vector<std::unique_ptr<ParadoxFile>>& sources, const QString& staging,
+                       const ConversionOptions& options)
+        : m_found(found), m_sources(sources), m_staging(staging), m_options(options),
+          m_outcomes(found.size())
+    {
+        for (std::size_t i = 0; i < found.size(); ++i) {
+            m_order.push_back(i);
+        }
+        std::stable_sort(m_order.begin(), m_order.end(), [&](std::size_t a, std::size_t b) {
+            return QFileInfo(found[a].path).size() > QFileInfo(found[b].path).size();
+        });
+    }
+
+    // Converts every table; the outcomes are in the order of found, and a
+    // table not begun after a failure has none.
+    std::vector<std::optional<Result<qint64>>> run()
+    {
+        const std::size_t threads =
+            std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, m_found.size());
+        std::vector<std::thread> workers;
+        for (std::size_t i = 0; i < threads; ++i) {
+            workers.emplace_back([this] { work(); });
+        }
+        // Progress is told here, on the calling thread, in the tables' order.
+        for (std::size_t i = 0; i < m_found.size(); ++i) {
+            std::unique_lock lock(m_mutex);
+            m_changed.wait(lock,
+                           [&] { return m_outcomes[i].has_value() || m_finished == threads; });
+            if (!m_outcomes[i] || !*m_outcomes[i]) {
+                break;
+            }
+            const TableConverted converted{m_found[i].table, **m_outcomes[i]};
+            lock.unlock();
+            if (m_options.progress) {
+                m_options.progress(converted);
+            }
+        }
+        for (std::thread& worker : workers) {
+            worker.join();
+        }
+        return std::move(m_outcomes);
+    }
+
+private:
+    void work()
+    {
+        for (;;) {
+            const std::size_t next = m_next++;
+            if (next >= m_order.size() || m_failed) {
+                break;
+            }
+            const std::size_t i = m_order[next];
+            Result<qint64> outcome = convertTable(m_found[i], *m_sources[i], m_staging, m_options);
+            const std::lock_guard lock(m_mutex);
+            m_failed = m_failed || !outcome;
+            m_outcomes[i].emplace(std::move(outcome));
+            m_changed.notify_all();
+        }
+        const std::lock_guard lock(m_mutex);
+        ++m_finished;
+        m_changed.notify_all();
+    }
+
+    const std::vector<FoundTable>& m_found;
+    std::vector<std::unique_ptr<ParadoxFile>>& m_sources;
+    const QString& m_staging;
+    const ConversionOptions& m_options;
+    std::vector<std::size_t> m_order; // largest table first
+    std::atomic<std::size_t> m_next{0};
+    std::atomic<bool> m_failed{false};
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::vector<std::optional<Result<qint64>>> m_outcomes;
+    std::size_t m_finished = 0; // threads that took their last table
+};
+
 // Writes every found table into the staging folder and checks its rows.
 Result<std::vector<TableConverted>> writeAll(const std::vector<FoundTable>& found,
                                              const QString& staging,
                                              const ConversionOptions& options)
 {
     using Written = Result<std::vector<TableConverted>>;
-    std::vector<TableConverted> done;
+    // Every table is opened first, on this thread: a table that cannot be
+    // read stops the conversion before anything is written.
+    std::vector<std::unique_ptr<ParadoxFile>> sources;
     for (const FoundTable& table : found) {
-        const QString& name = layoutOf(table.table).fileName;
         auto source = ParadoxFile::open(table.path);
         if (!source) {
             return Written::failure(source.error());
         }
-        const QString target = QDir(staging).filePath(name);
-        const auto written = writeTable(**source, table.table, target, options.password);
-        if (!written) {
-            return Written::failure(written.error());
+        sources.push_back(std::move(source).value());
+    }
+    const auto outcomes = ParallelConversion(found, sources, staging, options).run();
+    std::vector<TableConverted> done;
+    for (std::size_t i = 0; i < found.size(); ++i) {
+        if (outcomes[i] && !*outcomes[i]) {
+            return Written::failure(outcomes[i]->error());
         }
-        if (options.afterWrite) {
-            if (auto error = options.afterWrite(table.table, target)) {
-                return Written::failure(*error);
-            }
-        }
-        const qint64 expected = (*source)->recordCount();
-        const auto counted = countRows(table.table, target);
-        if (!counted) {
-            return Written::failure(counted.error());
-        }
-        if (*counted != expected || *written != expected) {
-            return Written::failure(QStringLiteral("nowa tabela %1 ma %2 rekordów zamiast %3.")
-                                        .arg(name)
-                                        .arg(*counted)
-                                        .arg(expected));
-        }
-        done.push_back({table.table, *counted});
-        if (options.progress) {
-            options.progress(done.back());
-        }
+    }
+    for (std::size_t i = 0; i < found.size(); ++i) {
+        // Only a failure leaves a table not begun, and it was reported above.
+        done.push_back({found[i].table, outcomes[i] ? **outcomes[i] : 0});
     }
     return done;
 }

@@ -46,10 +46,12 @@ struct ConversionOptions
     QString password;
     // Nothing: the disk's own operations.
     FolderOperations* operations = nullptr;
-    // Told once per table, when its new file has been written and counted.
+    // Told once per table, in the order the tables were found, when its new
+    // file has been written and counted; on the calling thread.
     std::function<void(const TableConverted&)> progress;
     // Called when a new table has been written, before its rows are counted;
-    // an error stops the conversion.
+    // an error stops the conversion. Tables are written on several threads
+    // at once, so this may be called from any of them, for two tables at once.
     std::function<StoreError(Table, const QString& newPath)> afterWrite;
 };
 

@@ -250,7 +250,7 @@ StoreError ParadoxFile::read(qint64 index, QStringList& values)
         switch (field.kind) {
         case FieldKind::Alpha:
             text = common::cp1250::decode(
-                QByteArray(data, static_cast<qsizetype>(qstrnlen(data, length))));
+                QByteArrayView(data, static_cast<qsizetype>(qstrnlen(data, length))));
             break;
         case FieldKind::Short:
             if (PX_get_data_short(d->doc, data, length, &small) < 0) {

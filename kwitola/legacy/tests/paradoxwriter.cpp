@@ -5,17 +5,78 @@
 
 #include <QDir>
 #include <QFile>
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
 
 namespace kwitola::legacy::pxtest {
 
+namespace {
+
+// A stream over memory that grows as it is written, so that the library's
+// seek and read of every record it adds costs no system call; the table is
+// written to its file once, when it is closed.
+struct MemoryFile
+{
+    QByteArray bytes;
+    qsizetype pos = 0;
+
+    static ssize_t read(void* cookie, char* buffer, std::size_t size)
+    {
+        auto* f = static_cast<MemoryFile*>(cookie);
+        const qsizetype n =
+            std::min<qsizetype>(static_cast<qsizetype>(size), f->bytes.size() - f->pos);
+        if (n <= 0) {
+            return 0;
+        }
+        std::memcpy(buffer, f->bytes.constData() + f->pos, static_cast<std::size_t>(n));
+        f->pos += n;
+        return n;
+    }
+
+    static ssize_t write(void* cookie, const char* buffer, std::size_t size)
+    {
+        auto* f = static_cast<MemoryFile*>(cookie);
+        const auto n = static_cast<qsizetype>(size);
+        if (f->pos + n > f->bytes.size()) {
+            f->bytes.resize(f->pos + n);
+        }
+        std::memcpy(f->bytes.data() + f->pos, buffer, size);
+        f->pos += n;
+        return static_cast<ssize_t>(size);
+    }
+
+    static int seek(void* cookie, off64_t* offset, int whence)
+    {
+        auto* f = static_cast<MemoryFile*>(cookie);
+        const qsizetype base = whence == SEEK_SET   ? 0
+                               : whence == SEEK_CUR ? f->pos
+                                                    : f->bytes.size();
+        const qsizetype to = base + static_cast<qsizetype>(*offset);
+        if (to < 0) {
+            return -1;
+        }
+        if (to > f->bytes.size()) {
+            f->bytes.resize(to); // a gap reads as zeros
+        }
+        f->pos = to;
+        *offset = to;
+        return 0;
+    }
+};
+
+} // namespace
+
 struct ParadoxWriter::Private
 {
     pxdoc_t* doc = nullptr;
     std::vector<PxField> fields;
     QByteArray record;
+    QString path;
+    MemoryFile memory;
+    FILE* stream = nullptr;
 };
 
 ParadoxWriter::ParadoxWriter(const QString& path, const std::vector<PxField>& fields,
@@ -35,8 +96,11 @@ ParadoxWriter::ParadoxWriter(const QString& path, const std::vector<PxField>& fi
         raw[i].px_fdc = fields[i].decimals;
         size += fields[i].length;
     }
-    if (PX_create_file(d->doc, raw, static_cast<int>(fields.size()),
-                       QFile::encodeName(path).constData(), pxfFileTypNonIndexDB) < 0) {
+    d->path = path;
+    d->stream = fopencookie(&d->memory, "w+",
+                            {MemoryFile::read, MemoryFile::write, MemoryFile::seek, nullptr});
+    if (d->stream == nullptr || PX_create_fp(d->doc, raw, static_cast<int>(fields.size()),
+                                             d->stream, pxfFileTypNonIndexDB) < 0) {
         PX_delete(d->doc);
         d->doc = nullptr;
         return;
@@ -49,7 +113,7 @@ ParadoxWriter::ParadoxWriter(const QString& path, const std::vector<PxField>& fi
 
 ParadoxWriter::~ParadoxWriter()
 {
-    close();
+    (void)close();
 }
 
 bool ParadoxWriter::isOpen() const
@@ -93,13 +157,20 @@ bool ParadoxWriter::add(const std::vector<PxValue>& values)
     return PX_put_record(d->doc, d->record.data()) >= 0;
 }
 
-void ParadoxWriter::close()
+bool ParadoxWriter::close()
 {
-    if (d->doc != nullptr) {
-        PX_close(d->doc);
-        PX_delete(d->doc);
-        d->doc = nullptr;
+    if (d->doc == nullptr) {
+        return false;
     }
+    PX_close(d->doc);
+    PX_delete(d->doc);
+    d->doc = nullptr;
+    const bool flushed = std::fflush(d->stream) == 0;
+    std::fclose(d->stream);
+    d->stream = nullptr;
+    QFile file(d->path);
+    return flushed && file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(d->memory.bytes) == d->memory.bytes.size() && file.flush();
 }
 
 namespace {
@@ -132,9 +203,7 @@ bool writeTable(const QString& path, const std::vector<PxField>& fields, int row
             return false;
         }
     }
-    const bool ok = writer.isOpen();
-    writer.close();
-    return ok;
+    return writer.close();
 }
 
 } // namespace

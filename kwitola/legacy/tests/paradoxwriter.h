@@ -43,7 +43,8 @@ struct Bcd
 using PxValue = std::variant<std::monostate, QString, qint64, double, QDate, Bcd>;
 
 // Writes a Paradox table with the Paradox library itself, optionally
-// encrypted with a password.
+// encrypted with a password. The table is built in memory and written to
+// its file when closed.
 class ParadoxWriter final
 {
 public:
@@ -55,7 +56,8 @@ public:
 
     [[nodiscard]] bool isOpen() const;
     bool add(const std::vector<PxValue>& values);
-    void close();
+    // Writes the table to its file; false when it could not.
+    bool close();
 
 private:
     struct Private;
