@@ -9,7 +9,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation xvfb xauth poppler-utils
-    clang libclang-rt-14-dev pxlib-dev qt6-translations-l10n
+    clang libclang-rt-14-dev pxlib-dev libsqlite3-dev qt6-translations-l10n
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -148,7 +148,7 @@ Result<qint64> convertTable(const FoundTable& table, ParadoxFile& source, const 
 {
     const QString& name = layoutOf(table.table).fileName;
     const QString target = QDir(staging).filePath(name);
-    const auto written = writeTable(source, table.table, target, options.password);
+    auto written = writeTable(source, table.table, target, options.password);
     if (!written) {
         return written;
     }
@@ -158,7 +158,7 @@ Result<qint64> convertTable(const FoundTable& table, ParadoxFile& source, const 
         }
     }
     const qint64 expected = source.recordCount();
-    const auto counted = countRows(table.table, target);
+    auto counted = countRows(table.table, target);
     if (!counted) {
         return counted;
     }

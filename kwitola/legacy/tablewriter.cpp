@@ -5,11 +5,14 @@
 #include "kwitola/legacy/columnmap.h"
 #include "kwitola/legacy/paradoxfile.h"
 
+#include <QFile>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 #include <atomic>
+#include <optional>
+#include <sqlite3.h>
 
 namespace kwitola::legacy {
 
@@ -52,39 +55,120 @@ QString insertStatement(const TableLayout& layout)
         .arg(layout.sqlName, layout.columns.join(u", "), marks.join(u", "));
 }
 
-// The record number as the store keeps it; an empty field lets the store
-// give the next number.
-Result<QVariant> recordNumber(const QString& text, const TableLayout& layout, qint64 record)
+// The record number as the store keeps it: a whole number, or nothing for
+// an empty field, which lets the store give the next number.
+Result<std::optional<qint64>> recordNumber(const QString& text, const TableLayout& layout,
+                                           qint64 record)
 {
     if (text.isEmpty()) {
-        return QVariant(QMetaType::fromType<qint64>());
+        return std::optional<qint64>();
     }
     bool ok = false;
     const qint64 number = text.toLongLong(&ok);
     if (!ok) {
-        return Result<QVariant>::failure(
+        return Result<std::optional<qint64>>::failure(
             QStringLiteral("Rekord %1 tabeli %2 ma numer \"%3\", który nie jest liczbą całkowitą.")
                 .arg(record + 1)
                 .arg(layout.fileName, text));
     }
-    return QVariant(number);
+    return std::optional<qint64>(number);
 }
 
+// The rows are written through the database engine's own interface: the
+// records of a large table are written a hundred thousand at a time, and
+// binding each value through the SQL module would cost as much again as
+// reading it.
+class BulkInsert final
+{
+public:
+    BulkInsert() = default;
+    BulkInsert(const BulkInsert&) = delete;
+    BulkInsert& operator=(const BulkInsert&) = delete;
+    ~BulkInsert()
+    {
+        sqlite3_finalize(m_insert);
+        if (m_inTransaction) {
+            sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+        }
+        sqlite3_close(m_db);
+    }
+
+    // Opens the table file and begins the transaction; the error when it could not.
+    StoreError begin(const QString& path, const QString& statement)
+    {
+        if (sqlite3_open_v2(QFile::encodeName(path).constData(), &m_db, SQLITE_OPEN_READWRITE,
+                            nullptr) != SQLITE_OK ||
+            sqlite3_exec(m_db, "BEGIN", nullptr, nullptr, nullptr) != SQLITE_OK) {
+            return error();
+        }
+        m_inTransaction = true;
+        const QByteArray sql = statement.toUtf8();
+        if (sqlite3_prepare_v2(m_db, sql.constData(), static_cast<int>(sql.size()), &m_insert,
+                               nullptr) != SQLITE_OK) {
+            return error();
+        }
+        return std::nullopt;
+    }
+
+    // Binds text to the column (counted from 0); it must live until the row is added.
+    void bindText(int column, const QString& text)
+    {
+        sqlite3_bind_text16(m_insert, column + 1, text.utf16(),
+                            static_cast<int>(text.size() * qsizetype{sizeof(char16_t)}),
+                            SQLITE_STATIC);
+    }
+
+    void bindNumber(int column, std::optional<qint64> number)
+    {
+        if (number) {
+            sqlite3_bind_int64(m_insert, column + 1, *number);
+        } else {
+            sqlite3_bind_null(m_insert, column + 1);
+        }
+    }
+
+    StoreError addRow()
+    {
+        const int status = sqlite3_step(m_insert);
+        sqlite3_reset(m_insert);
+        return status == SQLITE_DONE ? std::nullopt : error();
+    }
+
+    StoreError commit()
+    {
+        if (sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
+            return error();
+        }
+        m_inTransaction = false;
+        return std::nullopt;
+    }
+
+private:
+    // The engine's last error in the user's words.
+    StoreError error() const
+    {
+        const int code = m_db != nullptr ? sqlite3_extended_errcode(m_db) : SQLITE_NOMEM;
+        const QString text = m_db != nullptr ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QString();
+        return describeStoreError(
+            QSqlError(QString(), text, QSqlError::StatementError, QString::number(code)));
+    }
+
+    sqlite3* m_db = nullptr;
+    sqlite3_stmt* m_insert = nullptr;
+    bool m_inTransaction = false;
+};
+
 Result<qint64> copyRecords(ParadoxFile& source, Table table, const std::vector<int>& map,
-                           const QSqlDatabase& db)
+                           const QString& path)
 {
     const TableLayout& layout = layoutOf(table);
-    const auto failed = [&](const QSqlError& error) {
-        return Result<qint64>::failure(QStringLiteral("Błąd zapisu nowej tabeli %1: %2")
-                                           .arg(layout.fileName, describeStoreError(error)));
+    const auto failed = [&](const QString& why) {
+        return Result<qint64>::failure(
+            QStringLiteral("Błąd zapisu nowej tabeli %1: %2").arg(layout.fileName, why));
     };
-    QSqlQuery query(db);
-    if (!query.exec(QStringLiteral("BEGIN"))) {
-        return failed(query.lastError());
-    }
-    QSqlQuery insert(db);
-    if (!insert.prepare(insertStatement(layout))) {
-        return failed(insert.lastError());
+    BulkInsert insert;
+    if (auto error = insert.begin(path, insertStatement(layout))) {
+        return failed(*error);
     }
     const qint64 count = source.recordCount();
     const QString empty = QStringLiteral("");
@@ -95,23 +179,23 @@ Result<qint64> copyRecords(ParadoxFile& source, Table table, const std::vector<i
         }
         for (int column = 0; column < layout.columns.size(); ++column) {
             const int from = map[static_cast<std::size_t>(column)];
-            const QString text = from >= 0 ? values.at(from) : empty;
+            const QString& text = from >= 0 && !values.at(from).isNull() ? values.at(from) : empty;
             if (layout.recordNumberColumn == column) {
                 auto number = recordNumber(text, layout, record);
                 if (!number) {
                     return Result<qint64>::failure(number.error());
                 }
-                insert.bindValue(column, *number);
+                insert.bindNumber(column, *number);
             } else {
-                insert.bindValue(column, text.isNull() ? empty : text);
+                insert.bindText(column, text);
             }
         }
-        if (!insert.exec()) {
-            return failed(insert.lastError());
+        if (auto error = insert.addRow()) {
+            return failed(*error);
         }
     }
-    if (!query.exec(QStringLiteral("COMMIT"))) {
-        return failed(query.lastError());
+    if (auto error = insert.commit()) {
+        return failed(*error);
     }
     return count;
 }
@@ -133,9 +217,7 @@ Result<qint64> writeTable(ParadoxFile& source, Table table, const QString& path,
     if (auto error = tablefiles::create(layout, path, password)) {
         return Result<qint64>::failure(*error);
     }
-    return withConnection<qint64>(path, QString(), [&](const QSqlDatabase& db) {
-        return copyRecords(source, table, *map, db);
-    });
+    return copyRecords(source, table, *map, path);
 }
 
 Result<qint64> countRows(Table table, const QString& path)
