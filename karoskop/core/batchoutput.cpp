@@ -135,22 +135,28 @@ constexpr std::array<bool, 128> kPlainJson = [] {
 // are from [c, end) to p, and returns its length. Most texts are such a run
 // all through, so it goes eight characters at a time where the processor
 // allows.
+#if defined(__SSE2__)
+// Two bits for each of eight UTF-16 units that a JSON string holds as it is.
+int plainMask(__m128i units)
+{
+    const __m128i belowPlain = _mm_set1_epi16(0x1F);
+    const __m128i abovePlain = _mm_set1_epi16(0x80);
+    // Signed compares: units from 0x8000 up are negative and fail the first.
+    const __m128i ascii =
+        _mm_and_si128(_mm_cmpgt_epi16(units, belowPlain), _mm_cmplt_epi16(units, abovePlain));
+    const __m128i special = _mm_or_si128(_mm_cmpeq_epi16(units, _mm_set1_epi16('"')),
+                                         _mm_cmpeq_epi16(units, _mm_set1_epi16('\\')));
+    return _mm_movemask_epi8(_mm_andnot_si128(special, ascii));
+}
+#endif
+
 qsizetype copyPlainRun(char* p, const char16_t* c, const char16_t* end)
 {
     const char16_t* const start = c;
 #if defined(__SSE2__)
-    const __m128i belowPlain = _mm_set1_epi16(0x1F);
-    const __m128i abovePlain = _mm_set1_epi16(0x80);
-    const __m128i quote = _mm_set1_epi16('"');
-    const __m128i backslash = _mm_set1_epi16('\\');
     while (end - c >= 8) {
         const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(c));
-        // Signed compares: units from 0x8000 up are negative and fail the first.
-        const __m128i ascii =
-            _mm_and_si128(_mm_cmpgt_epi16(units, belowPlain), _mm_cmplt_epi16(units, abovePlain));
-        const __m128i special =
-            _mm_or_si128(_mm_cmpeq_epi16(units, quote), _mm_cmpeq_epi16(units, backslash));
-        if (_mm_movemask_epi8(_mm_andnot_si128(special, ascii)) != 0xFFFF) {
+        if (plainMask(units) != 0xFFFF) {
             break;
         }
         _mm_storel_epi64(reinterpret_cast<__m128i*>(p + (c - start)),
@@ -161,14 +167,19 @@ qsizetype copyPlainRun(char* p, const char16_t* c, const char16_t* end)
     // eight are taken again, overlapping units already copied.
     if (c != end && end - c < 8 && c - start >= 8) {
         const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(end - 8));
-        const __m128i ascii =
-            _mm_and_si128(_mm_cmpgt_epi16(units, belowPlain), _mm_cmplt_epi16(units, abovePlain));
-        const __m128i special =
-            _mm_or_si128(_mm_cmpeq_epi16(units, quote), _mm_cmpeq_epi16(units, backslash));
-        if (_mm_movemask_epi8(_mm_andnot_si128(special, ascii)) == 0xFFFF) {
+        if (plainMask(units) == 0xFFFF) {
             _mm_storel_epi64(reinterpret_cast<__m128i*>(p + (end - 8 - start)),
                              _mm_packus_epi16(units, units));
             return end - start;
+        }
+    }
+    // Four at a time where eight are not left: most texts are short.
+    if (end - c >= 4) {
+        const __m128i units = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(c));
+        if ((plainMask(units) & 0xFF) == 0xFF) {
+            const int bytes = _mm_cvtsi128_si32(_mm_packus_epi16(units, units));
+            std::memcpy(p + (c - start), &bytes, sizeof bytes);
+            c += 4;
         }
     }
 #endif
