@@ -140,12 +140,26 @@ constexpr std::size_t kBatchLines = 4096;
 // Batches smaller than this are decoded on the calling thread alone.
 constexpr std::size_t kSmallestShared = 64;
 
-using Append = void (*)(QByteArray&, const LineResult&);
+using Append = void (*)(QByteArray&, const LineView&);
 
+// Decodes lines and appends their results to out, straight from the
+// decoder: no result is copied or kept.
 void decodeInto(QByteArray& out, std::span<CheckedLine> lines, Decoder& decoder, Append append)
 {
+    LineView view;
     for (CheckedLine& line : lines) {
-        append(out, decodeChecked(line, decoder));
+        view.vin = line.text;
+        if (line.refusal) {
+            view.error = &*line.refusal;
+            view.description = nullptr;
+        } else {
+            decoder.decode(std::move(line.stored));
+            view.error = nullptr;
+            view.description = &decoder.description();
+            view.severalModels = decoder.severalTypes();
+            view.unknownManufacturer = !decoder.manufacturerKnown();
+        }
+        append(out, view);
     }
 }
 

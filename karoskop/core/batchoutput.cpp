@@ -319,7 +319,13 @@ QString commentLine(const VehicleDescription& d)
 
 } // namespace
 
-void appendJson(QByteArray& out, const LineResult& r)
+LineView::LineView(const LineResult& result)
+    : vin(result.vin), error(result.error ? &*result.error : nullptr),
+      description(result.error ? nullptr : &result.description),
+      severalModels(result.severalModels), unknownManufacturer(result.unknownManufacturer)
+{}
+
+void appendJson(QByteArray& out, const LineView& r)
 {
     static constexpr Piece kError = keyPiece("error");
     static constexpr std::array<Piece, 4> kTail = {keyPiece("comments"), keyPiece("models"),
@@ -328,14 +334,13 @@ void appendJson(QByteArray& out, const LineResult& r)
     // Keys, punctuation and literals of one object, and the room pieces are
     // copied with, take less than this.
     constexpr qsizetype kFixedBytes = 1024;
-    const bool decoded = !r.error;
-    const VehicleDescription& d = r.description;
+    const VehicleDescription* d = r.description; // none for a refused line
     qsizetype bound = kFixedBytes + jsonBound(r.vin) + (r.error ? jsonBound(*r.error) : 0);
-    if (decoded) {
+    if (d != nullptr) {
         for (const Field& field : kFields) {
-            bound += jsonBound(d.*field.value);
+            bound += jsonBound(d->*field.value);
         }
-        bound += jsonListBound(d.comments) + jsonListBound(d.models);
+        bound += jsonListBound(d->comments) + jsonListBound(d->models);
     }
     const qsizetype start = out.size();
     out.resize(start + bound);
@@ -347,11 +352,11 @@ void appendJson(QByteArray& out, const LineResult& r)
     p = r.error ? writeJsonString(p, *r.error) : writePiece(p, kNull);
     for (const Field& field : kFields) {
         p = writePiece(p, field.key);
-        p = decoded ? writeJsonString(p, d.*field.value) : writePiece(p, kNull);
+        p = d != nullptr ? writeJsonString(p, d->*field.value) : writePiece(p, kNull);
     }
-    if (decoded) {
-        p = writeJsonStrings(writePiece(p, kTail[0]), d.comments);
-        p = writeJsonStrings(writePiece(p, kTail[1]), d.models);
+    if (d != nullptr) {
+        p = writeJsonStrings(writePiece(p, kTail[0]), d->comments);
+        p = writeJsonStrings(writePiece(p, kTail[1]), d->models);
         p = writePiece(writePiece(p, kTail[2]), r.severalModels ? kTrue : kFalse);
         p = writePiece(writePiece(p, kTail[3]), r.unknownManufacturer ? kTrue : kFalse);
     } else {
@@ -374,17 +379,17 @@ QByteArray csvHeader()
     return out;
 }
 
-void appendCsv(QByteArray& out, const LineResult& r)
+void appendCsv(QByteArray& out, const LineView& r)
 {
     appendCsvField(out, r.vin);
     out.append(',');
-    if (r.error) {
-        appendCsvField(out, *r.error);
+    if (r.description == nullptr) {
+        appendCsvField(out, r.error != nullptr ? QStringView(*r.error) : QStringView());
         out.append(QByteArray(kFields.size() + 4, ','));
         out.append('\n');
         return;
     }
-    const VehicleDescription& d = r.description;
+    const VehicleDescription& d = *r.description;
     for (const Field& field : kFields) {
         out.append(',');
         appendCsvField(out, d.*field.value);

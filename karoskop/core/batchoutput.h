@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringView>
 #include <optional>
 
 namespace karoskop::batch {
@@ -18,14 +19,28 @@ struct LineResult
     bool unknownManufacturer = false; // the window would offer emergency decoding
 };
 
+// What the output is made from, held elsewhere: a result, or a line and
+// the decoder that has just decoded it.
+struct LineView
+{
+    QStringView vin;
+    const QString* error = nullptr;                  // the refusal, or none
+    const VehicleDescription* description = nullptr; // none for a refused line
+    bool severalModels = false;
+    bool unknownManufacturer = false;
+
+    LineView() = default;
+    LineView(const LineResult& result); // NOLINT(google-explicit-constructor): a result is a view
+};
+
 enum class OutputFormat { Json, Csv };
 
 // One JSON object on one line. The decoding keys of a refused line are null.
-void appendJson(QByteArray& out, const LineResult& result);
+void appendJson(QByteArray& out, const LineView& line);
 
 // The header row: the result window's captions.
 QByteArray csvHeader();
 // One CSV row; comment lines are joined by a blank, models by "; ".
-void appendCsv(QByteArray& out, const LineResult& result);
+void appendCsv(QByteArray& out, const LineView& line);
 
 } // namespace karoskop::batch
