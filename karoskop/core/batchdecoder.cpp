@@ -136,7 +136,7 @@ LineResult decodeChecked(CheckedLine& line, Decoder& decoder)
 }
 
 // Lines are read, checked and decoded in batches of this many.
-constexpr std::size_t kBatchLines = 4096;
+constexpr std::size_t kBatchLines = 2048;
 // Batches smaller than this are decoded on the calling thread alone.
 constexpr std::size_t kSmallestShared = 64;
 
