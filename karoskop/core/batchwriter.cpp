@@ -6,8 +6,10 @@ namespace karoskop::batch {
 
 namespace {
 
-// Blocks that may wait for the writing thread.
-constexpr std::size_t kMaxWaiting = 4;
+// Blocks that may wait for the writing thread: enough that the decoding
+// threads go on while it waits for a processor (two batches' worth kept
+// them waiting for it a tenth of the time).
+constexpr std::size_t kMaxWaiting = 16;
 // A block's room: a full block and the longest line that can take it past.
 constexpr qsizetype kBlockRoom = BlockWriter::kBlockBytes + qsizetype{64} * 1024;
 
