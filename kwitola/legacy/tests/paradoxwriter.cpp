@@ -260,6 +260,7 @@ bool writeLegacyTables(const QString& folder, int rows, const QByteArray& passwo
 
     const auto texts = [&](int row, int count) {
         std::vector<PxValue> values;
+        values.reserve(static_cast<std::size_t>(count));
         for (int i = 0; i < count; ++i) {
             values.emplace_back(QStringLiteral("ąę %1/%2").arg(row).arg(i));
         }
