@@ -10,8 +10,8 @@ namespace {
 // threads go on while it waits for a processor (two batches' worth kept
 // them waiting for it a tenth of the time).
 constexpr std::size_t kMaxWaiting = 16;
-// A block's room: a full block and the longest line that can take it past.
-constexpr qsizetype kBlockRoom = BlockWriter::kBlockBytes + qsizetype{64} * 1024;
+// The room a new block starts with: about half a batch of results.
+constexpr qsizetype kBlockRoom = qsizetype{640} * 1024;
 
 } // namespace
 

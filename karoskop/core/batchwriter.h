@@ -14,17 +14,14 @@ class QIODevice;
 namespace karoskop::batch {
 
 // Writes blocks of output on a thread of its own, so that decoding the next
-// lines and writing the last ones overlap. Only a few blocks wait between
-// the two, so memory stays bounded whatever the input's size. Written
+// lines and writing the last ones overlap. A bounded number of blocks wait
+// between the two, so memory stays bounded whatever the input's size. Written
 // blocks come back for reuse: the two threads never free each other's
 // memory, which would make them wait for each other in the allocator. The
 // device is used by the writing thread alone until finish() returns.
 class BlockWriter final
 {
 public:
-    // Blocks are handed over when they reach about this size.
-    static constexpr qsizetype kBlockBytes = qsizetype{256} * 1024;
-
     explicit BlockWriter(QIODevice& out);
     ~BlockWriter();
     BlockWriter(const BlockWriter&) = delete;
