@@ -3,6 +3,7 @@
 #include "common/core/workingfolder.h"
 #include "common/printing/pagerenderer.h"
 #include "common/seams/messageservice.h"
+#include "common/widgets/programicon.h"
 #include "karoskop/ui/karoskopwindows.h"
 #include "karoskop/ui/tfmainvin.h"
 
@@ -15,6 +16,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Karoskop"));
     common::installFontSubstitutes();
     common::installPolishQtTexts(app);
+    common::setProgramIcon(QStringLiteral("karoskop"), QStringLiteral("pl.kwitola.Karoskop"));
 
     common::DialogMessageService messages;
     // From the desktop menu the program works in its own documents folder.

@@ -6,6 +6,7 @@
 #include "common/seams/messageservice.h"
 #include "common/seams/printerdialogservice.h"
 #include "common/seams/printservice.h"
+#include "common/widgets/programicon.h"
 #include "kwitola/core/singleinstance.h"
 #include "kwitola/core/tablestore.h"
 #include "kwitola/ui/kwitolawindows.h"
@@ -21,6 +22,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     common::installFontSubstitutes();
     common::installPolishQtTexts(app);
+    common::setProgramIcon(QStringLiteral("kwitola"), QStringLiteral("pl.kwitola.Kwitola"));
 
     kwitola::ui::TfWitamy splash;
     splash.showAndPaint();
