@@ -19,7 +19,7 @@ foreach(program IN LISTS kx_programs)
     set(id pl.kwitola.${first}${rest})
     install(FILES ${kx_dist}/${id}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
     install(FILES ${kx_dist}/${id}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-    foreach(size 16 32 48 64 128 256)
+    foreach(size IN LISTS KX_ICON_SIZES)
         install(FILES ${kx_dist}/icons/${size}/${program}.png
                 DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
     endforeach()

@@ -22,3 +22,18 @@ function(kx_add_test name)
         DISCOVERY_MODE PRE_TEST
         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()
+
+# The sizes of the programs' icons in dist/icons/<size>/<program>.png.
+set(KX_ICON_SIZES 16 32 48 64 128 256)
+
+# kx_add_program_icons(<target> <program>)
+# Builds the program's menu-entry icons into it, as :/icons/<size>/<program>.png,
+# for its windows.
+function(kx_add_program_icons target program)
+    set(icons)
+    foreach(size IN LISTS KX_ICON_SIZES)
+        list(APPEND icons ${CMAKE_SOURCE_DIR}/dist/icons/${size}/${program}.png)
+    endforeach()
+    qt_add_resources(${target} ${program}_icons PREFIX /icons BASE ${CMAKE_SOURCE_DIR}/dist/icons
+        FILES ${icons})
+endfunction()

@@ -1,15 +1,23 @@
 #include "common/widgets/programicon.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 
 namespace common {
 
 void setProgramIcon(const QString& name, const QString& desktopEntry)
 {
+    // One folder per size, as the build puts them.
+    const QDir icons(QStringLiteral(":/icons"));
     QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128, 256}) {
-        icon.addFile(QStringLiteral(":/icons/%1/%2.png").arg(size).arg(name));
+    for (const QString& size : icons.entryList(QDir::Dirs)) {
+        const QString file =
+            icons.filePath(size + QLatin1Char('/') + name + QStringLiteral(".png"));
+        if (QFileInfo::exists(file)) {
+            icon.addFile(file);
+        }
     }
     QApplication::setWindowIcon(icon);
     QGuiApplication::setDesktopFileName(desktopEntry);
