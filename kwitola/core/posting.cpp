@@ -3,64 +3,159 @@
 #include "kwitola/core/money.h"
 #include "kwitola/core/tablestore.h"
 
+#include <algorithm>
+
 namespace kwitola {
 
 namespace {
 
 const QString kStockField = QStringLiteral("Stan_poczatkowy");
 
-enum class StockMove { Reduce, GiveBack };
-
-// Moves the stock of the first goods of that name by the quantity. Goods
-// that are gone, or whose stock is empty, are not kept in stock: skipped.
-StoreError moveStock(TableStore& store, const QString& name, const QString& quantity,
-                     StockMove move)
+// The stock record of the first goods of that name; nothing for goods that
+// are gone or whose stock is empty (not kept in stock: skipped).
+Result<std::optional<Goods>> stockedGoods(const TableStore& store, const QString& name)
 {
     const auto found = store.findFirst(Table::Magazyn, QStringLiteral("Nazwa_towaru"), name);
     if (!found) {
-        return found.error();
+        return Result<std::optional<Goods>>::failure(found.error());
     }
     if (!*found) {
-        return std::nullopt;
+        return std::optional<Goods>();
     }
-    const auto goods = store.get<Goods>(**found);
+    auto goods = store.get<Goods>(**found);
+    if (!goods) {
+        return Result<std::optional<Goods>>::failure(goods.error());
+    }
+    if (!*goods || (*goods)->Stan_poczatkowy.isEmpty()) {
+        return std::optional<Goods>();
+    }
+    return *std::move(goods);
+}
+
+// Adds the change to the stock of the goods of that name, rounded once.
+StoreError moveStock(TableStore& store, const QString& name, Decimal change)
+{
+    const auto goods = stockedGoods(store, name);
     if (!goods) {
         return goods.error();
     }
-    if (!*goods || (*goods)->Stan_poczatkowy.isEmpty()) {
+    if (!*goods) {
         return std::nullopt;
     }
     const auto stock = Decimal::parse((*goods)->Stan_poczatkowy);
-    const auto amount = Decimal::parse(quantity);
     if (!stock) {
         return QStringLiteral("Stan magazynowy towaru %1 nie jest liczbą.").arg(name);
     }
-    if (!amount) {
-        return QStringLiteral("Ilość towaru %1 nie jest liczbą.").arg(name);
-    }
-    const auto moved = move == StockMove::Reduce ? stock->minus(*amount) : stock->plus(*amount);
+    const auto moved = stock->plus(change);
     if (!moved) {
         return QStringLiteral("Stan magazynowy towaru %1 jest poza zakresem.").arg(name);
     }
-    return store.update(Table::Magazyn, **found, {{kStockField, moved->fmt()}});
+    return store.update(Table::Magazyn, (*goods)->id, {{kStockField, moved->fmt()}});
 }
 
-StoreError moveStockOfLines(TableStore& store, const StoredDocument& document, StockMove move)
+// The quantity of a line as a number.
+Result<Decimal> lineQuantity(const StoredLine& line)
+{
+    const auto amount = Decimal::parse(line.quantity);
+    if (!amount) {
+        return Result<Decimal>::failure(
+            QStringLiteral("Ilość towaru %1 nie jest liczbą.").arg(line.name));
+    }
+    return *amount;
+}
+
+// A first posting takes the stock line by line, each step rounded.
+StoreError reduceStockLineByLine(TableStore& store, const StoredDocument& document)
 {
     for (const StoredLine& line : document.lines) {
         if (line.name.isEmpty()) {
             continue;
         }
-        if (auto error = moveStock(store, line.name, line.quantity, move)) {
+        const auto amount = lineQuantity(line);
+        if (!amount) {
+            return amount.error();
+        }
+        const auto change = Decimal().minus(*amount);
+        if (!change) {
+            return QStringLiteral("Ilość towaru %1 jest poza zakresem.").arg(line.name);
+        }
+        if (auto error = moveStock(store, line.name, *change)) {
             return error;
         }
     }
     return std::nullopt;
 }
 
-// Undoes one earlier posting: its ledger rows (only invoices and bills have
-// any), the stock its lines took, and its record.
-StoreError undoPosting(TableStore& store, const StoredDocument& earlier)
+// The stock change a re-posting makes, per goods in the order the goods
+// first appear: what the earlier postings took, less what the new one takes.
+struct GoodsChange
+{
+    QString name;
+    Decimal change;
+};
+
+Result<std::vector<GoodsChange>> netStockChanges(const std::vector<StoredDocument>& earlier,
+                                                 const StoredDocument& document)
+{
+    std::vector<GoodsChange> changes;
+    const auto account = [&changes](const StoredLine& line, int sign) -> StoreError {
+        if (line.name.isEmpty()) {
+            return std::nullopt;
+        }
+        const auto amount = lineQuantity(line);
+        if (!amount) {
+            return amount.error();
+        }
+        auto it = std::find_if(changes.begin(), changes.end(),
+                               [&](const GoodsChange& c) { return c.name == line.name; });
+        if (it == changes.end()) {
+            it = changes.insert(changes.end(), {line.name, Decimal()});
+        }
+        const auto sum = sign > 0 ? it->change.plus(*amount) : it->change.minus(*amount);
+        if (!sum) {
+            return QStringLiteral("Ilość towaru %1 jest poza zakresem.").arg(line.name);
+        }
+        it->change = *sum;
+        return std::nullopt;
+    };
+    for (const StoredDocument& before : earlier) {
+        for (const StoredLine& line : before.lines) {
+            if (auto error = account(line, 1)) {
+                return Result<std::vector<GoodsChange>>::failure(*error);
+            }
+        }
+    }
+    for (const StoredLine& line : document.lines) {
+        if (auto error = account(line, -1)) {
+            return Result<std::vector<GoodsChange>>::failure(*error);
+        }
+    }
+    return changes;
+}
+
+// A re-posting moves each goods' stock by its net change once, so that a
+// reprint of an unchanged document leaves the stock exactly as it was.
+StoreError moveStockByNetChange(TableStore& store, const std::vector<StoredDocument>& earlier,
+                                const StoredDocument& document)
+{
+    const auto changes = netStockChanges(earlier, document);
+    if (!changes) {
+        return changes.error();
+    }
+    for (const GoodsChange& goods : *changes) {
+        if (goods.change.isZero()) {
+            continue;
+        }
+        if (auto error = moveStock(store, goods.name, goods.change)) {
+            return error;
+        }
+    }
+    return std::nullopt;
+}
+
+// Removes one earlier posting's ledger rows (only invoices and bills have
+// any) and its record; its stock is settled with the new posting's.
+StoreError removePosting(TableStore& store, const StoredDocument& earlier)
 {
     if (!earlier.kindName.isEmpty()) {
         const auto rows = store.findAll(Table::Sprzedaz, QStringLiteral("Document_number"),
@@ -74,34 +169,7 @@ StoreError undoPosting(TableStore& store, const StoredDocument& earlier)
             }
         }
     }
-    if (auto error = moveStockOfLines(store, earlier, StockMove::GiveBack)) {
-        return error;
-    }
     return store.remove(Table::Faktury, earlier.id);
-}
-
-StoreError replaceEarlier(TableStore& store, const std::vector<EarlierPosting>& replaces)
-{
-    for (const EarlierPosting& kind : replaces) {
-        const auto ids =
-            store.findAll(Table::Faktury, QStringLiteral("Numer_faktury"), kind.storedNumber);
-        if (!ids) {
-            return ids.error();
-        }
-        for (const RecordId id : *ids) {
-            const auto earlier = store.get<StoredDocument>(id);
-            if (!earlier) {
-                return earlier.error();
-            }
-            if (!*earlier || (*earlier)->kindName != kind.kindName) {
-                continue;
-            }
-            if (auto error = undoPosting(store, **earlier)) {
-                return error;
-            }
-        }
-    }
-    return std::nullopt;
 }
 
 } // namespace
@@ -116,10 +184,53 @@ std::vector<EarlierPosting> goodsIssuePostings(const QString& number)
     return {{number, QString()}};
 }
 
+Result<std::vector<StoredDocument>> earlierPostings(const TableStore& store,
+                                                    const PostingRequest& request)
+{
+    std::vector<StoredDocument> earlier;
+    for (const EarlierPosting& kind : request.replaces) {
+        const auto ids =
+            store.findAll(Table::Faktury, QStringLiteral("Numer_faktury"), kind.storedNumber);
+        if (!ids) {
+            return Result<std::vector<StoredDocument>>::failure(ids.error());
+        }
+        for (const RecordId id : *ids) {
+            auto record = store.get<StoredDocument>(id);
+            if (!record) {
+                return Result<std::vector<StoredDocument>>::failure(record.error());
+            }
+            if (*record && (*record)->kindName == kind.kindName) {
+                earlier.push_back(**std::move(record));
+            }
+        }
+    }
+    return earlier;
+}
+
+const StoredDocument* postingOfAnotherDate(const std::vector<StoredDocument>& earlier,
+                                           const PostingRequest& request)
+{
+    const auto other = std::find_if(earlier.begin(), earlier.end(), [&](const StoredDocument& d) {
+        return d.issueDate != request.document.issueDate;
+    });
+    return other == earlier.end() ? nullptr : &*other;
+}
+
 StoreError ZaksiegujDokument(TableStore& store, const PostingRequest& request)
 {
-    if (auto error = replaceEarlier(store, request.replaces)) {
-        return error;
+    const auto earlier = earlierPostings(store, request);
+    if (!earlier) {
+        return earlier.error();
+    }
+    if (const StoredDocument* other = postingOfAnotherDate(*earlier, request);
+        other && !request.replaceOtherIssueDate) {
+        return QStringLiteral("Dokument nr %1 z dnia %2 jest już zaksięgowany.")
+            .arg(other->Numer_faktury, other->issueDate);
+    }
+    for (const StoredDocument& before : *earlier) {
+        if (auto error = removePosting(store, before)) {
+            return error;
+        }
     }
     if (auto error =
             store.update(Table::Odbiorca, request.recipientId,
@@ -130,7 +241,8 @@ StoreError ZaksiegujDokument(TableStore& store, const PostingRequest& request)
     if (auto id = store.insertRecord(request.document); !id) {
         return id.error();
     }
-    return moveStockOfLines(store, request.document, StockMove::Reduce);
+    return earlier->empty() ? reduceStockLineByLine(store, request.document)
+                            : moveStockByNetChange(store, *earlier, request.document);
 }
 
 StoreError ZapiszRejestrSprzedazy(TableStore& store, const PostingRequest& request)

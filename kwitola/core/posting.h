@@ -31,6 +31,10 @@ struct PostingRequest
     RecordId recipientId = 0;
     QString recipientPhone;
     std::vector<EarlierPosting> replaces;
+    // The user agreed to replace an earlier posting of the number whose
+    // issue date differs (a counter started again); without that consent
+    // such a posting is refused and nothing is written.
+    bool replaceOtherIssueDate = false;
 };
 
 // The kind names and number suffixes of the two kinds that enter the ledger.
@@ -44,9 +48,20 @@ std::vector<EarlierPosting> invoiceOrBillPostings(const QString& number);
 // A goods-issue note replaces only a goods-issue note of the same bare number.
 std::vector<EarlierPosting> goodsIssuePostings(const QString& number);
 
+// The stored documents the posting would replace, in the order of its
+// replaces list; a failed read is an error, never "none".
+[[nodiscard]] Result<std::vector<StoredDocument>> earlierPostings(const TableStore& store,
+                                                                  const PostingRequest& request);
+// The first of them whose issue date is not the new document's; nothing when
+// the posting is a reprint (or replaces nothing).
+[[nodiscard]] const StoredDocument* postingOfAnotherDate(const std::vector<StoredDocument>& earlier,
+                                                         const PostingRequest& request);
+
 // Stores the document: replaces the earlier postings of its number (their
-// records, ledger rows and stock reductions), sets the recipient's last
-// transaction, inserts the record and reduces the stock of every line.
+// records and ledger rows), sets the recipient's last transaction and
+// inserts the record. A first posting reduces the stock line by line; a
+// re-posting moves each goods' stock once by its net change (what the
+// earlier postings took, less what this one takes).
 [[nodiscard]] StoreError ZaksiegujDokument(TableStore& store, const PostingRequest& request);
 // Writes the ledger row, when the request has one.
 [[nodiscard]] StoreError ZapiszRejestrSprzedazy(TableStore& store, const PostingRequest& request);

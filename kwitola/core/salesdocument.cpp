@@ -93,6 +93,10 @@ const Totals& SalesDocument::groupTotals(RateGroup group) const
 
 StoreError SalesDocument::loadGoods(const Goods& goods)
 {
+    // Whatever the outcome, a goods choice ends the line selection, and a
+    // refused record leaves no goods loaded.
+    m_removalEnabled = false;
+    m_hasGoods = false;
     if (!Decimal::parse(goods.Cena_jednostkowa_netto)) {
         return QStringLiteral("Cena jednostkowa netto towaru „%1” nie jest liczbą: „%2”.")
             .arg(goods.Nazwa_towaru, goods.Cena_jednostkowa_netto);
@@ -279,8 +283,9 @@ bool SalesDocument::removeSelectedLine()
     if (!totals) {
         return false;
     }
+    // The line numbers stay 1 to 20: the printout numbers the remaining lines
+    // in order.
     m_lines.erase(m_lines.begin() + m_selectedIndex);
-    m_lineNumbers.removeAt(m_selectedIndex);
     apply(*totals);
     afterRemoval();
     return true;
@@ -324,6 +329,7 @@ void SalesDocument::afterRemoval()
 void SalesDocument::dropGoods()
 {
     m_hasGoods = false;
+    m_removalEnabled = false;
 }
 
 void SalesDocument::clear()

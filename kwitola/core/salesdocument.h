@@ -102,8 +102,7 @@ public:
     // True while goods are chosen for the current line.
     [[nodiscard]] bool hasGoods() const { return m_hasGoods; }
     [[nodiscard]] const std::vector<DocumentLine>& lines() const { return m_lines; }
-    // Memo5: the numbers of the lines, "1" to "20" at the start; a removed
-    // line takes its number with it.
+    // Memo5: the numbers of the lines, "1" to "20"; they never change.
     [[nodiscard]] const QStringList& lineNumbers() const { return m_lineNumbers; }
     [[nodiscard]] const Totals& groupTotals(RateGroup group) const;
     // Label84, Label85, Label86.
@@ -114,12 +113,13 @@ public:
     [[nodiscard]] const AmountInWords& amountInWords() const { return m_words; }
     // The line last selected (0 at the start), for removal and posting.
     [[nodiscard]] int selectedIndex() const { return m_selectedIndex; }
-    // True from selecting a line until the next removal or clearing.
+    // True from selecting a line until the next removal, clearing or goods
+    // choice.
     [[nodiscard]] bool removalEnabled() const { return m_removalEnabled; }
 
-    // Loads the current line from a goods record with quantity "0". A price
-    // or rate that does not read as a number gives an error text and leaves
-    // the current line as it was.
+    // Loads the current line from a goods record with quantity "0" and ends
+    // any line selection. A price or rate that does not read as a number
+    // gives an error text and leaves no goods loaded.
     [[nodiscard]] StoreError loadGoods(const Goods& goods);
     // Recomputes the current line for the typed quantity. Stops at the first
     // text that does not read as a number, keeping what was computed so far;
@@ -139,7 +139,8 @@ public:
     bool reduceSelectedLine(const QString& quantity);
     // Empties the document; the amount in words stays as it was.
     void clear();
-    // Forgets the goods choice of the current line, as after a removal.
+    // Forgets the goods choice of the current line (the goods list shows no
+    // choice) and ends any line selection.
     void dropGoods();
 
     // Checks the total to pay and splits it for the words. A total the words

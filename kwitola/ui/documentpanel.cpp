@@ -80,8 +80,14 @@ void DocumentPanel::chooseGoods(const QString& entry)
 
 void DocumentPanel::lista_towarowChange()
 {
+    // The current line follows the list: whatever was loaded before goes
+    // first, so that a list showing no goods adds none, and a goods choice
+    // ends the selection of a document line.
+    m_document.dropGoods();
+    m_goods.reset();
+    m_controls.remove->setEnabled(false);
     const QString entry = m_controls.goodsList->currentText();
-    if (entry.isEmpty()) {
+    if (m_controls.goodsList->currentIndex() < 0 || entry.isEmpty()) {
         return;
     }
     const auto id = m_store.findByEntry(Table::Magazyn, entry);

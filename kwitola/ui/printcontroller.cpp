@@ -70,16 +70,41 @@ void PrintController::print(int copies)
                         &m_window) != common::MessageAnswer::Yes) {
         return;
     }
-    if (job.postingStep != Posting::Never && job.posting) {
-        if (postDocument(m_store, *job.posting)) {
-            m_messages.show(message(QStringLiteral("Błąd w zapisie do rejestru transakcji."),
-                                    common::MessageIcon::Exclamation),
-                            &m_window);
-        }
+    if (job.postingStep != Posting::Never && job.posting && !post(*job.posting)) {
+        return;
     }
     if (job.advancesCounter && job.automaticNumbering) {
         Q_EMIT DodajNumer();
     }
+}
+
+bool PrintController::post(PostingRequest request)
+{
+    const QString failed = QStringLiteral("Błąd w zapisie do rejestru transakcji.");
+    const auto earlier = earlierPostings(m_store, request);
+    if (!earlier) {
+        m_messages.show(message(failed, common::MessageIcon::Exclamation), &m_window);
+        return true;
+    }
+    if (const StoredDocument* other = postingOfAnotherDate(*earlier, request)) {
+        common::Message question =
+            message(QStringLiteral("Dokument nr %1 z dnia %2 jest już zaksięgowany. Czy zastąpić "
+                                   "go tym dokumentem ?")
+                        .arg(other->Numer_faktury, other->issueDate),
+                    common::MessageIcon::Question, common::MessageButtons::YesNo);
+        question.defaultAnswer = common::MessageAnswer::No;
+        if (m_messages.show(question, &m_window) != common::MessageAnswer::Yes) {
+            m_messages.show(message(QStringLiteral("Dokument nie został zaksięgowany."),
+                                    common::MessageIcon::Exclamation),
+                            &m_window);
+            return false;
+        }
+        request.replaceOtherIssueDate = true;
+    }
+    if (postDocument(m_store, request)) {
+        m_messages.show(message(failed, common::MessageIcon::Exclamation), &m_window);
+    }
+    return true;
 }
 
 bool PrintController::printCopies(const PrintJob& job, int copies)

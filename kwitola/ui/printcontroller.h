@@ -60,6 +60,11 @@ Q_SIGNALS:
     void DodajNumer();
 
 private:
+    // Posts the printed document. An earlier posting of the number with
+    // another issue date is replaced only when the user agrees; false when
+    // the user declined, so that the counter stays. A posting that failed
+    // has been reported and answers true: the paper carries the number.
+    bool post(PostingRequest request);
     // Prints the copies; false (after telling the user) when they did not print.
     bool printCopies(const PrintJob& job, int copies);
     common::MessageService& m_messages;
