@@ -362,3 +362,55 @@ TEST(PrintForm, KeepsTheLogoUntilAnotherPathIsGiven)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(PrintFlow, AnEarlierPostingOfAnotherDateIsReplacedOnlyWhenTheUserAgrees)
+{
+    // Last year's "12/2001 FV", and this year's document under the same number.
+    PostingRequest earlier = *job.posting;
+    earlier.document.issueDate = QStringLiteral("02-01-2000");
+    ASSERT_FALSE(postDocument(store, earlier));
+    QSignalSpy numbered(controller.get(), &ui::PrintController::DodajNumer);
+
+    const QString question = QStringLiteral("Dokument nr 12/2001 FV z dnia 02-01-2000 jest już "
+                                            "zaksięgowany. Czy zastąpić go tym dokumentem ?");
+    // print, post, replace? No
+    for (const auto answer : {MessageAnswer::Yes, MessageAnswer::Yes, MessageAnswer::No}) {
+        messages.queueAnswer(answer);
+    }
+    controller->print(1);
+    ASSERT_GE(messages.messages().size(), 4u);
+    const common::Message& asked = messages.messages().at(2);
+    EXPECT_EQ(asked.text, question);
+    EXPECT_EQ(asked.icon, MessageIcon::Question);
+    EXPECT_EQ(asked.buttons, common::MessageButtons::YesNo);
+    EXPECT_EQ(asked.defaultAnswer, MessageAnswer::No);
+    EXPECT_EQ(messages.last().text, QStringLiteral("Dokument nie został zaksięgowany."));
+    EXPECT_EQ(messages.last().icon, MessageIcon::Exclamation);
+    EXPECT_EQ(numbered.count(), 0);
+    const auto kept = *store.all<StoredDocument>();
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(kept[0].issueDate, QStringLiteral("02-01-2000"));
+
+    messages.clear();
+    for (const auto answer : {MessageAnswer::Yes, MessageAnswer::Yes, MessageAnswer::Yes}) {
+        messages.queueAnswer(answer);
+    }
+    controller->print(1);
+    EXPECT_EQ(texts().size(), 3) << texts().join(u'|').toStdString();
+    EXPECT_EQ(numbered.count(), 1);
+    const auto replaced = *store.all<StoredDocument>();
+    ASSERT_EQ(replaced.size(), 1u);
+    EXPECT_EQ(replaced[0].issueDate, QStringLiteral("05-03-2001"));
+    EXPECT_EQ(count(Table::Sprzedaz), 1);
+
+    // The reprint of the same day replaces without asking.
+    messages.clear();
+    controller->print(1);
+    EXPECT_FALSE(texts().contains(question));
+    EXPECT_EQ(numbered.count(), 2);
+    EXPECT_EQ(count(Table::Faktury), 1);
+}
+
+} // namespace
