@@ -64,11 +64,50 @@ MessageAnswer fromQt(int button)
     }
 }
 
+// A box that can stand centred over a given area. It takes its final size
+// only as it is shown, so it is placed then, before it reaches the screen.
+class PlacedMessageBox final : public QMessageBox
+{
+public:
+    using QMessageBox::QMessageBox;
+
+    std::optional<QRect> centredOver;
+
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        QMessageBox::showEvent(event);
+        if (centredOver) {
+            move(centredTopLeft(*centredOver, frameSize()));
+        }
+    }
+
+private:
+    // Before its first showing the box knows no frame of its own; its
+    // parent window's frame is the best guess.
+    QSize frameSize() const
+    {
+        QSize frame = frameGeometry().size();
+        if (frame == size() && parentWidget() != nullptr) {
+            const QWidget* window = parentWidget()->window();
+            frame += window->frameGeometry().size() - window->size();
+        }
+        return frame;
+    }
+};
+
 } // namespace
+
+QPoint centredTopLeft(const QRect& area, QSize box)
+{
+    return {area.left() + (area.width() - box.width()) / 2,
+            area.top() + (area.height() - box.height()) / 2};
+}
 
 MessageAnswer DialogMessageService::show(const Message& message, QWidget* parent)
 {
-    QMessageBox box(toQt(message.icon), message.title, message.text, toQt(message.buttons), parent);
+    PlacedMessageBox box(toQt(message.icon), message.title, message.text, toQt(message.buttons),
+                         parent);
     box.setDefaultButton(toQt(message.defaultAnswer));
     if (message.buttons == MessageButtons::YesNo) {
         // Closing the box with Esc or its close box answers No.
@@ -77,6 +116,8 @@ MessageAnswer DialogMessageService::show(const Message& message, QWidget* parent
     if (message.topLeft) {
         box.adjustSize();
         box.move(*message.topLeft);
+    } else {
+        box.centredOver = message.centredOver;
     }
     const int answer = box.exec();
     return fromQt(answer);

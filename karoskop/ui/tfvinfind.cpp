@@ -10,6 +10,8 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QResizeEvent>
+#include <QTimer>
+#include <QWindow>
 
 namespace karoskop {
 
@@ -144,9 +146,8 @@ void TfVinFind::rozkodowanieVin()
         m_decoder.rozkodowanieVin(m_folder);
         showRun();
     }
-    if (m_decoder.severalTypes()) {
-        askForModelChoice();
-    }
+    // Asked once the window is presented and on screen, over it.
+    m_modelQuestionPending = m_decoder.severalTypes();
 }
 
 void TfVinFind::showRun()
@@ -171,6 +172,25 @@ void TfVinFind::closeAfterCancel()
 
 void TfVinFind::askForModelChoice()
 {
+    m_modelQuestionPending = true;
+    askWhenOnScreen();
+}
+
+void TfVinFind::askWhenOnScreen()
+{
+    if (!m_modelQuestionPending || !isVisible()) {
+        return; // asked when the window is presented
+    }
+    QWindow* window = windowHandle();
+    if (window == nullptr) {
+        return;
+    }
+    if (!window->isExposed()) {
+        // The window system has not put it on screen yet.
+        window->installEventFilter(this);
+        return;
+    }
+    m_modelQuestionPending = false;
     common::Message message;
     message.text = QStringLiteral(
         "Program znalazł więcej niż jeden typ pojazdu pasujący do kodu nadwozia. Aby "
@@ -178,6 +198,7 @@ void TfVinFind::askForModelChoice()
         "rozwijalnej listy odpowiedni model.");
     message.title = QStringLiteral("Karoskop");
     message.icon = common::MessageIcon::Exclamation;
+    message.centredOver = frameGeometry();
     m_messages.show(message, this);
     Lista1->setFocus();
 }
@@ -235,6 +256,18 @@ void TfVinFind::present()
     showMaximized();
     raise();
     activateWindow();
+    askWhenOnScreen();
+}
+
+bool TfVinFind::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == windowHandle() && event->type() == QEvent::Expose) {
+        watched->removeEventFilter(this);
+        // After the window has handled its exposure, so that it is drawn
+        // under the box.
+        QTimer::singleShot(0, this, &TfVinFind::askWhenOnScreen);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TfVinFind::showEvent(QShowEvent* event)

@@ -37,7 +37,8 @@ public:
     void showEmergencyRun();
     // The emergency decoding was cancelled: back to the number.
     void closeAfterCancel();
-    // Several types fit: says so and puts the focus on the list to pick from.
+    // Several types fit: says so, centred over this window once it is on
+    // screen, and puts the focus on the list to pick from.
     void askForModelChoice();
 
     // Writes a description into the window's fields, or reads them back.
@@ -57,6 +58,7 @@ Q_SIGNALS:
     void positionChoiceRequested();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -69,6 +71,9 @@ private:
     // After an emergency decoding the back button returns to the position
     // choice ("Powrót do wyboru znaków") instead of to the main window.
     void showBackCaption();
+    // Asks the pending model question now if the window is on screen, or
+    // as soon as it is.
+    void askWhenOnScreen();
 
     common::MessageService& m_messages;
     Decoder& m_decoder;
@@ -87,6 +92,8 @@ private:
     common::TTransparentButton* b_check = nullptr;
     common::TTransparentButton* b_powrot = nullptr;
     QLabel* m_footer = nullptr;
+    // The last run found several types and the user has not been asked yet.
+    bool m_modelQuestionPending = false;
 };
 
 } // namespace karoskop
