@@ -77,12 +77,43 @@ protected:
     void showEvent(QShowEvent* event) override
     {
         QMessageBox::showEvent(event);
-        if (centredOver) {
-            move(centredTopLeft(*centredOver, frameSize()));
+        placeCentred();
+    }
+    // The wrapped text may still change the box's height once it is on
+    // screen; the box has a fixed size, so only the layout resizes it.
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QMessageBox::resizeEvent(event);
+        if (isVisible()) {
+            placeCentred();
         }
     }
 
 private:
+    void placeCentred()
+    {
+        if (!centredOver) {
+            return;
+        }
+        QPoint topLeft = centredTopLeft(*centredOver, frameSize());
+        if (frameGeometry().size() == size()) {
+            // Before the window system has framed the box, a move places
+            // its client area: leave room for the frame it will get.
+            topLeft += parentFrameMargins();
+        }
+        move(topLeft);
+    }
+
+    // How far the parent window's client area lies inside its frame.
+    QPoint parentFrameMargins() const
+    {
+        if (parentWidget() == nullptr) {
+            return {};
+        }
+        const QWidget* window = parentWidget()->window();
+        return window->geometry().topLeft() - window->frameGeometry().topLeft();
+    }
+
     // Before its first showing the box knows no frame of its own; its
     // parent window's frame is the best guess.
     QSize frameSize() const

@@ -44,7 +44,7 @@ protected:
     void resultOnScreen()
     {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&result()));
-        QApplication::processEvents();
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !result().modelQuestionPending(); }));
     }
     TfVinFind& result() { return windows->vinFind(); }
 

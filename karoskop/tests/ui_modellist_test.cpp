@@ -28,7 +28,7 @@ protected:
         window.present();
         // The question about several types comes once the window is on screen.
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-        QApplication::processEvents();
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !window.modelQuestionPending(); }));
     }
 
     QString label(const char* name) const

@@ -72,6 +72,9 @@ TfVinFind::TfVinFind(common::MessageService& messages, Decoder& decoder, QString
     buildControls();
     showDescription(VehicleDescription{});
     resize(kVinFindRunSize);
+    m_settleTimer.setSingleShot(true);
+    m_settleTimer.setInterval(kSettleMilliseconds);
+    connect(&m_settleTimer, &QTimer::timeout, this, &TfVinFind::askIfSettled);
 }
 
 void TfVinFind::buildControls()
@@ -181,15 +184,22 @@ void TfVinFind::askWhenOnScreen()
     if (!m_modelQuestionPending || !isVisible()) {
         return; // asked when the window is presented
     }
-    QWindow* window = windowHandle();
-    if (window == nullptr) {
-        return;
-    }
-    if (!window->isExposed()) {
-        // The window system has not put it on screen yet.
+    // The window system puts the window on screen and maximises it in
+    // steps; the question waits until the window has kept its place for a
+    // moment, so that it stands over where the window stays.
+    if (QWindow* window = windowHandle()) {
         window->installEventFilter(this);
-        return;
     }
+    m_settleTimer.start();
+}
+
+void TfVinFind::askIfSettled()
+{
+    QWindow* window = windowHandle();
+    if (!m_modelQuestionPending || !isVisible() || window == nullptr || !window->isExposed()) {
+        return; // the window's next exposure tries again
+    }
+    window->removeEventFilter(this);
     m_modelQuestionPending = false;
     common::Message message;
     message.text = QStringLiteral(
@@ -261,11 +271,10 @@ void TfVinFind::present()
 
 bool TfVinFind::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == windowHandle() && event->type() == QEvent::Expose) {
-        watched->removeEventFilter(this);
-        // After the window has handled its exposure, so that it is drawn
-        // under the box.
-        QTimer::singleShot(0, this, &TfVinFind::askWhenOnScreen);
+    const QEvent::Type type = event->type();
+    if (watched == windowHandle() && m_modelQuestionPending &&
+        (type == QEvent::Expose || type == QEvent::Resize || type == QEvent::Move)) {
+        m_settleTimer.start(); // not settled yet
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -3,6 +3,7 @@
 #include "karoskop/core/vehicledescription.h"
 
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 #include <array>
 
@@ -45,6 +46,11 @@ public:
     void showDescription(const VehicleDescription& description);
     VehicleDescription description() const;
 
+    // How long the window keeps its place before the model question comes.
+    static constexpr int kSettleMilliseconds = 150;
+    // A run found several types and the user has not been asked yet.
+    bool modelQuestionPending() const { return m_modelQuestionPending; }
+
     // Empties the vehicle-type list.
     void clearModels();
 
@@ -71,9 +77,10 @@ private:
     // After an emergency decoding the back button returns to the position
     // choice ("Powrót do wyboru znaków") instead of to the main window.
     void showBackCaption();
-    // Asks the pending model question now if the window is on screen, or
-    // as soon as it is.
+    // Asks the pending model question once the window is on screen and has
+    // kept its place and size for kSettleMilliseconds.
     void askWhenOnScreen();
+    void askIfSettled();
 
     common::MessageService& m_messages;
     Decoder& m_decoder;
@@ -94,6 +101,7 @@ private:
     QLabel* m_footer = nullptr;
     // The last run found several types and the user has not been asked yet.
     bool m_modelQuestionPending = false;
+    QTimer m_settleTimer;
 };
 
 } // namespace karoskop
