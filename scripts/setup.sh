@@ -8,7 +8,7 @@ packages=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-liberation xvfb xauth poppler-utils
+    fonts-liberation xvfb xauth poppler-utils parallel
     clang libclang-rt-14-dev pxlib-dev libsqlite3-dev qt6-translations-l10n
 )
 missing=()

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QPoint>
+#include <QRect>
+#include <QSize>
 #include <QString>
 #include <optional>
 
@@ -23,7 +25,13 @@ struct Message
     MessageAnswer defaultAnswer = MessageAnswer::Ok;
     // Screen position of the box's top-left corner; centred when empty.
     std::optional<QPoint> topLeft;
+    // A screen rectangle (a window's frame) to centre the box over, when
+    // no top-left corner is given.
+    std::optional<QRect> centredOver;
 };
+
+// The top-left corner that centres a box of the given size over area.
+QPoint centredTopLeft(const QRect& area, QSize box);
 
 class MessageService
 {

@@ -1,4 +1,5 @@
 #include "common/widgets/transparentbutton.h"
+#include "common/widgets/transparentbuttonpainter.h"
 
 #include <QEnterEvent>
 #include <QMenu>
@@ -6,6 +7,8 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
 
 using namespace common;
@@ -160,11 +163,13 @@ TEST(TransparentButton, DownStaysPressedThroughAClick)
     EXPECT_TRUE(f.button->isShownPressed());
 }
 
-TEST(TransparentButton, DisabledIgnoresTheMouseAndEmbossesItsCaption)
+TEST(TransparentButton, DisabledIgnoresTheMouseAndGreysItsCaption)
 {
     Fixture f;
     QSignalSpy clicks(f.button, &TTransparentButton::clicked);
     QSignalSpy entered(f.button, &TTransparentButton::mouseEntered);
+    const QRect enabledText = colourBounds(f.shot(), white);
+    ASSERT_FALSE(enabledText.isEmpty());
     f.button->setEnabled(false);
     f.enter();
     QTest::mouseClick(f.button, Qt::LeftButton, {}, QPoint(30, 10));
@@ -172,13 +177,52 @@ TEST(TransparentButton, DisabledIgnoresTheMouseAndEmbossesItsCaption)
     EXPECT_EQ(entered.count(), 0);
     EXPECT_FALSE(f.button->isMouseOver());
 
+    // One greyed caption where the enabled one stands: no white, and none
+    // of the highlight and shadow copies of an embossed caption.
     const QImage shot = f.shot();
     EXPECT_TRUE(colourBounds(shot, white).isEmpty());
-    const QRect highlightText = colourBounds(shot, light);
-    const QRect shadowText = colourBounds(shot, dark);
-    ASSERT_FALSE(highlightText.isEmpty());
-    ASSERT_FALSE(shadowText.isEmpty());
-    EXPECT_EQ(highlightText.bottomRight(), shadowText.bottomRight() + QPoint(1, 1));
+    EXPECT_TRUE(colourBounds(shot, light).isEmpty());
+    EXPECT_TRUE(colourBounds(shot, dark).isEmpty());
+    EXPECT_EQ(colourBounds(shot, disabledCaptionColor(white)), enabledText);
+}
+
+// Greyed, yet far enough from either background to be read: the contrast
+// against a dark and a light ground stays above 4.5 : 1, and the greyed
+// caption is plainly not the enabled colour.
+TEST(TransparentButton, DisabledCaptionColourIsGreyAndLegible)
+{
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
+               0.0722 * channel(c.blueF());
+    };
+    const auto contrast = [&](const QColor& a, const QColor& b) {
+        const double la = luminance(a);
+        const double lb = luminance(b);
+        return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+    };
+    const struct
+    {
+        QColor caption;
+        QColor ground;
+        int grey;
+    } cases[] = {
+        {white, base, 179},                             // Karoskop's buttons
+        {QColor(0, 255, 255), base, 144},               // an aqua caption
+        {QColor(Qt::black), QColor(212, 208, 200), 76}, // a dark caption on a light face
+    };
+    for (const auto& c : cases) {
+        const QColor greyed = disabledCaptionColor(c.caption);
+        EXPECT_EQ(greyed, QColor(c.grey, c.grey, c.grey)) << c.caption.name().toStdString();
+        EXPECT_GT(contrast(greyed, c.ground), 4.5) << c.caption.name().toStdString();
+        EXPECT_GT(std::abs(greyed.red() - c.caption.red()) +
+                      std::abs(greyed.green() - c.caption.green()) +
+                      std::abs(greyed.blue() - c.caption.blue()),
+                  60)
+            << c.caption.name().toStdString();
+    }
 }
 
 TEST(TransparentButton, HoverSignalsLetTheWindowRecolourTheCaption)

@@ -78,6 +78,15 @@ QColor frameColor(FrameColor role, const QPalette& palette)
     return Qt::black;
 }
 
+QColor disabledCaptionColor(const QColor& fontColor)
+{
+    constexpr int kMiddleGrey = 128;
+    // Three fifths of the way to middle grey.
+    const int level = qGray(fontColor.rgb());
+    const int grey = level + (kMiddleGrey - level) * 3 / 5;
+    return {grey, grey, grey};
+}
+
 void drawFrame3D(QPainter& painter, QRect& rect, QColor topLeft, int width, QColor bottomRight)
 {
     for (int i = 0; i < width && rect.width() > 0 && rect.height() > 0; ++i) {
@@ -133,13 +142,9 @@ void paintTransparentButton(QPainter& painter, const ButtonPaintInput& in)
     const QRect textRect =
         captionRect(in.align, in.size, glyphRect, textSize, in.spacing).translated(offset);
     painter.setFont(in.font);
-    if (in.enabled) {
-        painter.setPen(in.fontColor);
-    } else {
-        painter.setPen(frameColor(FrameColor::Highlight, in.palette));
-        painter.drawText(textRect.translated(1, 1), textFlags(in.wordWrap), in.caption);
-        painter.setPen(frameColor(FrameColor::Shadow, in.palette));
-    }
+    // Disabled: greyed in place, not embossed, which over a dark background
+    // breaks the letters up.
+    painter.setPen(in.enabled ? in.fontColor : disabledCaptionColor(in.fontColor));
     painter.drawText(textRect, textFlags(in.wordWrap), in.caption);
 }
 

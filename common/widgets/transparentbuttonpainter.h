@@ -34,6 +34,11 @@ struct ButtonPaintInput
 
 QColor frameColor(FrameColor role, const QPalette& palette);
 
+// The caption colour of a disabled button: the caption's own colour turned
+// grey and moved towards middle grey, so that it reads as greyed out yet
+// stays legible over a light or a dark background (white gives 179, black 76).
+QColor disabledCaptionColor(const QColor& fontColor);
+
 // Draws a 3D frame inside rect (top and left lines in topLeft, bottom and
 // right in bottomRight, width lines deep) and shrinks rect by width.
 void drawFrame3D(QPainter& painter, QRect& rect, QColor topLeft, int width, QColor bottomRight);

@@ -1,4 +1,5 @@
-// karoskop-batch [--csv] [FILE...]: one decoded result per input line.
+// karoskop-batch [--csv] [--separator C] [--no-header] [FILE...]: one decoded
+// result per input line.
 #include "karoskop/core/batchdecoder.h"
 #include "karoskop/core/decoder.h"
 
@@ -6,8 +7,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
+#include <array>
 #include <csignal>
 #include <cstdio>
+#include <optional>
 #include <unistd.h>
 
 namespace {
@@ -19,10 +22,38 @@ void printError(const QString& text)
 }
 
 const char kUsage[] =
-    "Użycie: karoskop-batch [--csv] [PLIK...]\n"
+    "Użycie: karoskop-batch [--csv] [--separator ZNAK] [--no-header] [PLIK...]\n"
     "Rozkodowuje numery nadwozia (VIN), po jednym w wierszu, z podanych plików\n"
     "lub ze standardowego wejścia (także gdy plikiem jest \"-\"). Dla każdego wiersza\n"
-    "wypisuje jeden obiekt JSON, a z opcją --csv jeden wiersz CSV z nagłówkiem.\n";
+    "wypisuje jeden obiekt JSON, a z opcją --csv jeden wiersz CSV z nagłówkiem.\n"
+    "\n"
+    "  --csv              CSV zamiast JSON; pola rozdziela przecinek\n"
+    "  --separator ZNAK   CSV z polami rozdzielonymi znakiem \",\" albo \";\"\n"
+    "                     (oznacza też --csv); arkusz w polskich ustawieniach\n"
+    "                     (przecinek dziesiętny) czyta poprawnie --separator \";\",\n"
+    "                     arkusz w ustawieniach angielskich domyślny przecinek\n"
+    "  --no-header        CSV bez wiersza nagłówka (np. dla części pliku\n"
+    "                     rozkodowywanych osobno i łączonych potem)\n"
+    "  --version          nazwa i wersja programu\n"
+    "  --help, -h         ten opis\n"
+    "\n"
+    "Każdy wiersz wyniku zależy tylko od swojego wiersza wejścia, więc plik można\n"
+    "podzielić między procesy lub komputery i połączyć wyniki w tej samej kolejności.\n";
+
+// The separators a spreadsheet reads: the comma, and the semicolon where
+// the comma is the decimal sign.
+constexpr std::array<char, 2> kSeparators{',', ';'};
+
+// The separator an option's value names, or none.
+std::optional<char> separatorFrom(const QString& value)
+{
+    for (const char separator : kSeparators) {
+        if (value == QLatin1Char(separator)) {
+            return separator;
+        }
+    }
+    return std::nullopt;
+}
 
 // Why a file named on the command line cannot be read, in the user's words.
 QString whyUnreadable(const QString& name, const QFile& file)
@@ -47,9 +78,34 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     QStringList files;
     karoskop::batch::RunOptions options;
-    for (const QString& argument : app.arguments().mid(1)) {
+    bool header = true;
+    const QStringList arguments = app.arguments().mid(1);
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        constexpr QStringView kSeparatorOption = u"--separator";
         if (argument == u"--csv") {
             options.format = karoskop::batch::OutputFormat::Csv;
+        } else if (argument == kSeparatorOption || argument.startsWith(u"--separator=")) {
+            const bool joined = argument != kSeparatorOption;
+            if (!joined && i + 1 == arguments.size()) {
+                printError(QStringLiteral("Opcja --separator wymaga znaku: \",\" albo \";\"."));
+                return 2;
+            }
+            const QString value =
+                joined ? argument.mid(kSeparatorOption.size() + 1) : arguments[++i];
+            const std::optional<char> separator = separatorFrom(value);
+            if (!separator) {
+                printError(QStringLiteral("Nieznany separator \"%1\": dozwolone są \",\" i \";\".")
+                               .arg(value));
+                return 2;
+            }
+            options.format = karoskop::batch::OutputFormat::Csv;
+            options.separator = *separator;
+        } else if (argument == u"--no-header") {
+            header = false;
+        } else if (argument == u"--version") {
+            std::fputs("karoskop-batch " KAROSKOP_VERSION "\n", stdout);
+            return 0;
         } else if (argument == u"--help" || argument == u"-h") {
             std::fputs(kUsage, stdout);
             return 0;
@@ -79,9 +135,9 @@ int main(int argc, char** argv)
         printError(QStringLiteral("Nie można pisać na standardowe wyjście."));
         return 1;
     }
-    if (options.format == karoskop::batch::OutputFormat::Csv) {
-        const QByteArray header = karoskop::batch::csvHeader();
-        if (out.write(header) != header.size()) {
+    if (options.format == karoskop::batch::OutputFormat::Csv && header) {
+        const QByteArray headerRow = karoskop::batch::csvHeader(options.separator);
+        if (out.write(headerRow) != headerRow.size()) {
             printError(QStringLiteral("Nie można zapisać wyników: %1").arg(out.errorString()));
             return 1;
         }

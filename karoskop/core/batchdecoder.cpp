@@ -2,6 +2,7 @@
 
 #include "karoskop/core/batchinput.h"
 #include "karoskop/core/batchwriter.h"
+#include "karoskop/core/checkdigit.h"
 #include "karoskop/core/decoder.h"
 #include "karoskop/core/jobthread.h"
 #include "karoskop/core/vinentry.h"
@@ -131,6 +132,7 @@ LineResult decodeChecked(CheckedLine& line, Decoder& decoder)
     decoder.decode(std::move(line.stored));
     result.severalModels = decoder.severalTypes();
     result.unknownManufacturer = !decoder.manufacturerKnown();
+    result.checkDigit = checkDigitMatches(decoder.number());
     result.description = decoder.takeDescription();
     return result;
 }
@@ -140,11 +142,31 @@ constexpr std::size_t kBatchLines = 2048;
 // Batches smaller than this are decoded on the calling thread alone.
 constexpr std::size_t kSmallestShared = 64;
 
-using Append = void (*)(QByteArray&, const LineView&);
+// How a result is written: the format, and the CSV separator.
+class Append final
+{
+public:
+    explicit Append(const RunOptions& options)
+        : csv_(options.format == OutputFormat::Csv), separator_(options.separator)
+    {}
+    void operator()(QByteArray& out, const LineView& line) const
+    {
+        if (csv_) {
+            appendCsv(out, line, separator_);
+        } else {
+            appendJson(out, line);
+        }
+    }
+
+private:
+    bool csv_;
+    char separator_;
+};
 
 // Decodes lines and appends their results to out, straight from the
 // decoder: no result is copied or kept.
-void decodeInto(QByteArray& out, std::span<CheckedLine> lines, Decoder& decoder, Append append)
+void decodeInto(QByteArray& out, std::span<CheckedLine> lines, Decoder& decoder,
+                const Append& append)
 {
     LineView view;
     for (CheckedLine& line : lines) {
@@ -152,12 +174,14 @@ void decodeInto(QByteArray& out, std::span<CheckedLine> lines, Decoder& decoder,
         if (line.refusal) {
             view.error = &*line.refusal;
             view.description = nullptr;
+            view.checkDigit.reset();
         } else {
             decoder.decode(std::move(line.stored));
             view.error = nullptr;
             view.description = &decoder.description();
             view.severalModels = decoder.severalTypes();
             view.unknownManufacturer = !decoder.manufacturerKnown();
+            view.checkDigit = checkDigitMatches(decoder.number());
         }
         append(out, view);
     }
@@ -189,7 +213,7 @@ namespace {
 class HalvedRun final
 {
 public:
-    HalvedRun(Decoder& decoder, Append append) : decoder_(decoder), append_(append) {}
+    HalvedRun(Decoder& decoder, const Append& append) : decoder_(decoder), append_(append) {}
 
     // Decodes lines, appending the earlier half's results to earlierOut and
     // the later half's to laterOut.
@@ -254,7 +278,7 @@ common::Result<qint64> decodeAll(QIODevice& in, QIODevice& out, Decoder& decoder
 {
     LineReader reader(in);
     BlockWriter writer(out);
-    HalvedRun run(decoder, options.format == OutputFormat::Csv ? appendCsv : appendJson);
+    HalvedRun run(decoder, Append(options));
     std::vector<InputLine> read;
     read.reserve(kBatchLines);
     std::vector<CheckedLine> checked(kBatchLines);

@@ -32,6 +32,7 @@ LineResult decodeLine(InputLine line, Decoder& decoder);
 struct RunOptions
 {
     OutputFormat format = OutputFormat::Json;
+    char separator = kDefaultCsvSeparator;      // between CSV fields
     qint64 progressEvery = 100000;              // lines between progress reports
     std::function<void(qint64 lines)> progress; // may be empty
 };

@@ -1,9 +1,11 @@
 #include "karoskop/core/batchoutput.h"
 
+#include <QStringList>
 #include <QStringView>
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <optional>
 #include <string_view>
 
 #if defined(__SSE2__)
@@ -121,6 +123,17 @@ char* writePiece(char* p, const Piece& piece)
 constexpr Piece kNull = piece({"null"});
 constexpr Piece kTrue = piece({"true"});
 constexpr Piece kFalse = piece({"false"});
+constexpr Piece kAgrees = piece({"\"zgodna\""});
+constexpr Piece kDisagrees = piece({"\"niezgodna\""});
+
+// The check digit's verdict in a CSV row: empty for other makers.
+const char* checkDigitText(const std::optional<bool>& verdict)
+{
+    if (!verdict) {
+        return "";
+    }
+    return *verdict ? "zgodna" : "niezgodna";
+}
 
 // The ASCII characters a JSON string holds as they are.
 constexpr std::array<bool, 128> kPlainJson = [] {
@@ -279,10 +292,10 @@ constexpr std::array<Field, 14> kFields{{
     {keyPiece("serial"), "Numer seryjny", &VehicleDescription::serial},
 }};
 
-void appendCsvField(QByteArray& out, QStringView text)
+void appendCsvField(QByteArray& out, QStringView text, char separator)
 {
-    const bool quoted =
-        text.contains(u',') || text.contains(u'"') || text.contains(u'\n') || text.contains(u'\r');
+    const bool quoted = text.contains(QLatin1Char(separator)) || text.contains(u'"') ||
+                        text.contains(u'\n') || text.contains(u'\r');
     if (!quoted) {
         appendText(out, text, 1, [](char* p, char c) {
             *p++ = c;
@@ -322,7 +335,8 @@ QString commentLine(const VehicleDescription& d)
 LineView::LineView(const LineResult& result)
     : vin(result.vin), error(result.error ? &*result.error : nullptr),
       description(result.error ? nullptr : &result.description),
-      severalModels(result.severalModels), unknownManufacturer(result.unknownManufacturer)
+      severalModels(result.severalModels), unknownManufacturer(result.unknownManufacturer),
+      checkDigit(result.checkDigit)
 {}
 
 void appendJson(QByteArray& out, const LineView& r)
@@ -331,6 +345,7 @@ void appendJson(QByteArray& out, const LineView& r)
     static constexpr std::array<Piece, 4> kTail = {keyPiece("comments"), keyPiece("models"),
                                                    keyPiece("several_models"),
                                                    keyPiece("unknown_manufacturer")};
+    static constexpr Piece kCheckDigit = keyPiece("check_digit");
     // Keys, punctuation and literals of one object, and the room pieces are
     // copied with, take less than this.
     constexpr qsizetype kFixedBytes = 1024;
@@ -364,42 +379,71 @@ void appendJson(QByteArray& out, const LineView& r)
             p = writePiece(writePiece(p, key), kNull);
         }
     }
+    p = writePiece(p, kCheckDigit);
+    p = r.checkDigit ? writePiece(p, *r.checkDigit ? kAgrees : kDisagrees) : writePiece(p, kNull);
     p = writeRaw(p, "}\n");
     out.resize(p - out.constData());
 }
 
-QByteArray csvHeader()
+QString csvHeading(QStringView caption)
 {
-    QByteArray out("Wczytany numer,Błąd");
-    for (const Field& field : kFields) {
-        out.append(',').append(field.caption);
+    qsizetype end = caption.size();
+    while (end > 0 && (caption[end - 1] == u':' || caption[end - 1].isSpace())) {
+        --end;
     }
-    out.append(",Komentarze :,Lista typów pojazdów spełniających zadane kryteria,"
-               "Więcej niż jeden typ,Nieznany producent\n");
+    return caption.first(end).toString();
+}
+
+QByteArray csvHeader(char separator)
+{
+    // The columns that are not one description field, in their places.
+    static const char* const kLeading[] = {"Wczytany numer", "Błąd"};
+    static const char* const kTrailing[] = {
+        "Komentarze :", "Lista typów pojazdów spełniających zadane kryteria",
+        "Więcej niż jeden typ", "Nieznany producent", "Cyfra kontrolna"};
+    QStringList headings;
+    for (const char* caption : kLeading) {
+        headings << csvHeading(QString::fromUtf8(caption));
+    }
+    for (const Field& field : kFields) {
+        headings << csvHeading(QString::fromUtf8(field.caption));
+    }
+    for (const char* caption : kTrailing) {
+        headings << csvHeading(QString::fromUtf8(caption));
+    }
+    QByteArray out;
+    for (const QString& heading : headings) {
+        if (!out.isEmpty()) {
+            out.append(separator);
+        }
+        appendCsvField(out, heading, separator);
+    }
+    out.append('\n');
     return out;
 }
 
-void appendCsv(QByteArray& out, const LineView& r)
+void appendCsv(QByteArray& out, const LineView& r, char separator)
 {
-    appendCsvField(out, r.vin);
-    out.append(',');
+    appendCsvField(out, r.vin, separator);
+    out.append(separator);
     if (r.description == nullptr) {
-        appendCsvField(out, r.error != nullptr ? QStringView(*r.error) : QStringView());
-        out.append(QByteArray(kFields.size() + 4, ','));
+        appendCsvField(out, r.error != nullptr ? QStringView(*r.error) : QStringView(), separator);
+        out.append(QByteArray(kFields.size() + 5, separator));
         out.append('\n');
         return;
     }
     const VehicleDescription& d = *r.description;
     for (const Field& field : kFields) {
-        out.append(',');
-        appendCsvField(out, d.*field.value);
+        out.append(separator);
+        appendCsvField(out, d.*field.value, separator);
     }
-    out.append(',');
-    appendCsvField(out, commentLine(d));
-    out.append(',');
-    appendCsvField(out, d.models.join(u"; "));
-    out.append(r.severalModels ? ",tak" : ",nie");
-    out.append(r.unknownManufacturer ? ",tak\n" : ",nie\n");
+    out.append(separator);
+    appendCsvField(out, commentLine(d), separator);
+    out.append(separator);
+    appendCsvField(out, d.models.join(u"; "), separator);
+    out.append(separator).append(r.severalModels ? "tak" : "nie");
+    out.append(separator).append(r.unknownManufacturer ? "tak" : "nie");
+    out.append(separator).append(checkDigitText(r.checkDigit)).append('\n');
 }
 
 } // namespace karoskop::batch

@@ -17,6 +17,9 @@ struct LineResult
     VehicleDescription description;
     bool severalModels = false;       // the window would ask the user to choose
     bool unknownManufacturer = false; // the window would offer emergency decoding
+    // Whether position 9 holds the North American check digit; none for
+    // other makers and for a refused line.
+    std::optional<bool> checkDigit;
 };
 
 // What the output is made from, held elsewhere: a result, or a line and
@@ -28,6 +31,7 @@ struct LineView
     const VehicleDescription* description = nullptr; // none for a refused line
     bool severalModels = false;
     bool unknownManufacturer = false;
+    std::optional<bool> checkDigit;
 
     LineView() = default;
     LineView(const LineResult& result); // NOLINT(google-explicit-constructor): a result is a view
@@ -38,9 +42,16 @@ enum class OutputFormat { Json, Csv };
 // One JSON object on one line. The decoding keys of a refused line are null.
 void appendJson(QByteArray& out, const LineView& line);
 
-// The header row: the result window's captions.
-QByteArray csvHeader();
-// One CSV row; comment lines are joined by a blank, models by "; ".
-void appendCsv(QByteArray& out, const LineView& line);
+inline constexpr char kDefaultCsvSeparator = ',';
+
+// A column heading from a result window caption: without its trailing
+// colon and blanks ("Pełny numer nadwozia :" gives "Pełny numer nadwozia").
+QString csvHeading(QStringView caption);
+
+// The header row: the result window's captions as headings.
+QByteArray csvHeader(char separator = kDefaultCsvSeparator);
+// One CSV row; comment lines are joined by a blank, models by "; ". A field
+// holding the separator, a quote or a line break is quoted.
+void appendCsv(QByteArray& out, const LineView& line, char separator = kDefaultCsvSeparator);
 
 } // namespace karoskop::batch

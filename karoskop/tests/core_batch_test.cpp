@@ -24,7 +24,7 @@ QString characterAt(int position)
 
 // Runs the whole input through the batch decoder and returns its output.
 QByteArray runBatch(const QByteArray& input, OutputFormat format = OutputFormat::Json,
-                    Decoder* decoder = nullptr)
+                    Decoder* decoder = nullptr, char separator = kDefaultCsvSeparator)
 {
     Decoder own;
     QBuffer in;
@@ -34,6 +34,7 @@ QByteArray runBatch(const QByteArray& input, OutputFormat format = OutputFormat:
     out.open(QIODevice::WriteOnly);
     RunOptions options;
     options.format = format;
+    options.separator = separator;
     EXPECT_TRUE(decodeAll(in, out, decoder != nullptr ? *decoder : own, options).ok());
     return out.data();
 }
@@ -100,10 +101,11 @@ TEST(BatchLines, DecodedLineHasEveryKeyAndTheStoredNumber)
     ASSERT_EQ(out.size(), 1u);
     const QJsonObject& o = out[0];
     const QStringList keys{
-        "vin",    "error",    "full_vin",        "region",         "country",
-        "make",   "type",     "production_year", "model_year",     "production_month",
-        "plant",  "body",     "engine",          "gearbox",        "model_years",
-        "serial", "comments", "models",          "several_models", "unknown_manufacturer"};
+        "vin",        "error",    "full_vin",        "region",         "country",
+        "make",       "type",     "production_year", "model_year",     "production_month",
+        "plant",      "body",     "engine",          "gearbox",        "model_years",
+        "serial",     "comments", "models",          "several_models", "unknown_manufacturer",
+        "check_digit"};
     QStringList sortedKeys = keys;
     sortedKeys.sort();
     EXPECT_EQ(o.keys(), sortedKeys);
@@ -292,7 +294,7 @@ TEST(BatchJson, EveryCharacterSurvivesWhereverItStands)
 }
 
 // Splits one CSV row, honouring quotes.
-QStringList csvFields(const QString& row)
+QStringList csvFields(const QString& row, QChar separator = u',')
 {
     QStringList fields{QString()};
     bool quoted = false;
@@ -303,7 +305,7 @@ QStringList csvFields(const QString& row)
             ++i;
         } else if (c == u'"') {
             quoted = !quoted;
-        } else if (c == u',' && !quoted) {
+        } else if (c == separator && !quoted) {
             fields << QString();
         } else {
             fields.back() += c;
@@ -319,8 +321,8 @@ TEST(BatchCsv, HeaderAndRowsHaveTheSameColumns)
     const QStringList rows = QString::fromUtf8(output).split(u'\n', Qt::SkipEmptyParts);
     ASSERT_EQ(rows.size(), 4);
     const QStringList header = csvFields(rows[0]);
-    EXPECT_EQ(header.size(), 20);
-    EXPECT_EQ(header[2], QStringLiteral("Pełny numer nadwozia :"));
+    EXPECT_EQ(header.size(), 21);
+    EXPECT_EQ(header[2], QStringLiteral("Pełny numer nadwozia"));
     EXPECT_EQ(header[5], QStringLiteral("Marka pojazdu"));
     const QStringList decoded = csvFields(rows[1]);
     ASSERT_EQ(decoded.size(), header.size());
@@ -334,6 +336,85 @@ TEST(BatchCsv, HeaderAndRowsHaveTheSameColumns)
     const QStringList quotedVin = csvFields(rows[3]);
     ASSERT_EQ(quotedVin.size(), header.size());
     EXPECT_EQ(quotedVin[0], QStringLiteral("\"a\",b"));
+}
+
+TEST(BatchCsv, HeadingsAreTheCaptionsWithoutTheirColon)
+{
+    const QStringList header =
+        csvFields(QString::fromUtf8(csvHeader()).chopped(1)); // without its line end
+    for (const QString& heading : header) {
+        EXPECT_FALSE(heading.endsWith(u':') || heading.endsWith(u' ')) << heading.toStdString();
+    }
+    EXPECT_EQ(header[16], QStringLiteral("Komentarze"));
+    EXPECT_EQ(header.back(), QStringLiteral("Cyfra kontrolna"));
+    EXPECT_EQ(csvHeading(u"Komentarze :  "), QStringLiteral("Komentarze"));
+    EXPECT_EQ(csvHeading(u"Marka pojazdu"), QStringLiteral("Marka pojazdu"));
+    EXPECT_EQ(csvHeading(u" :"), QString());
+}
+
+TEST(BatchCsv, SemicolonSeparatesAndQuotesOnlyWhatHoldsIt)
+{
+    const QByteArray input("WF0XXXXXAFM012345\nWF0XXX\na;b\n1M8GDM9AXKP042788\n");
+    const QString output =
+        QString::fromUtf8(csvHeader(';') + runBatch(input, OutputFormat::Csv, nullptr, ';'));
+    const QStringList rows = output.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(rows.size(), 5);
+    EXPECT_FALSE(rows[0].contains(u',')); // no heading holds a comma
+    const QStringList header = csvFields(rows[0], u';');
+    ASSERT_EQ(header.size(), 21);
+    for (qsizetype i = 1; i < rows.size(); ++i) {
+        EXPECT_EQ(csvFields(rows[i], u';').size(), header.size()) << rows[i].toStdString();
+    }
+    const QStringList decoded = csvFields(rows[1], u';');
+    EXPECT_EQ(decoded[17], QStringLiteral("Ford Orion; Ford Escort")); // quoted: it holds ";"
+    EXPECT_TRUE(rows[1].contains(u"\"Ford Orion; Ford Escort\""));
+    // The comments hold commas, which a semicolon file leaves unquoted.
+    EXPECT_TRUE(decoded[16].contains(u','));
+    EXPECT_FALSE(rows[1].contains(u"\"Znak"));
+    EXPECT_EQ(csvFields(rows[3], u';')[0], QStringLiteral("a;b"));
+    EXPECT_EQ(decoded.back(), QString()); // a Ford of Europe: no North American check
+    EXPECT_EQ(csvFields(rows[4], u';').back(), QStringLiteral("zgodna"));
+    EXPECT_EQ(csvFields(rows[2], u';').back(), QString()); // refused
+}
+
+TEST(BatchJson, CheckDigitIsGivenForNorthAmericanMakersOnly)
+{
+    // Position 9 as published, then altered; a Ford of Europe; a refused line;
+    // letter O in positions 4-17 is checked as the digit 0 it is stored as.
+    const QByteArray input("1M8GDM9AXKP042788\n1M8GDM9A1KP042788\nWF0XXXXXAFM012345\n"
+                           "1M8GDM9AXKP0427\n1hgcm82633aoo4352\n");
+    const std::vector<QJsonObject> lines = jsonLines(runBatch(input));
+    ASSERT_EQ(lines.size(), 5u);
+    EXPECT_EQ(lines[0]["check_digit"].toString(), QStringLiteral("zgodna"));
+    EXPECT_EQ(lines[1]["check_digit"].toString(), QStringLiteral("niezgodna"));
+    EXPECT_TRUE(lines[2]["check_digit"].isNull());
+    EXPECT_TRUE(lines[2].contains(u"check_digit"));
+    EXPECT_TRUE(lines[3]["check_digit"].isNull());
+    EXPECT_EQ(lines[4]["check_digit"].toString(), QStringLiteral("zgodna"));
+    EXPECT_EQ(lines[4]["full_vin"].toString(), QStringLiteral("1HGCM82633A004352"));
+}
+
+// The year before the last recognised year code carries from line to line;
+// no row may show it. Every number decoded after any other gives the row it
+// gives alone, so a file can be split anywhere.
+TEST(BatchLines, NoRowDependsOnTheLinesBeforeIt)
+{
+    const std::vector<QByteArray> numbers = {
+        "WF0XXXXXAFM012345", "WF0XXXXXGAF012345", "WF0XXXXXAAG012345", "WF0XXXXXAAO012345",
+        "WF0XXXXXAAZ012345", "WF0XXXXXAAU012345", "WF0XXXXXAA1012345", "WF0XXXXXAAY012345",
+        "WF1XXXXXAAO012345", "WF1XXXXXAAB012345", "W0LXXXXXXOA012345", "W0LXXXXXXAA012345",
+        "UU1XXXXXXAA012345", "WAUZZZ8EZ3A012345", "1M8GDM9AXKP042788", "WF0XXX",
+        "WF0XXXXXAFM01234 "};
+    for (const QByteArray& number : numbers) {
+        const QByteArray alone = runBatch(number + '\n');
+        for (const QByteArray& before : numbers) {
+            Decoder decoder;
+            const QByteArray both =
+                runBatch(before + '\n' + number + '\n', OutputFormat::Json, &decoder);
+            EXPECT_EQ(both.mid(both.indexOf('\n') + 1), alone)
+                << number.toStdString() << " after " << before.toStdString();
+        }
+    }
 }
 
 } // namespace

@@ -39,6 +39,13 @@ protected:
     }
 
     TfMainVin& main() { return windows->mainVin(); }
+    // Lets the result window come on screen and do what waits for that
+    // (the question after a run that found several types).
+    void resultOnScreen()
+    {
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&result()));
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !result().modelQuestionPending(); }));
+    }
     TfVinFind& result() { return windows->vinFind(); }
 
     QLineEdit* edit(int n) const

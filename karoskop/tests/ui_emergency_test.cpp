@@ -327,6 +327,7 @@ TEST_F(EmergencyTest, ListsEveryModelThatFitsTheTickedPositions)
         for (const char* field : {"Label1", "Label2", "Label3"}) {
             EXPECT_EQ(label(field), QStringLiteral("=")) << field;
         }
+        resultOnScreen();
         const bool asked =
             std::any_of(messages.messages().begin(), messages.messages().end(),
                         [&](const common::Message& m) { return m.text == severalTypes; });

@@ -1,6 +1,7 @@
 #include "common/widgets/backgrounds.h"
 #include "common/widgets/gradientcaption.h"
 #include "common/widgets/transparentbutton.h"
+#include "karoskop/ui/mainvinlayout.h"
 #include "karoskop/ui/tfabout.h"
 #include "karoskopwindowsfixture.h"
 
@@ -138,6 +139,53 @@ TEST_F(WindowLook, TheOpenedTypeListIsDarkWithAquaText)
     const int area = unselected.width() * unselected.height();
     EXPECT_GT(dark, area / 2); // a dark background
     EXPECT_GT(aqua, 0);        // aqua text on it
+}
+
+// What changes on screen when the mouse enters a main-window button is its
+// frame and caption colour; the frame hugs the caption, on every button,
+// instead of spanning the button's half of the window.
+TEST_F(WindowLook, HoverFrameFollowsTheCaptionOnTheMainWindow)
+{
+    main().showNormal();
+    main().resize(1000, 700);
+    QApplication::processEvents();
+    const QRect client = main().contentsRect();
+    const int half = client.width() / 2 - 1;
+    for (const char* name : {"b_start", "b_ostatni", "b_rozkodowanie", "b_zamknij"}) {
+        SCOPED_TRACE(name);
+        auto* b = main().findChild<common::TTransparentButton*>(QString::fromLatin1(name));
+        ASSERT_NE(b, nullptr);
+        // The button's half of the window, its row only.
+        const QRect cell(b->x() < client.left() + half ? client.left() : client.left() + half,
+                         b->y(), half, b->height());
+        const QImage idle = main().grab(cell).toImage();
+        hover(b, true);
+        const QImage over = main().grab(cell).toImage();
+        hover(b, false);
+        QRect changed;
+        QRect caption;
+        for (int y = 0; y < idle.height(); ++y) {
+            for (int x = 0; x < idle.width(); ++x) {
+                if (idle.pixel(x, y) != over.pixel(x, y)) {
+                    changed |= QRect(x, y, 1, 1);
+                }
+                if (idle.pixelColor(x, y) == QColor(Qt::white)) {
+                    caption |= QRect(x, y, 1, 1);
+                }
+            }
+        }
+        ASSERT_FALSE(caption.isEmpty());
+        ASSERT_FALSE(changed.isEmpty());
+        EXPECT_TRUE(changed.contains(caption));
+        // The frame: the caption's ink, its bearings and the padding.
+        const int spare = changed.width() - caption.width();
+        EXPECT_GE(spare, 2 * kCaptionPadding - 2);
+        EXPECT_LE(spare, 2 * kCaptionPadding + 6);
+        EXPECT_LT(changed.width(), half / 2);
+        EXPECT_EQ(changed.height(), 29); // the whole row high
+        // Centred in its half, as the caption was before.
+        EXPECT_NEAR(changed.center().x(), half / 2, 2);
+    }
 }
 
 } // namespace

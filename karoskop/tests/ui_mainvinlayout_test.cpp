@@ -67,5 +67,29 @@ TEST_F(MainWindowSize, ResizingBelowTheMinimumSnapsBack)
     EXPECT_EQ(main().frameGeometry().size(), QSize(800, 600));
 }
 
+TEST(MainVinLayout, ButtonFollowsItsCaptionWithinItsCell)
+{
+    const QRect cell(639, 903, 639, 29);
+    const struct
+    {
+        int captionWidth;
+        QRect button;
+    } cases[] = {
+        {100, QRect(639 + 319 - 56, 903, 112, 29)}, // caption and 6 each side
+        {101, QRect(639 + 319 - 56, 903, 113, 29)},
+        {627, QRect(639, 903, 639, 29)}, // just fills the cell
+        {900, QRect(639, 903, 639, 29)}, // never wider than the cell
+        {0, QRect(639 + 319 - 6, 903, 12, 29)},
+    };
+    for (const auto& c : cases) {
+        const QRect button = buttonAroundCaption(cell, c.captionWidth);
+        EXPECT_EQ(button, c.button) << c.captionWidth;
+        // A caption centred on the button stands where it stood in the cell.
+        EXPECT_EQ(button.left() + button.width() / 2 - c.captionWidth / 2,
+                  cell.left() + cell.width() / 2 - c.captionWidth / 2)
+            << c.captionWidth;
+    }
+}
+
 } // namespace
 } // namespace karoskop

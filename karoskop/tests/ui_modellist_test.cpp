@@ -4,6 +4,7 @@
 #include "karoskop/core/lastnumberfile.h"
 #include "karoskop/ui/tfvinfind.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QTemporaryDir>
@@ -25,6 +26,9 @@ protected:
         ASSERT_FALSE(writeLastNumber(dir.path(), vin).has_value());
         window.rozkodowanieVin();
         window.present();
+        // The question about several types comes once the window is on screen.
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !window.modelQuestionPending(); }));
     }
 
     QString label(const char* name) const

@@ -148,6 +148,7 @@ TEST_F(Submit, SeveralFittingTypesAskForAChoice)
 {
     typeNumber(kFord);
     clickMain("b_rozkodowanie");
+    resultOnScreen();
     ASSERT_EQ(messages.messages().size(), 1u);
     EXPECT_EQ(messages.last().text,
               QStringLiteral("Program znalazł więcej niż jeden typ pojazdu pasujący do kodu "
@@ -164,11 +165,44 @@ TEST_F(Submit, SeveralFittingTypesAskForAChoice)
 
     // One fitting type: no question.
     messages.clear();
+    QApplication::setActiveWindow(&main());
     clickMain("b_start");
     typeNumber(QStringLiteral("WF0DA51XXXX012345"));
     clickMain("b_rozkodowanie");
+    resultOnScreen();
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(list->count(), 1);
+}
+
+// The question has no place of its own: it waits until the result window
+// is on screen and stands centred over it, on the first run and on a run
+// while the window is already shown.
+TEST_F(Submit, SeveralTypesAreAskedOverTheResultWindowOnScreen)
+{
+    bool onScreen = false;
+    QRect resultFrame;
+    messages.onShow([&](const common::Message&) {
+        onScreen = result().isVisible() && result().windowHandle() != nullptr &&
+                   result().windowHandle()->isExposed();
+        resultFrame = result().frameGeometry();
+    });
+    for (int run = 1; run <= 2; ++run) {
+        SCOPED_TRACE(run);
+        messages.clear();
+        onScreen = false;
+        QApplication::setActiveWindow(&main());
+        clickMain("b_start");
+        typeNumber(kFord);
+        clickMain("b_rozkodowanie");
+        resultOnScreen();
+        ASSERT_EQ(messages.messages().size(), 1u); // once
+        EXPECT_TRUE(onScreen);
+        EXPECT_FALSE(messages.last().topLeft.has_value());
+        ASSERT_TRUE(messages.last().centredOver.has_value());
+        EXPECT_EQ(*messages.last().centredOver, resultFrame);
+        QApplication::processEvents();
+        EXPECT_EQ(messages.messages().size(), 1u); // and not again
+    }
 }
 
 TEST_F(Submit, UnknownManufacturerAsksWhetherToGoOn)

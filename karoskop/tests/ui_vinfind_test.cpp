@@ -1,10 +1,18 @@
 // The result window: captions, buttons, the fields it shows and its layout.
+#include "common/seams/messageservice.h"
+#include "common/widgets/transparentbutton.h"
+#include "common/widgets/transparentbuttonpainter.h"
+#include "karoskop/core/decoder.h"
+#include "karoskop/core/lastnumberfile.h"
 #include "karoskop/tests/karoskopwindowsfixture.h"
 #include "karoskop/ui/tfawaria.h"
 #include "karoskop/ui/vinfindlayout.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QFontMetrics>
+#include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTimer>
 
 namespace karoskop {
@@ -160,6 +168,66 @@ TEST_F(ResultWindow, NeverSmallerThanItsMinimum)
     QApplication::processEvents();
     EXPECT_EQ(result().frameGeometry().size(), QSize(644, 460));
     EXPECT_EQ(clampedVinFindSize(QSize(700, 300)), QSize(700, 460));
+}
+
+// "Check digit" has no operation and is shown disabled: its caption is
+// drawn once in the greyed colour, whole, not embossed in two copies.
+TEST_F(ResultWindow, DisabledCheckDigitCaptionIsGreyedAndWhole)
+{
+    result().present();
+    resultOnScreen();
+    auto* check = result().findChild<common::TTransparentButton*>(QStringLiteral("b_check"));
+    ASSERT_NE(check, nullptr);
+    const QImage shot = check->grab().toImage();
+    const QColor greyed = common::disabledCaptionColor(check->fontColor());
+    const QColor highlight = check->palette().color(QPalette::Light);
+    QRect ink;
+    int embossed = 0;
+    for (int y = 0; y < shot.height(); ++y) {
+        for (int x = 0; x < shot.width(); ++x) {
+            const QColor c = shot.pixelColor(x, y);
+            ink |= c == greyed ? QRect(x, y, 1, 1) : QRect();
+            embossed += c == highlight ? 1 : 0;
+        }
+    }
+    const int advance = QFontMetrics(check->font()).horizontalAdvance(check->caption());
+    EXPECT_NEAR(ink.width(), advance, 4); // every letter, none broken off
+    EXPECT_GE(ink.height(), QFontMetrics(check->font()).capHeight());
+    EXPECT_EQ(embossed, 0);
+}
+
+// With the real message box: once the result window is on screen the box
+// stands centred over it.
+TEST(ResultWindowDialog, SeveralTypesBoxIsCentredOverTheResultWindow)
+{
+    QTemporaryDir dir;
+    Vin number;
+    const QByteArray text("WF0XXXXXAFM012345"); // two fitting models
+    for (int i = 0; i < kVinLength; ++i) {
+        number[static_cast<std::size_t>(i)] = QString(QLatin1Char(text[i]));
+    }
+    ASSERT_FALSE(writeLastNumber(dir.path(), number).has_value());
+    common::DialogMessageService messages;
+    Decoder decoder;
+    TfVinFind window(messages, decoder, dir.path());
+    QRect box;
+    QRect under;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto* open = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            box = open->frameGeometry();
+            under = window.frameGeometry();
+            open->accept();
+        }
+    });
+    poll.start(10);
+    window.rozkodowanieVin();
+    window.present();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return box.isValid(); }, 5000));
+    EXPECT_NEAR(box.center().x(), under.center().x(), 2);
+    EXPECT_NEAR(box.center().y(), under.center().y(), 2);
+    EXPECT_GT(box.left(), under.left());
+    EXPECT_GT(box.top(), under.top());
 }
 
 } // namespace

@@ -4,6 +4,15 @@
 
 namespace karoskop {
 
+QRect buttonAroundCaption(const QRect& cell, int captionWidth, int padding)
+{
+    const int width = std::clamp(captionWidth + 2 * padding, 0, cell.width());
+    // The caption is centred on the button: the same centre as the cell's,
+    // rounded the way the button centres it.
+    const int left = cell.left() + cell.width() / 2 - width / 2;
+    return {left, cell.top(), width, cell.height()};
+}
+
 QSize clampedMainVinSize(QSize outer)
 {
     return outer.expandedTo(kMainVinMinimumOuterSize);

@@ -41,6 +41,15 @@ struct MainVinGeometry
     QRect infoLabel;
 };
 
+// Room left and right of a text button's caption, inside its frame.
+inline constexpr int kCaptionPadding = 6;
+
+// A text button within its layout cell: as wide as its caption and the
+// padding on each side (never wider than the cell), centred in the cell at
+// the cell's height, so that the frame shown under the mouse follows the
+// caption; the caption stands where it would in the whole cell.
+QRect buttonAroundCaption(const QRect& cell, int captionWidth, int padding = kCaptionPadding);
+
 // The outer size the window is held to: never below the minimum.
 QSize clampedMainVinSize(QSize outer);
 

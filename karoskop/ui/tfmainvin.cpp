@@ -2,6 +2,7 @@
 
 #include "common/seams/messageservice.h"
 #include "common/widgets/transparentbutton.h"
+#include "common/widgets/transparentbuttonpainter.h"
 #include "karoskop/core/decoder.h"
 #include "karoskop/core/lastnumberfile.h"
 #include "karoskop/core/vinentry.h"
@@ -200,15 +201,21 @@ void TfMainVin::applyLayout()
     place(m_titleBand, g.titleBand);
     m_title->setGeometry(m_titleBand->rect());
     place(m_footer, g.footer);
-    place(b_start, g.startButton);
-    place(b_ostatni, g.lastButton);
-    place(b_rozkodowanie, g.decodeButton);
-    place(b_zamknij, g.closeButton);
-    // The buttons are half the client width: at the smallest sizes the
-    // longest caption takes a smaller font rather than being cut off.
+    // The buttons' cells are half the client width: at the smallest sizes
+    // the longest caption takes a smaller font rather than being cut off.
+    // Each button is only as wide as its caption, so that its frame under
+    // the mouse follows the caption.
     constexpr int kCaptionMargin = 8;
-    for (common::TTransparentButton* button : {b_start, b_ostatni, b_rozkodowanie, b_zamknij}) {
-        button->setFont(fittedFont(m_buttonFont, button->text(), button->width() - kCaptionMargin));
+    const std::pair<common::TTransparentButton*, QRect> buttons[] = {
+        {b_start, g.startButton},
+        {b_ostatni, g.lastButton},
+        {b_rozkodowanie, g.decodeButton},
+        {b_zamknij, g.closeButton}};
+    for (const auto& [button, cell] : buttons) {
+        button->setFont(fittedFont(m_buttonFont, button->text(), cell.width() - kCaptionMargin));
+        const int captionWidth =
+            common::captionTextSize(button->text(), button->font(), false, cell.width()).width();
+        place(button, buttonAroundCaption(cell, captionWidth));
     }
     for (std::size_t i = 0; i < m_instructions.size(); ++i) {
         place(m_instructions[i], g.instructions[i]);

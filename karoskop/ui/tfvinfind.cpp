@@ -10,6 +10,8 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QResizeEvent>
+#include <QTimer>
+#include <QWindow>
 
 namespace karoskop {
 
@@ -70,6 +72,9 @@ TfVinFind::TfVinFind(common::MessageService& messages, Decoder& decoder, QString
     buildControls();
     showDescription(VehicleDescription{});
     resize(kVinFindRunSize);
+    m_settleTimer.setSingleShot(true);
+    m_settleTimer.setInterval(kSettleMilliseconds);
+    connect(&m_settleTimer, &QTimer::timeout, this, &TfVinFind::askIfSettled);
 }
 
 void TfVinFind::buildControls()
@@ -144,9 +149,8 @@ void TfVinFind::rozkodowanieVin()
         m_decoder.rozkodowanieVin(m_folder);
         showRun();
     }
-    if (m_decoder.severalTypes()) {
-        askForModelChoice();
-    }
+    // Asked once the window is presented and on screen, over it.
+    m_modelQuestionPending = m_decoder.severalTypes();
 }
 
 void TfVinFind::showRun()
@@ -171,6 +175,32 @@ void TfVinFind::closeAfterCancel()
 
 void TfVinFind::askForModelChoice()
 {
+    m_modelQuestionPending = true;
+    askWhenOnScreen();
+}
+
+void TfVinFind::askWhenOnScreen()
+{
+    if (!m_modelQuestionPending || !isVisible()) {
+        return; // asked when the window is presented
+    }
+    // The window system puts the window on screen and maximises it in
+    // steps; the question waits until the window has kept its place for a
+    // moment, so that it stands over where the window stays.
+    if (QWindow* window = windowHandle()) {
+        window->installEventFilter(this);
+    }
+    m_settleTimer.start();
+}
+
+void TfVinFind::askIfSettled()
+{
+    QWindow* window = windowHandle();
+    if (!m_modelQuestionPending || !isVisible() || window == nullptr || !window->isExposed()) {
+        return; // the window's next exposure tries again
+    }
+    window->removeEventFilter(this);
+    m_modelQuestionPending = false;
     common::Message message;
     message.text = QStringLiteral(
         "Program znalazł więcej niż jeden typ pojazdu pasujący do kodu nadwozia. Aby "
@@ -178,6 +208,7 @@ void TfVinFind::askForModelChoice()
         "rozwijalnej listy odpowiedni model.");
     message.title = QStringLiteral("Karoskop");
     message.icon = common::MessageIcon::Exclamation;
+    message.centredOver = frameGeometry();
     m_messages.show(message, this);
     Lista1->setFocus();
 }
@@ -235,6 +266,17 @@ void TfVinFind::present()
     showMaximized();
     raise();
     activateWindow();
+    askWhenOnScreen();
+}
+
+bool TfVinFind::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (watched == windowHandle() && m_modelQuestionPending &&
+        (type == QEvent::Expose || type == QEvent::Resize || type == QEvent::Move)) {
+        m_settleTimer.start(); // not settled yet
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TfVinFind::showEvent(QShowEvent* event)

@@ -3,6 +3,7 @@
 #include "karoskop/core/vehicledescription.h"
 
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 #include <array>
 
@@ -37,12 +38,18 @@ public:
     void showEmergencyRun();
     // The emergency decoding was cancelled: back to the number.
     void closeAfterCancel();
-    // Several types fit: says so and puts the focus on the list to pick from.
+    // Several types fit: says so, centred over this window once it is on
+    // screen, and puts the focus on the list to pick from.
     void askForModelChoice();
 
     // Writes a description into the window's fields, or reads them back.
     void showDescription(const VehicleDescription& description);
     VehicleDescription description() const;
+
+    // How long the window keeps its place before the model question comes.
+    static constexpr int kSettleMilliseconds = 150;
+    // A run found several types and the user has not been asked yet.
+    bool modelQuestionPending() const { return m_modelQuestionPending; }
 
     // Empties the vehicle-type list.
     void clearModels();
@@ -57,6 +64,7 @@ Q_SIGNALS:
     void positionChoiceRequested();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -69,6 +77,10 @@ private:
     // After an emergency decoding the back button returns to the position
     // choice ("Powrót do wyboru znaków") instead of to the main window.
     void showBackCaption();
+    // Asks the pending model question once the window is on screen and has
+    // kept its place and size for kSettleMilliseconds.
+    void askWhenOnScreen();
+    void askIfSettled();
 
     common::MessageService& m_messages;
     Decoder& m_decoder;
@@ -87,6 +99,9 @@ private:
     common::TTransparentButton* b_check = nullptr;
     common::TTransparentButton* b_powrot = nullptr;
     QLabel* m_footer = nullptr;
+    // The last run found several types and the user has not been asked yet.
+    bool m_modelQuestionPending = false;
+    QTimer m_settleTimer;
 };
 
 } // namespace karoskop
