@@ -1,8 +1,11 @@
 #include "kwitola/core/invoiceprintout.h"
 
+#include "kwitola/core/money.h"
+
 #include <QStringList>
 #include <algorithm>
 #include <array>
+#include <optional>
 
 namespace kwitola {
 namespace {
@@ -38,23 +41,27 @@ struct Column
     int cellWidth;
     HAlign align;
     QString PrintLine::*value; // nullptr: the row number
+    bool money;                // the cell always reads like money
 };
 
 const std::array<Column, 10> kColumns{{
-    {"lp", 20, 25, "Lp.", false, 22, 19, HAlign::Right, nullptr},
-    {"name", 44, 253, "Nazwa towaru lub usługi", false, 48, 247, HAlign::Left, &PrintLine::name},
-    {"symbol", 296, 69, "Symbol\nSWW/KU/KOB", false, 298, 65, HAlign::Center, &PrintLine::symbol},
-    {"unit", 364, 25, "j.m.", false, 366, 19, HAlign::Center, &PrintLine::unit},
+    {"lp", 20, 25, "Lp.", false, 22, 19, HAlign::Right, nullptr, false},
+    {"name", 44, 253, "Nazwa towaru lub usługi", false, 48, 247, HAlign::Left, &PrintLine::name,
+     false},
+    {"symbol", 296, 69, "Symbol\nSWW/KU/KOB", false, 298, 65, HAlign::Center, &PrintLine::symbol,
+     false},
+    {"unit", 364, 25, "j.m.", false, 366, 19, HAlign::Center, &PrintLine::unit, false},
     {"quantity", 388, 48, "Ilość\ntowaru\n/ zakres\nusługi", false, 392, 41, HAlign::Center,
-     &PrintLine::quantity},
+     &PrintLine::quantity, false},
     {"price", 428, 72, "Cena\njednostkowa\nnetto\nzł        gr", false, 444, 49, HAlign::Right,
-     &PrintLine::unitNetPrice},
+     &PrintLine::unitNetPrice, true},
     {"net", 496, 77, "Wartość\nsprzedaży\nnetto\nzł        gr", false, 510, 53, HAlign::Right,
-     &PrintLine::netValue},
-    {"rate", 572, 28, "stawka\n%", true, 577, 19, HAlign::Center, &PrintLine::vatRate},
-    {"vat", 596, 73, "kwota\nzł        gr", true, 610, 49, HAlign::Right, &PrintLine::vatAmount},
+     &PrintLine::netValue, true},
+    {"rate", 572, 28, "stawka\n%", true, 577, 19, HAlign::Center, &PrintLine::vatRate, false},
+    {"vat", 596, 73, "kwota\nzł        gr", true, 610, 49, HAlign::Right, &PrintLine::vatAmount,
+     true},
     {"gross", 668, 77, "Wartość\ntowaru / usługi\nbrutto\nzł        gr", false, 678, 59,
-     HAlign::Right, &PrintLine::grossValue},
+     HAlign::Right, &PrintLine::grossValue, true},
 }};
 
 // The totals rows below the table; tops are offsets from the table's bottom.
@@ -90,6 +97,22 @@ constexpr TotalsCells kRateCells{{510, 610, 678}, {563, 659, 737}};
 const std::array<QString, 5> kWithoutBank{
     QStringLiteral("gotówka"), QStringLiteral("gotówka + kredyt"), QStringLiteral("kredyt"),
     QStringLiteral("czek potwierdzony"), QStringLiteral("karta kredytowa")};
+
+// A money value as the page shows it: two decimals and a decimal comma
+// ("0" of a rate the document does not use prints "0,00"; empty is nothing
+// yet, also "0,00"). A price held with more decimals than two, or a text that
+// is no number, stands as it is rather than be rounded on paper.
+QString moneyText(const QString& text)
+{
+    if (text.isEmpty()) {
+        return QStringLiteral("0,00");
+    }
+    const std::optional<Decimal> value = Decimal::parse(text);
+    if (!value || value->rounded(2) != *value) {
+        return text;
+    }
+    return value->fmt();
+}
 
 // A rectangle for text whose characters are height units high.
 QRect textRect(int left, int top, int width, int height, int lines = 1)
@@ -241,7 +264,10 @@ int addRows(Page& page, const InvoicePrintInput& in)
             const bool nameOrNumber = c.value == nullptr || c.value == &PrintLine::name;
             // The first row's value cells sit two units lower.
             const int cellTop = !nameOrNumber && k == 1 ? top + 2 : top;
-            const QString text = c.value ? line.*c.value : QString::number(k) + QLatin1Char('.');
+            QString text = c.value ? line.*c.value : QString::number(k) + QLatin1Char('.');
+            if (c.money) {
+                text = moneyText(text);
+            }
             PageElement cell = common::textElement(
                 cellName(c.key, k), textRect(c.cellX, cellTop, c.cellWidth, kCellHeight), text,
                 common::fontOfHeight(kCellFamily, kCellHeight), c.align);
@@ -293,10 +319,10 @@ void addTotals(Page& page, const InvoicePrintInput& in, int bottom)
                 QString::fromLatin1(row.rate), 11, row.bold ? kCaptionFamily : kCellFamily,
                 HAlign::Center, row.bold);
         for (std::size_t i = 0; i < amounts.size(); ++i) {
-            const QString text = amounts.at(i).isEmpty() ? QStringLiteral("0,00") : amounts.at(i);
             addText(page, QLatin1String(kAmountNames.at(i)) + key,
-                    textRect(cells.left.at(i), top, cells.right.at(i) - cells.left.at(i), 11), text,
-                    11, row.bold ? kCaptionFamily : kCellFamily, HAlign::Right, row.bold);
+                    textRect(cells.left.at(i), top, cells.right.at(i) - cells.left.at(i), 11),
+                    moneyText(amounts.at(i)), 11, row.bold ? kCaptionFamily : kCellFamily,
+                    HAlign::Right, row.bold);
         }
     }
 }
@@ -307,7 +333,7 @@ void addFooter(Page& page, const InvoicePrintInput& in, int bottom)
     addText(page, QString::fromLatin1(kAmountCaption), textRect(36, bottom + 22, 90, 13),
             QStringLiteral("Do zapłaty :"), 13);
     addText(page, QString::fromLatin1(kAmountToPay), textRect(128, bottom + 20, 300, 16),
-            in.document.gross, 16, kCaptionFamily, HAlign::Left, true);
+            moneyText(in.document.gross), 16, kCaptionFamily, HAlign::Left, true);
     addText(page, QStringLiteral("wordsCaption"), textRect(36, bottom + 60, 88, 11),
             QStringLiteral("słownie złotych :"), 11);
     PageElement words =

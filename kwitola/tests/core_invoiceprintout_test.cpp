@@ -183,6 +183,39 @@ TEST(InvoicePrintout, DatesPlaceAndMarkComeFromTheInput)
     EXPECT_EQ(page.find(QString::fromLatin1(ip::kLogo)), nullptr);
 }
 
+TEST(InvoicePrintout, MoneyCellsReadLikeMoney)
+{
+    struct Case
+    {
+        const char* held;
+        const char* printed;
+    };
+    const Case cases[] = {
+        {"0", "0,00"},      {"", "0,00"},       {"10", "10,00"},    {"12,5", "12,50"},
+        {"-3,10", "-3,10"}, {"36,60", "36,60"}, {"0,125", "0,125"}, // a price with more decimals is
+                                                                    // not rounded on paper
+        {"x", "x"},
+    };
+    for (const Case& c : cases) {
+        InvoicePrintInput in = sample(1);
+        const QString held = QString::fromLatin1(c.held);
+        in.lines.front().unitNetPrice = held;
+        in.rate7 = {held, held, held};
+        in.document.gross = held;
+        const common::Page page = invoicePrintout(in);
+        const QString printed = QString::fromLatin1(c.printed);
+        for (const QString& name :
+             {cellName("price", 1), QStringLiteral("totalNet.7"), QStringLiteral("totalGross.7"),
+              QStringLiteral("amountToPay")}) {
+            EXPECT_EQ(element(page, name).text, printed) << name.toStdString() << " " << c.held;
+        }
+    }
+    // Texts that are not money stay as they are.
+    InvoicePrintInput in = sample(1);
+    in.lines.front().quantity = QStringLiteral("3");
+    EXPECT_EQ(element(invoicePrintout(in), cellName("quantity", 1)).text, QStringLiteral("3"));
+}
+
 TEST(InvoicePrintout, ALongNameWrapsInItsCellToTwoLinesAtMost)
 {
     const common::Page page = invoicePrintout(sample(1));
