@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QRect>
 #include <QString>
+#include <functional>
 #include <vector>
 
 namespace common {
@@ -62,6 +63,16 @@ struct Page
 // A printout font whose characters are height design units high, at the
 // nearest whole point size.
 PageFont fontOfHeight(const QString& family, int height, bool bold = false);
+
+// The smallest character height, in design units, a text is drawn at when
+// it does not fit its box at its own size: 6 pt, still readable on paper.
+inline constexpr int kMinimumTextHeight = 8;
+
+// The largest character height from preferred down to minimum at which fits
+// answers true; minimum when none does. A preferred height already below the
+// minimum is kept: such a text was meant to be that small.
+[[nodiscard]] int largestFittingHeight(int preferred, int minimum,
+                                       const std::function<bool(int)>& fits);
 
 // Element builders keep page-building functions short.
 PageElement textElement(const QString& name, QRect rect, const QString& text, const PageFont& font,
