@@ -50,7 +50,9 @@ const std::array<Column, 10> kColumns{{
      false},
     {"symbol", 296, 69, "Symbol\nSWW/KU/KOB", false, 298, 65, HAlign::Center, &PrintLine::symbol,
      false},
-    {"unit", 364, 25, "j.m.", false, 366, 19, HAlign::Center, &PrintLine::unit, false},
+    // The unit takes its frame's inside, about the same centre, so that
+    // "godz." fits at a readable height.
+    {"unit", 364, 25, "j.m.", false, 365, 21, HAlign::Center, &PrintLine::unit, false},
     {"quantity", 388, 48, "Ilość\ntowaru\n/ zakres\nusługi", false, 392, 41, HAlign::Center,
      &PrintLine::quantity, false},
     {"price", 428, 72, "Cena\njednostkowa\nnetto\nzł        gr", false, 444, 49, HAlign::Right,
@@ -168,6 +170,22 @@ QString bankLine(const InvoicePrintInput& in)
            in.seller.account + QLatin1Char('.');
 }
 
+// The copy mark stands at the right edge of a 76-unit place beside the
+// buyer block; its box reaches to the left, clear of the buyer's lines, so
+// that "ORYGINAŁ / KOPIA" is printed whole at the size of "KOPIA".
+QRect copyMarkBox()
+{
+    constexpr int kRight = 742;
+    constexpr int kLeft = 566;
+    return {kLeft, 290, kRight - kLeft, 16};
+}
+
+// A heading's box: its frame's inside, so that its text keeps off the frame.
+QRect headingBox(const QRect& frame)
+{
+    return frame.adjusted(1, 0, -1, 0);
+}
+
 void addHeader(Page& page, const InvoicePrintInput& in)
 {
     if (!in.logo.isEmpty()) {
@@ -222,7 +240,7 @@ void addHeader(Page& page, const InvoicePrintInput& in)
     addText(page, QString::fromLatin1(invoiceprint::kBuyer), QRect(104, 224, 577, 85),
             buyerLines(in.buyer).join(QLatin1Char('\n')), 12);
     PageElement mark = common::textElement(
-        QString::fromLatin1(invoiceprint::kCopyMark), QRect(666, 290, 76, 16), in.copyMark,
+        QString::fromLatin1(invoiceprint::kCopyMark), copyMarkBox(), in.copyMark,
         common::fontOfHeight(kCaptionFamily, 13, true), HAlign::Right);
     mark.rgb = kRed;
     page.elements.push_back(mark);
@@ -243,8 +261,8 @@ void addTableHeader(Page& page)
         addBox(page, QStringLiteral("header.") + QLatin1String(c.key),
                QRect(c.frameX, top, c.frameWidth, height));
         addText(page, QStringLiteral("heading.") + QLatin1String(c.key),
-                QRect(c.frameX, top + 3, c.frameWidth, height - 3), QString::fromUtf8(c.heading), 9,
-                kCaptionFamily, HAlign::Center);
+                headingBox(QRect(c.frameX, top + 3, c.frameWidth, height - 3)),
+                QString::fromUtf8(c.heading), 9, kCaptionFamily, HAlign::Center);
     }
 }
 
