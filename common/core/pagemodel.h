@@ -50,10 +50,16 @@ struct PageElement
     QString name;                // what the element shows, for finding it again
 };
 
+// The sheet a page is printed on. A page is laid out for A4; one meant for
+// the printer's own paper is drawn on whatever sheet the printer holds by
+// default (the PDF written without a printer stays A4).
+enum class Paper { A4, PrinterDefault };
+
 struct Page
 {
     int width = kA4Width;
     int height = kA4Height;
+    Paper paper = Paper::A4;
     std::vector<PageElement> elements;
 
     // The first element with the given name, or nullptr.

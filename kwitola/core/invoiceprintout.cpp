@@ -402,6 +402,8 @@ QString cellName(const char* column, int row)
 Page invoicePrintout(const InvoicePrintInput& input)
 {
     Page page;
+    // Laid out to fit A4 and Letter alike, printed on the printer's own paper.
+    page.paper = common::Paper::PrinterDefault;
     addHeader(page, input);
     addTableHeader(page);
     const int rows = addRows(page, input);
