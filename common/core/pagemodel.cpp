@@ -1,5 +1,7 @@
 #include "common/core/pagemodel.h"
 
+#include <algorithm>
+
 namespace common {
 
 const PageElement* Page::find(const QString& elementName) const
@@ -20,6 +22,16 @@ PageFont fontOfHeight(const QString& family, int height, bool bold)
     font.pointSize = (height * 72 + kUnitsPerInch / 2) / kUnitsPerInch;
     font.bold = bold;
     return font;
+}
+
+int largestFittingHeight(int preferred, int minimum, const std::function<bool(int)>& fits)
+{
+    for (int height = preferred; height > minimum; --height) {
+        if (fits(height)) {
+            return height;
+        }
+    }
+    return std::min(preferred, minimum);
 }
 
 PageElement textElement(const QString& name, QRect rect, const QString& text, const PageFont& font,

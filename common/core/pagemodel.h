@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QRect>
 #include <QString>
+#include <functional>
 #include <vector>
 
 namespace common {
@@ -49,10 +50,16 @@ struct PageElement
     QString name;                // what the element shows, for finding it again
 };
 
+// The sheet a page is printed on. A page is laid out for A4; one meant for
+// the printer's own paper is drawn on whatever sheet the printer holds by
+// default (the PDF written without a printer stays A4).
+enum class Paper { A4, PrinterDefault };
+
 struct Page
 {
     int width = kA4Width;
     int height = kA4Height;
+    Paper paper = Paper::A4;
     std::vector<PageElement> elements;
 
     // The first element with the given name, or nullptr.
@@ -62,6 +69,16 @@ struct Page
 // A printout font whose characters are height design units high, at the
 // nearest whole point size.
 PageFont fontOfHeight(const QString& family, int height, bool bold = false);
+
+// The smallest character height, in design units, a text is drawn at when
+// it does not fit its box at its own size: 6 pt, still readable on paper.
+inline constexpr int kMinimumTextHeight = 8;
+
+// The largest character height from preferred down to minimum at which fits
+// answers true; minimum when none does. A preferred height already below the
+// minimum is kept: such a text was meant to be that small.
+[[nodiscard]] int largestFittingHeight(int preferred, int minimum,
+                                       const std::function<bool(int)>& fits);
 
 // Element builders keep page-building functions short.
 PageElement textElement(const QString& name, QRect rect, const QString& text, const PageFont& font,

@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTextLayout>
+#include <algorithm>
 
 namespace common {
 namespace {
@@ -62,25 +63,105 @@ QStringList fitLines(const QString& text, const QFont& font, int width, int maxL
     return lines;
 }
 
+namespace {
+
+// The width a line needs: its advance, or its ink where a glyph reaches
+// beyond the advance (a bold or italic last letter).
+qreal lineWidth(const QFontMetricsF& metrics, const QString& line)
+{
+    const QRectF ink = metrics.boundingRect(line);
+    return std::max(metrics.horizontalAdvance(line), ink.right()) - std::min(0.0, ink.left());
+}
+
+// The lines the element's text takes in font: as written, or wrapped to the
+// box (unlimited here: whether they are too many is for the caller).
+QStringList linesIn(const PageElement& e, const QFont& font)
+{
+    if (e.wordWrap) {
+        return fitLines(e.text, font, e.rect.width(), 0);
+    }
+    return e.text.split(QLatin1Char('\n'));
+}
+
+// Whether the element's text fits its box in font, measured in the font's
+// own metrics.
+bool fitsMeasured(const PageElement& e, const QFont& font)
+{
+    const QFontMetricsF metrics(font);
+    const QStringList lines = linesIn(e, font);
+    if (e.maxLines > 0 && lines.size() > e.maxLines) {
+        return false;
+    }
+    const qreal height =
+        metrics.lineSpacing() * static_cast<qreal>(lines.size() - 1) + metrics.height();
+    if (height > e.rect.height() + 0.5) {
+        return false;
+    }
+    return std::all_of(lines.cbegin(), lines.cend(), [&](const QString& line) {
+        return lineWidth(metrics, line) <= e.rect.width();
+    });
+}
+
+// Whether the text fits on every device: the screen and an image at the
+// page's own size draw with hinted glyphs, a printer or a larger image with
+// the outlines scaled, and either may be a little wider or taller.
+bool fitsIn(const PageElement& e, const QFont& font)
+{
+    QFont outlines = font;
+    outlines.setHintingPreference(QFont::PreferNoHinting);
+    return fitsMeasured(e, font) && fitsMeasured(e, outlines);
+}
+
+} // namespace
+
+TextPlan planText(const PageElement& e)
+{
+    TextPlan plan;
+    plan.font = toQFont(e.font);
+    plan.flags = static_cast<int>(toQt(e.align)) | Qt::AlignTop;
+    plan.text = e.text;
+    const int own = plan.font.pixelSize();
+    const int height = largestFittingHeight(own, kMinimumTextHeight, [&](int size) {
+        QFont font = plan.font;
+        font.setPixelSize(size);
+        return fitsIn(e, font);
+    });
+    const QFontMetricsF ownMetrics(plan.font);
+    plan.font.setPixelSize(height);
+    plan.fits = fitsIn(e, plan.font);
+    plan.rect = QRectF(e.rect);
+    if (height < own && !e.wordWrap && !e.text.contains(QLatin1Char('\n'))) {
+        // Beside texts of its own size the smaller one keeps their baseline.
+        const QFontMetricsF metrics(plan.font);
+        const qreal room = e.rect.height() - metrics.height();
+        plan.rect.setTop(plan.rect.top() + std::clamp(ownMetrics.ascent() - metrics.ascent(), 0.0,
+                                                      std::max(room, 0.0)));
+    }
+    if (e.wordWrap && e.maxLines > 0) {
+        plan.text = fitLines(e.text, plan.font, e.rect.width(), e.maxLines).join(QLatin1Char('\n'));
+    } else if (e.wordWrap) {
+        plan.flags |= Qt::TextWordWrap;
+    } else if (!plan.fits) {
+        // Too wide even at the smallest height: the cut shows as an ellipsis.
+        const QFontMetricsF metrics(plan.font);
+        QStringList lines = e.text.split(QLatin1Char('\n'));
+        for (QString& line : lines) {
+            line = metrics.elidedText(line, Qt::ElideRight, e.rect.width());
+        }
+        plan.text = lines.join(QLatin1Char('\n'));
+    }
+    return plan;
+}
+
 void renderElement(const PageElement& e, QPainter& painter)
 {
     const QColor colour = QColor::fromRgb(e.rgb);
     switch (e.kind) {
     case PageElement::Kind::Text: {
+        const TextPlan plan = planText(e);
         painter.setPen(colour);
-        painter.setFont(toQFont(e.font));
-        int flags = static_cast<int>(toQt(e.align)) | Qt::AlignTop;
-        if (e.wordWrap && e.maxLines > 0) {
-            // Measured in the painter's own font, so that the lines fit on
-            // the device they are drawn on.
-            const QStringList lines = fitLines(e.text, painter.font(), e.rect.width(), e.maxLines);
-            painter.drawText(e.rect, flags, lines.join(QLatin1Char('\n')));
-            break;
-        }
-        if (e.wordWrap) {
-            flags |= Qt::TextWordWrap;
-        }
-        painter.drawText(e.rect, flags, e.text);
+        painter.setFont(plan.font);
+        painter.drawText(plan.rect, plan.flags, plan.text);
         break;
     }
     case PageElement::Kind::Box:

@@ -1,13 +1,13 @@
 #pragma once
 
+#include <QFont>
+#include <QRectF>
 #include <QString>
 #include <QStringList>
 #include <optional>
 #include <vector>
 
-class QFont;
 class QPainter;
-class QRectF;
 class QImage;
 
 namespace common {
@@ -21,6 +21,22 @@ void renderPage(const Page& page, QPainter& painter, const QRectF& target);
 
 // Draws one element; the painter is already scaled to design units.
 void renderElement(const PageElement& element, QPainter& painter);
+
+// How the renderer draws a text element: in the element's font, drawn
+// smaller (down to kMinimumTextHeight) when the text does not fit its box
+// at its own size, so that nothing is cut off. Only a text that does not fit
+// even at the smallest height is cut, with an ellipsis.
+struct TextPlan
+{
+    QFont font;
+    QString text; // what is drawn; lines may be broken with '\n'
+    // Where it is drawn: the element's box; a single line drawn smaller
+    // moves down inside it to stand on the baseline of its own size.
+    QRectF rect;
+    int flags = 0; // QPainter::drawText flags within rect
+    bool fits = true;
+};
+[[nodiscard]] TextPlan planText(const PageElement& element);
 
 // The text broken into lines no wider than width in the font, at most
 // maxLines of them; when the text goes on, the last line ends in an ellipsis.

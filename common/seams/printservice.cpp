@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <algorithm>
 #include <utility>
 
 namespace common {
@@ -34,6 +35,34 @@ PrintOutcome failed(const QString& why)
 }
 
 } // namespace
+
+QPageSize jobPaper(const std::vector<Page>& pages, const QPageSize& printerDefault)
+{
+    const bool printersOwn = std::any_of(pages.cbegin(), pages.cend(), [](const Page& page) {
+        return page.paper == Paper::PrinterDefault;
+    });
+    return printersOwn && printerDefault.isValid() ? printerDefault : QPageSize(QPageSize::A4);
+}
+
+QRectF sheetTarget(const Page& page, const QSizeF& sheetUnits, qreal pixelsPerUnit)
+{
+    // What the page shows reaches to the far edges of its elements.
+    qreal right = 0;
+    qreal bottom = 0;
+    for (const PageElement& e : page.elements) {
+        right = std::max(right, static_cast<qreal>(e.rect.left() + e.rect.width()));
+        bottom = std::max(bottom, static_cast<qreal>(e.rect.top() + e.rect.height()));
+    }
+    qreal scale = 1;
+    if (right > sheetUnits.width()) {
+        scale = std::min(scale, sheetUnits.width() / right);
+    }
+    if (bottom > sheetUnits.height()) {
+        scale = std::min(scale, sheetUnits.height() / bottom);
+    }
+    const qreal perUnit = pixelsPerUnit * scale;
+    return {0, 0, page.width * perUnit, page.height * perUnit};
+}
 
 QString freePdfPath(const QString& folder, const QString& documentName)
 {
@@ -73,8 +102,11 @@ PrintOutcome SystemPrintService::printPagesOn(const std::vector<Page>& pages,
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setDocName(documentName);
     printer.setFullPage(true);
-    printer.setPageLayout(
-        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    const QPageSize paper = jobPaper(pages, info.defaultPageSize());
+    printer.setPageLayout(QPageLayout(paper, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    // The sheet in design units, and the printer's pixels per unit.
+    const QSizeF sheetUnits = paper.size(QPageSize::Inch) * kUnitsPerInch;
+    const qreal pixelsPerUnit = static_cast<qreal>(printer.resolution()) / kUnitsPerInch;
     QPainter painter;
     if (!painter.begin(&printer)) {
         return failed(QStringLiteral("Nie można rozpocząć drukowania na drukarce %1.")
@@ -86,7 +118,7 @@ PrintOutcome SystemPrintService::printPagesOn(const std::vector<Page>& pages,
             printer.newPage();
         }
         first = false;
-        renderPage(page, painter, printer.paperRect(QPrinter::DevicePixel));
+        renderPage(page, painter, sheetTarget(page, sheetUnits, pixelsPerUnit));
     }
     if (!painter.end()) {
         return failed(

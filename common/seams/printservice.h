@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QPageSize>
+#include <QRectF>
+#include <QSizeF>
 #include <QString>
 #include <vector>
 
@@ -58,6 +61,16 @@ private:
     QString m_pdfFolder;
     Printers m_printers;
 };
+
+// The paper a job is printed on: the printer's default paper when the pages
+// ask for it and the printer names a valid one, otherwise A4.
+[[nodiscard]] QPageSize jobPaper(const std::vector<Page>& pages, const QPageSize& printerDefault);
+
+// Where a page is drawn on a sheet of sheetUnits (design units) on a device
+// of pixelsPerUnit: at its design size from the sheet's top-left corner, as
+// laid out; smaller, keeping its proportions, only when what it shows would
+// run off the sheet.
+[[nodiscard]] QRectF sheetTarget(const Page& page, const QSizeF& sheetUnits, qreal pixelsPerUnit);
 
 // A path in folder for a new PDF of the document: "<name>.pdf", or
 // "<name>-2.pdf", "<name>-3.pdf" ... when the earlier ones exist, so that no

@@ -1,15 +1,18 @@
 #include "common/core/pagemodel.h"
 #include "common/printing/pagerenderer.h"
 #include "common/testsupport/pixels.h"
+#include "common/testsupport/textink.h"
 
 #include <QFile>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace common;
+using common::testing::cutTexts;
 using common::testing::darkPixels;
 
 TEST(PageRenderer, DrawsElementsWhereTheModelPutsThem)
@@ -75,4 +78,104 @@ TEST(PageRenderer, FitsALongTextIntoItsLinesAndCutsTheRestWithAnEllipsis)
     }
     EXPECT_EQ(fitLines(QStringLiteral("Śruba M8"), font, 247, 2),
               QStringList{QStringLiteral("Śruba M8")});
+}
+
+TEST(PageRenderer, TheLargestFittingHeightStopsAtTheReadableMinimum)
+{
+    struct Case
+    {
+        int preferred;
+        int widest; // the largest height that fits; 0: none does
+        int expected;
+    };
+    const Case cases[] = {
+        {13, 13, 13},                         // fits as it is
+        {13, 11, 11}, {13, 9, 9}, {13, 8, 8}, // exactly the minimum
+        {13, 0, 8},                           // fits at no height: the minimum, never below
+        {6, 0, 6},                            // meant to be smaller than the minimum: kept
+        {8, 0, 8},
+    };
+    for (const Case& c : cases) {
+        int smallestTried = c.preferred;
+        const int height = largestFittingHeight(c.preferred, kMinimumTextHeight, [&](int h) {
+            smallestTried = std::min(smallestTried, h);
+            return h <= c.widest;
+        });
+        EXPECT_EQ(height, c.expected) << c.preferred << " " << c.widest;
+        EXPECT_GE(smallestTried, std::min(c.preferred, kMinimumTextHeight));
+    }
+}
+
+namespace {
+
+Page oneText(const QRect& box, const QString& text, int pointSize, HAlign align, bool bold = false)
+{
+    Page page;
+    PageFont font;
+    font.pointSize = pointSize;
+    font.bold = bold;
+    page.elements.push_back(textElement(QStringLiteral("t"), box, text, font, align));
+    return page;
+}
+
+// What the check finds cut, one text a line; empty when nothing is.
+std::string cuts(const Page& page, int pixelWidth)
+{
+    return cutTexts(page, pixelWidth).join(QLatin1Char('\n')).toStdString();
+}
+
+} // namespace
+
+TEST(PageRenderer, ATextWiderThanItsBoxIsDrawnSmallerAndWhole)
+{
+    // A bold red mark right-aligned in a box narrower than the text.
+    Page page = oneText(QRect(666, 290, 76, 16), QStringLiteral("ORYGINAŁ / KOPIA"), 10,
+                        HAlign::Right, true);
+    page.elements.front().rgb = 0xFF0000;
+    const TextPlan plan = planText(page.elements.front());
+    EXPECT_LT(plan.font.pixelSize(), 13);
+    EXPECT_GE(plan.font.pixelSize(), kMinimumTextHeight);
+    EXPECT_TRUE(plan.fits);
+    EXPECT_EQ(plan.text, QStringLiteral("ORYGINAŁ / KOPIA"));
+    for (const int pixelWidth : {794, 1240, 2480}) {
+        EXPECT_EQ(cuts(page, pixelWidth), "") << pixelWidth;
+    }
+
+    // Stacked heading lines are measured one by one.
+    page = oneText(QRect(572, 319, 28, 58), QStringLiteral("stawka\n%"), 7, HAlign::Center);
+    EXPECT_EQ(cuts(page, 794), "");
+}
+
+TEST(PageRenderer, ATextThatFitsKeepsItsSizeAndOnlyAnImpossibleOneIsCut)
+{
+    const Page fits =
+        oneText(QRect(100, 100, 200, 16), QStringLiteral("Śruba M8"), 8, HAlign::Left);
+    const TextPlan plan = planText(fits.elements.front());
+    EXPECT_EQ(plan.font.pixelSize(), 11);
+    EXPECT_EQ(plan.text, QStringLiteral("Śruba M8"));
+
+    // Too long for its box even at the smallest height: cut with an
+    // ellipsis, and the check says so.
+    const Page impossible =
+        oneText(QRect(100, 100, 19, 16), QStringLiteral("godziny robocze"), 8, HAlign::Center);
+    const TextPlan cut = planText(impossible.elements.front());
+    EXPECT_FALSE(cut.fits);
+    EXPECT_EQ(cut.font.pixelSize(), kMinimumTextHeight);
+    EXPECT_TRUE(cut.text.endsWith(QChar(0x2026)));
+    EXPECT_EQ(cutTexts(impossible, 794).size(), 1);
+}
+
+TEST(PageRenderer, AWrappedTextShrinksIntoItsLinesBeforeItIsCut)
+{
+    Page page = oneText(QRect(48, 381, 247, 22),
+                        QStringLiteral("Wkręt samogwintujący do blachy ocynkowany z łbem "
+                                       "stożkowym i podkładką EPDM, opakowanie 100 szt."),
+                        8, HAlign::Left);
+    page.elements.front().wordWrap = true;
+    page.elements.front().maxLines = 2;
+    const TextPlan plan = planText(page.elements.front());
+    EXPECT_LT(plan.font.pixelSize(), 11);
+    EXPECT_EQ(plan.text.count(QLatin1Char('\n')), 1);
+    EXPECT_FALSE(plan.text.contains(QChar(0x2026)));
+    EXPECT_EQ(cuts(page, 1240), "");
 }

@@ -1,8 +1,11 @@
 #include "kwitola/core/invoiceprintout.h"
 
+#include "kwitola/core/money.h"
+
 #include <QStringList>
 #include <algorithm>
 #include <array>
+#include <optional>
 
 namespace kwitola {
 namespace {
@@ -38,23 +41,29 @@ struct Column
     int cellWidth;
     HAlign align;
     QString PrintLine::*value; // nullptr: the row number
+    bool money;                // the cell always reads like money
 };
 
 const std::array<Column, 10> kColumns{{
-    {"lp", 20, 25, "Lp.", false, 22, 19, HAlign::Right, nullptr},
-    {"name", 44, 253, "Nazwa towaru lub usługi", false, 48, 247, HAlign::Left, &PrintLine::name},
-    {"symbol", 296, 69, "Symbol\nSWW/KU/KOB", false, 298, 65, HAlign::Center, &PrintLine::symbol},
-    {"unit", 364, 25, "j.m.", false, 366, 19, HAlign::Center, &PrintLine::unit},
+    {"lp", 20, 25, "Lp.", false, 22, 19, HAlign::Right, nullptr, false},
+    {"name", 44, 253, "Nazwa towaru lub usługi", false, 48, 247, HAlign::Left, &PrintLine::name,
+     false},
+    {"symbol", 296, 69, "Symbol\nSWW/KU/KOB", false, 298, 65, HAlign::Center, &PrintLine::symbol,
+     false},
+    // The unit takes its frame's inside, about the same centre, so that
+    // "godz." fits at a readable height.
+    {"unit", 364, 25, "j.m.", false, 365, 21, HAlign::Center, &PrintLine::unit, false},
     {"quantity", 388, 48, "Ilość\ntowaru\n/ zakres\nusługi", false, 392, 41, HAlign::Center,
-     &PrintLine::quantity},
+     &PrintLine::quantity, false},
     {"price", 428, 72, "Cena\njednostkowa\nnetto\nzł        gr", false, 444, 49, HAlign::Right,
-     &PrintLine::unitNetPrice},
+     &PrintLine::unitNetPrice, true},
     {"net", 496, 77, "Wartość\nsprzedaży\nnetto\nzł        gr", false, 510, 53, HAlign::Right,
-     &PrintLine::netValue},
-    {"rate", 572, 28, "stawka\n%", true, 577, 19, HAlign::Center, &PrintLine::vatRate},
-    {"vat", 596, 73, "kwota\nzł        gr", true, 610, 49, HAlign::Right, &PrintLine::vatAmount},
+     &PrintLine::netValue, true},
+    {"rate", 572, 28, "stawka\n%", true, 577, 19, HAlign::Center, &PrintLine::vatRate, false},
+    {"vat", 596, 73, "kwota\nzł        gr", true, 610, 49, HAlign::Right, &PrintLine::vatAmount,
+     true},
     {"gross", 668, 77, "Wartość\ntowaru / usługi\nbrutto\nzł        gr", false, 678, 59,
-     HAlign::Right, &PrintLine::grossValue},
+     HAlign::Right, &PrintLine::grossValue, true},
 }};
 
 // The totals rows below the table; tops are offsets from the table's bottom.
@@ -90,6 +99,22 @@ constexpr TotalsCells kRateCells{{510, 610, 678}, {563, 659, 737}};
 const std::array<QString, 5> kWithoutBank{
     QStringLiteral("gotówka"), QStringLiteral("gotówka + kredyt"), QStringLiteral("kredyt"),
     QStringLiteral("czek potwierdzony"), QStringLiteral("karta kredytowa")};
+
+// A money value as the page shows it: two decimals and a decimal comma
+// ("0" of a rate the document does not use prints "0,00"; empty is nothing
+// yet, also "0,00"). A price held with more decimals than two, or a text that
+// is no number, stands as it is rather than be rounded on paper.
+QString moneyText(const QString& text)
+{
+    if (text.isEmpty()) {
+        return QStringLiteral("0,00");
+    }
+    const std::optional<Decimal> value = Decimal::parse(text);
+    if (!value || value->rounded(2) != *value) {
+        return text;
+    }
+    return value->fmt();
+}
 
 // A rectangle for text whose characters are height units high.
 QRect textRect(int left, int top, int width, int height, int lines = 1)
@@ -143,6 +168,22 @@ QString bankLine(const InvoicePrintInput& in)
     }
     return QStringLiteral("Bank ") + in.seller.bank + QStringLiteral(" nr rachunku ") +
            in.seller.account + QLatin1Char('.');
+}
+
+// The copy mark stands at the right edge of a 76-unit place beside the
+// buyer block; its box reaches to the left, clear of the buyer's lines, so
+// that "ORYGINAŁ / KOPIA" is printed whole at the size of "KOPIA".
+QRect copyMarkBox()
+{
+    constexpr int kRight = 742;
+    constexpr int kLeft = 566;
+    return {kLeft, 290, kRight - kLeft, 16};
+}
+
+// A heading's box: its frame's inside, so that its text keeps off the frame.
+QRect headingBox(const QRect& frame)
+{
+    return frame.adjusted(1, 0, -1, 0);
 }
 
 void addHeader(Page& page, const InvoicePrintInput& in)
@@ -199,7 +240,7 @@ void addHeader(Page& page, const InvoicePrintInput& in)
     addText(page, QString::fromLatin1(invoiceprint::kBuyer), QRect(104, 224, 577, 85),
             buyerLines(in.buyer).join(QLatin1Char('\n')), 12);
     PageElement mark = common::textElement(
-        QString::fromLatin1(invoiceprint::kCopyMark), QRect(666, 290, 76, 16), in.copyMark,
+        QString::fromLatin1(invoiceprint::kCopyMark), copyMarkBox(), in.copyMark,
         common::fontOfHeight(kCaptionFamily, 13, true), HAlign::Right);
     mark.rgb = kRed;
     page.elements.push_back(mark);
@@ -220,8 +261,8 @@ void addTableHeader(Page& page)
         addBox(page, QStringLiteral("header.") + QLatin1String(c.key),
                QRect(c.frameX, top, c.frameWidth, height));
         addText(page, QStringLiteral("heading.") + QLatin1String(c.key),
-                QRect(c.frameX, top + 3, c.frameWidth, height - 3), QString::fromUtf8(c.heading), 9,
-                kCaptionFamily, HAlign::Center);
+                headingBox(QRect(c.frameX, top + 3, c.frameWidth, height - 3)),
+                QString::fromUtf8(c.heading), 9, kCaptionFamily, HAlign::Center);
     }
 }
 
@@ -241,7 +282,10 @@ int addRows(Page& page, const InvoicePrintInput& in)
             const bool nameOrNumber = c.value == nullptr || c.value == &PrintLine::name;
             // The first row's value cells sit two units lower.
             const int cellTop = !nameOrNumber && k == 1 ? top + 2 : top;
-            const QString text = c.value ? line.*c.value : QString::number(k) + QLatin1Char('.');
+            QString text = c.value ? line.*c.value : QString::number(k) + QLatin1Char('.');
+            if (c.money) {
+                text = moneyText(text);
+            }
             PageElement cell = common::textElement(
                 cellName(c.key, k), textRect(c.cellX, cellTop, c.cellWidth, kCellHeight), text,
                 common::fontOfHeight(kCellFamily, kCellHeight), c.align);
@@ -293,10 +337,10 @@ void addTotals(Page& page, const InvoicePrintInput& in, int bottom)
                 QString::fromLatin1(row.rate), 11, row.bold ? kCaptionFamily : kCellFamily,
                 HAlign::Center, row.bold);
         for (std::size_t i = 0; i < amounts.size(); ++i) {
-            const QString text = amounts.at(i).isEmpty() ? QStringLiteral("0,00") : amounts.at(i);
             addText(page, QLatin1String(kAmountNames.at(i)) + key,
-                    textRect(cells.left.at(i), top, cells.right.at(i) - cells.left.at(i), 11), text,
-                    11, row.bold ? kCaptionFamily : kCellFamily, HAlign::Right, row.bold);
+                    textRect(cells.left.at(i), top, cells.right.at(i) - cells.left.at(i), 11),
+                    moneyText(amounts.at(i)), 11, row.bold ? kCaptionFamily : kCellFamily,
+                    HAlign::Right, row.bold);
         }
     }
 }
@@ -307,7 +351,7 @@ void addFooter(Page& page, const InvoicePrintInput& in, int bottom)
     addText(page, QString::fromLatin1(kAmountCaption), textRect(36, bottom + 22, 90, 13),
             QStringLiteral("Do zapłaty :"), 13);
     addText(page, QString::fromLatin1(kAmountToPay), textRect(128, bottom + 20, 300, 16),
-            in.document.gross, 16, kCaptionFamily, HAlign::Left, true);
+            moneyText(in.document.gross), 16, kCaptionFamily, HAlign::Left, true);
     addText(page, QStringLiteral("wordsCaption"), textRect(36, bottom + 60, 88, 11),
             QStringLiteral("słownie złotych :"), 11);
     PageElement words =
@@ -358,6 +402,8 @@ QString cellName(const char* column, int row)
 Page invoicePrintout(const InvoicePrintInput& input)
 {
     Page page;
+    // Laid out to fit A4 and Letter alike, printed on the printer's own paper.
+    page.paper = common::Paper::PrinterDefault;
     addHeader(page, input);
     addTableHeader(page);
     const int rows = addRows(page, input);

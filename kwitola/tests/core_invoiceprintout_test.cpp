@@ -183,6 +183,65 @@ TEST(InvoicePrintout, DatesPlaceAndMarkComeFromTheInput)
     EXPECT_EQ(page.find(QString::fromLatin1(ip::kLogo)), nullptr);
 }
 
+TEST(InvoicePrintout, MoneyCellsReadLikeMoney)
+{
+    struct Case
+    {
+        const char* held;
+        const char* printed;
+    };
+    const Case cases[] = {
+        {"0", "0,00"},
+        {"", "0,00"},
+        {"10", "10,00"},
+        {"12,5", "12,50"},
+        {"-3,10", "-3,10"},
+        {"36,60", "36,60"},
+        {"0,125", "0,125"}, // a price with more decimals is
+                            // not rounded on paper
+        {"x", "x"},
+    };
+    for (const Case& c : cases) {
+        InvoicePrintInput in = sample(1);
+        const QString held = QString::fromLatin1(c.held);
+        in.lines.front().unitNetPrice = held;
+        in.rate7 = {held, held, held};
+        in.document.gross = held;
+        const common::Page page = invoicePrintout(in);
+        const QString printed = QString::fromLatin1(c.printed);
+        for (const QString& name :
+             {cellName("price", 1), QStringLiteral("totalNet.7"), QStringLiteral("totalGross.7"),
+              QStringLiteral("amountToPay")}) {
+            EXPECT_EQ(element(page, name).text, printed) << name.toStdString() << " " << c.held;
+        }
+    }
+    // Texts that are not money stay as they are.
+    InvoicePrintInput in = sample(1);
+    in.lines.front().quantity = QStringLiteral("3");
+    EXPECT_EQ(element(invoicePrintout(in), cellName("quantity", 1)).text, QStringLiteral("3"));
+}
+
+TEST(InvoicePrintout, HeadingsAndCellsKeepOffTheirColumnsFrameLines)
+{
+    const common::Page page = invoicePrintout(sample(1));
+    for (const char* key :
+         {"lp", "name", "symbol", "unit", "quantity", "price", "net", "rate", "vat", "gross"}) {
+        const QString column = QString::fromLatin1(key);
+        // A box's frame is drawn on its left and its right + 1 edge.
+        const QRect header = element(page, QStringLiteral("header.") + column).rect;
+        const QRect heading = element(page, QStringLiteral("heading.") + column).rect;
+        EXPECT_GT(heading.left(), header.left()) << key;
+        EXPECT_LT(heading.right() + 1, header.right() + 1) << key;
+        const QRect frame = element(page, QStringLiteral("frame.") + column).rect;
+        const QRect cell = element(page, cellName(key, 1)).rect;
+        EXPECT_GT(cell.left(), frame.left()) << key;
+        EXPECT_LT(cell.right() + 1, frame.right() + 1) << key;
+    }
+    // The unit's cell stays centred where it was.
+    const QRect unit = element(page, cellName("unit", 1)).rect;
+    EXPECT_EQ(unit.left() + unit.width() / 2.0, 366 + 19 / 2.0);
+}
+
 TEST(InvoicePrintout, ALongNameWrapsInItsCellToTwoLinesAtMost)
 {
     const common::Page page = invoicePrintout(sample(1));

@@ -88,6 +88,21 @@ TEST_F(PrintJobTest, AVatInvoiceCarriesItsPageAndItsPosting)
     EXPECT_EQ(job.posting->replaces.size(), 2U);
 }
 
+TEST_F(PrintJobTest, ARateTheDocumentDoesNotUsePrintsMoneyAndPostsAsHeld)
+{
+    // The document has no line at 0 %: its totals are held as "0".
+    const PrintJob job = jobOfKind(0);
+    ASSERT_EQ(job.page.rate0.net, QStringLiteral("0"));
+    const common::Page page = invoicePrintout(job.page);
+    for (const char* cell : {"totalNet.0", "totalVat.0", "totalGross.0", "totalVat.zw"}) {
+        const common::PageElement* e = page.find(QString::fromLatin1(cell));
+        ASSERT_NE(e, nullptr) << cell;
+        EXPECT_EQ(e->text, QStringLiteral("0,00")) << cell;
+    }
+    ASSERT_TRUE(job.posting && job.posting->ledgerRow);
+    EXPECT_EQ(job.posting->ledgerRow->net0, QStringLiteral("0"));
+}
+
 TEST_F(PrintJobTest, EachKindPostsAsItsRowSays)
 {
     struct Expected
