@@ -15,10 +15,11 @@
 namespace common {
 namespace {
 
-QString failure(const QString& path, int error)
+Failure failure(const QString& path, int error)
 {
-    return QStringLiteral("Nie można zapisać pliku %1: %2.")
-        .arg(QFileInfo(path).fileName(), describeSystemError(error));
+    return fail(QStringLiteral("Nie można zapisać pliku %1: %2.")
+                    .arg(QFileInfo(path).fileName(), describeSystemError(error)),
+                ErrorKind::Failed, error);
 }
 
 constexpr int kTempSuffixLength = 6; // mkstemp's XXXXXX
@@ -109,7 +110,7 @@ bool writeAll(int fd, const QByteArray& bytes)
 
 } // namespace
 
-std::optional<QString> writeFileAtomically(const QString& path, const QByteArray& bytes)
+Result<void> writeFileAtomically(const QString& path, const QByteArray& bytes)
 {
     // The new content goes to a temporary file beside the target, which then
     // replaces the target in one rename.
@@ -145,7 +146,7 @@ std::optional<QString> writeFileAtomically(const QString& path, const QByteArray
     const QByteArray folder = QFile::encodeName(info.absolutePath());
     syncFolder(folder);
     removeLeftovers(folder, QFile::encodeName(info.fileName()), ours);
-    return std::nullopt;
+    return {};
 }
 
 } // namespace common

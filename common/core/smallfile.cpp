@@ -13,19 +13,22 @@ namespace common {
 
 namespace {
 
-SmallFile failed(int error)
+Failure failed(int error)
 {
-    SmallFile file;
-    file.status = SmallFileStatus::Failed;
-    file.systemError = error;
-    return file;
+    return fail(describeSystemError(error), ErrorKind::Failed, error);
 }
 
-SmallFile withStatus(SmallFileStatus status)
+Failure notRegular()
 {
-    SmallFile file;
-    file.status = status;
-    return file;
+    return fail(QStringLiteral("to nie jest zwykły plik (folder, potok, urządzenie lub "
+                               "dowiązanie do nieistniejącego pliku)"),
+                ErrorKind::NotRegular);
+}
+
+Failure tooLarge(qint64 limit)
+{
+    return fail(QStringLiteral("plik jest uszkodzony: ma więcej niż %1 KB").arg(limit / 1024),
+                ErrorKind::TooLarge);
 }
 
 // Closes the descriptor however the read ends.
@@ -42,21 +45,24 @@ struct Descriptor
 
 } // namespace
 
-SmallFile readSmallFile(const QString& path, qint64 limit)
+Result<std::optional<QByteArray>> readSmallFile(const QString& path, qint64 limit)
 {
     const QByteArray name = QFile::encodeName(path);
     struct stat entry
     {
     };
     if (::lstat(name.constData(), &entry) != 0) {
-        return errno == ENOENT ? withStatus(SmallFileStatus::Missing) : failed(errno);
+        if (errno == ENOENT) {
+            return std::optional<QByteArray>();
+        }
+        return failed(errno);
     }
     // O_NONBLOCK: a named pipe in the file's place must not stop the program.
     const Descriptor file{::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)};
     if (file.fd < 0) {
         // A link that points nowhere: there is something, but not a file.
         if (errno == ENOENT && S_ISLNK(entry.st_mode)) {
-            return withStatus(SmallFileStatus::NotRegular);
+            return notRegular();
         }
         return failed(errno);
     }
@@ -67,10 +73,10 @@ SmallFile readSmallFile(const QString& path, qint64 limit)
         return failed(errno);
     }
     if (!S_ISREG(opened.st_mode)) {
-        return withStatus(SmallFileStatus::NotRegular);
+        return notRegular();
     }
     if (opened.st_size > limit) {
-        return withStatus(SmallFileStatus::TooLarge);
+        return tooLarge(limit);
     }
     // Room for the size the file has now and one byte more; a file that
     // grows while it is read gets more room, up to one byte past the limit,
@@ -99,30 +105,10 @@ SmallFile readSmallFile(const QString& path, qint64 limit)
         got += n;
     }
     if (got > limit) {
-        return withStatus(SmallFileStatus::TooLarge);
+        return tooLarge(limit);
     }
     bytes.truncate(static_cast<qsizetype>(got));
-    SmallFile result;
-    result.status = SmallFileStatus::Read;
-    result.bytes = std::move(bytes);
-    return result;
-}
-
-QString describeSmallFileProblem(const SmallFile& file, qint64 limit)
-{
-    switch (file.status) {
-    case SmallFileStatus::Read:
-    case SmallFileStatus::Missing:
-        return {};
-    case SmallFileStatus::NotRegular:
-        return QStringLiteral("to nie jest zwykły plik (folder, potok, urządzenie lub "
-                              "dowiązanie do nieistniejącego pliku)");
-    case SmallFileStatus::TooLarge:
-        return QStringLiteral("plik jest uszkodzony: ma więcej niż %1 KB").arg(limit / 1024);
-    case SmallFileStatus::Failed:
-        return describeSystemError(file.systemError);
-    }
-    return {};
+    return std::optional<QByteArray>(std::move(bytes));
 }
 
 } // namespace common

@@ -205,11 +205,11 @@ QImage renderPageToImage(const Page& page, int pixelWidth)
     return image;
 }
 
-std::optional<QString> writePdf(const std::vector<Page>& pages, const QString& path)
+Result<void> writePdf(const std::vector<Page>& pages, const QString& path)
 {
     const QFileInfo info(path);
     if (!QDir().mkpath(info.absolutePath())) {
-        return QStringLiteral("Nie można utworzyć folderu %1").arg(info.absolutePath());
+        return fail(QStringLiteral("Nie można utworzyć folderu %1").arg(info.absolutePath()));
     }
     QPdfWriter writer(path);
     writer.setPageLayout(
@@ -217,7 +217,7 @@ std::optional<QString> writePdf(const std::vector<Page>& pages, const QString& p
     writer.setResolution(300);
     QPainter painter;
     if (!painter.begin(&writer)) {
-        return QStringLiteral("Nie można zapisać pliku %1").arg(path);
+        return fail(QStringLiteral("Nie można zapisać pliku %1").arg(path));
     }
     bool first = true;
     for (const Page& page : pages) {
@@ -228,7 +228,7 @@ std::optional<QString> writePdf(const std::vector<Page>& pages, const QString& p
         renderPage(page, painter, QRectF(0, 0, writer.width(), writer.height()));
     }
     painter.end();
-    return std::nullopt;
+    return {};
 }
 
 void installFontSubstitutes()

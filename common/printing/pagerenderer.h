@@ -1,10 +1,11 @@
 #pragma once
 
+#include "common/core/result.h"
+
 #include <QFont>
 #include <QRectF>
 #include <QString>
 #include <QStringList>
-#include <optional>
 #include <vector>
 
 class QPainter;
@@ -45,9 +46,8 @@ QStringList fitLines(const QString& text, const QFont& font, int width, int maxL
 // Renders a page to an image of the given width (height follows the page).
 QImage renderPageToImage(const Page& page, int pixelWidth);
 
-// Writes the pages to a PDF file, one A4 page each. Returns the error text
-// when the file could not be written.
-std::optional<QString> writePdf(const std::vector<Page>& pages, const QString& path);
+// Writes the pages to a PDF file, one A4 page each.
+[[nodiscard]] Result<void> writePdf(const std::vector<Page>& pages, const QString& path);
 
 // Maps the printout fonts "Arial" and "Arial CE" onto a metric-compatible
 // face installed on the system. Call once after the application exists.

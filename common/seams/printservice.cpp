@@ -131,8 +131,8 @@ PrintOutcome SystemPrintService::saveAsPdf(const std::vector<Page>& pages,
                                            const QString& documentName) const
 {
     const QString path = freePdfPath(m_pdfFolder, documentName);
-    if (const std::optional<QString> error = writePdf(pages, path)) {
-        return failed(*error);
+    if (const auto written = writePdf(pages, path); !written) {
+        return failed(written.error());
     }
     return {PrintOutcome::Status::SavedAsPdf, path};
 }

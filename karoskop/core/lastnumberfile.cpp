@@ -50,29 +50,28 @@ LastNumberRead readLastNumber(const QString& folder)
 {
     // Read only up to a sane size, and never from a pipe or a device: either
     // would stop the program or fill its memory.
-    const common::SmallFile file = common::readSmallFile(lastNumberPath(folder));
+    const auto file = common::readSmallFile(lastNumberPath(folder));
     LastNumberRead result;
-    switch (file.status) {
-    case common::SmallFileStatus::Missing:
-        result.status = LastNumberRead::Status::Missing;
-        return result;
-    case common::SmallFileStatus::Read:
+    if (!file) {
+        result.status = LastNumberRead::Status::Failed;
+        result.error = file.error();
+    } else if (file->has_value()) {
         result.status = LastNumberRead::Status::Ok;
-        result.number = decodeLastNumber(file.bytes);
-        return result;
-    case common::SmallFileStatus::NotRegular:
-    case common::SmallFileStatus::TooLarge:
-    case common::SmallFileStatus::Failed:
-        break;
+        result.number = decodeLastNumber(**file);
+    } else {
+        result.status = LastNumberRead::Status::Missing;
     }
-    result.status = LastNumberRead::Status::Failed;
-    result.error = common::describeSmallFileProblem(file);
     return result;
 }
 
 std::optional<QString> writeLastNumber(const QString& folder, const Vin& number)
 {
-    return common::writeFileAtomically(lastNumberPath(folder), encodeLastNumber(number));
+    const auto written =
+        common::writeFileAtomically(lastNumberPath(folder), encodeLastNumber(number));
+    if (!written) {
+        return written.error();
+    }
+    return std::nullopt;
 }
 
 } // namespace karoskop

@@ -2,9 +2,13 @@
 
 #include "common/core/result.h"
 
+#include <QString>
+#include <optional>
+
 namespace kwitola {
 
-using StoreError = common::Error;
+// Being replaced by common::Result<void>.
+using StoreError = std::optional<QString>;
 using common::Result;
 
 } // namespace kwitola

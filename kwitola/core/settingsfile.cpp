@@ -117,16 +117,15 @@ StoreError checkSettingsCanBeSaved(const Settings& settings)
 
 Result<Settings> readSettingsFile(const QString& path)
 {
-    const common::SmallFile file = common::readSmallFile(path);
-    if (file.status == common::SmallFileStatus::Missing) {
+    const auto file = common::readSmallFile(path);
+    if (!file) {
+        return Result<Settings>::failure(QStringLiteral("Nie można odczytać pliku ustawień %1: %2.")
+                                             .arg(QFileInfo(path).fileName(), file.error()));
+    }
+    if (!file->has_value()) {
         return Settings{};
     }
-    if (!file.ok()) {
-        return Result<Settings>::failure(
-            QStringLiteral("Nie można odczytać pliku ustawień %1: %2.")
-                .arg(QFileInfo(path).fileName(), common::describeSmallFileProblem(file)));
-    }
-    return decodeSettings(file.bytes);
+    return decodeSettings(**file);
 }
 
 StoreError writeSettingsFile(const QString& path, const Settings& settings)
@@ -134,8 +133,9 @@ StoreError writeSettingsFile(const QString& path, const Settings& settings)
     if (auto error = checkSettingsCanBeSaved(settings)) {
         return QStringLiteral("Nie zapisano ustawień. %1").arg(*error);
     }
-    if (auto error = common::writeFileAtomically(path, encodeSettings(settings))) {
-        return QStringLiteral("Nie zapisano ustawień. %1").arg(*error);
+    if (const auto written = common::writeFileAtomically(path, encodeSettings(settings));
+        !written) {
+        return QStringLiteral("Nie zapisano ustawień. %1").arg(written.error());
     }
     return std::nullopt;
 }
