@@ -12,15 +12,15 @@ TTiledBitmap::TTiledBitmap(QWidget* parent) : QWidget(parent) {}
 
 void TTiledBitmap::setBitMap(const QImage& picture)
 {
-    bitMap_ = picture;
+    m_bitMap = picture;
     update();
 }
 
 void TTiledBitmap::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
-    for (const QPoint& origin : tileOrigins(size(), bitMap_.size())) {
-        painter.drawImage(origin, bitMap_);
+    for (const QPoint& origin : tileOrigins(size(), m_bitMap.size())) {
+        painter.drawImage(origin, m_bitMap);
     }
 }
 
@@ -63,32 +63,32 @@ TBackground::TBackground(QWidget* parent) : QWidget(parent)
 
 void TBackground::setPicture(const QImage& picture)
 {
-    if (picture_ != picture) {
-        picture_ = picture.copy();
+    if (m_picture != picture) {
+        m_picture = picture.copy();
         update();
     }
 }
 
 void TBackground::setColor1(const QColor& color)
 {
-    if (color1_ != color) {
-        color1_ = color;
+    if (m_color1 != color) {
+        m_color1 = color;
         update();
     }
 }
 
 void TBackground::setColor2(const QColor& color)
 {
-    if (color2_ != color) {
-        color2_ = color;
+    if (m_color2 != color) {
+        m_color2 = color;
         update();
     }
 }
 
 void TBackground::setBackStyle(TBackStyle style)
 {
-    if (backStyle_ != style) {
-        backStyle_ = style;
+    if (m_backStyle != style) {
+        m_backStyle = style;
         update();
     }
 }
@@ -97,7 +97,7 @@ void TBackground::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     paintBackground(painter, event->rect(),
-                    BackgroundLook{backStyle_, color1_, color2_, &picture_, size()});
+                    BackgroundLook{m_backStyle, m_color1, m_color2, &m_picture, size()});
 }
 
 void TBackground::mousePressEvent(QMouseEvent* event)
@@ -144,66 +144,66 @@ void paintColorPanel(QPainter& painter, const QRect& rect, const ColorPanelLook&
 
 TColorPanel::TColorPanel(QWidget* parent) : QWidget(parent)
 {
-    look_.color = palette().color(QPalette::Window);
+    m_look.color = palette().color(QPalette::Window);
     if (auto* panel = qobject_cast<TColorPanel*>(parent)) {
-        look_.color = panel->color();
+        m_look.color = panel->color();
     } else if (parent != nullptr && parent->isWindow()) {
-        look_.color = parent->palette().color(QPalette::Window);
+        m_look.color = parent->palette().color(QPalette::Window);
     }
 }
 
 void TColorPanel::setColor(const QColor& color)
 {
-    if (assign(look_.color, color)) {
+    if (assign(m_look.color, color)) {
         update();
     }
 }
 
 void TColorPanel::setBevelOuter(BevelKind kind)
 {
-    if (assign(look_.bevelOuter, kind)) {
+    if (assign(m_look.bevelOuter, kind)) {
         update();
     }
 }
 
 void TColorPanel::setBevelInner(BevelKind kind)
 {
-    if (assign(look_.bevelInner, kind)) {
+    if (assign(m_look.bevelInner, kind)) {
         update();
     }
 }
 
 void TColorPanel::setBevelWidth(int width)
 {
-    if (assign(look_.bevelWidth, width)) {
+    if (assign(m_look.bevelWidth, width)) {
         update();
     }
 }
 
 void TColorPanel::setBorderWidth(int width)
 {
-    if (assign(look_.borderWidth, width)) {
+    if (assign(m_look.borderWidth, width)) {
         update();
     }
 }
 
 void TColorPanel::setBorderStyle(PanelBorderStyle style)
 {
-    if (assign(look_.borderStyle, style)) {
+    if (assign(m_look.borderStyle, style)) {
         update();
     }
 }
 
 void TColorPanel::setAlignment(Qt::Alignment alignment)
 {
-    alignment_ = alignment;
+    m_alignment = alignment;
     update();
 }
 
 void TColorPanel::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
-    paintColorPanel(painter, rect(), look_);
+    paintColorPanel(painter, rect(), m_look);
 }
 
 } // namespace common

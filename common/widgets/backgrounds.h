@@ -16,14 +16,14 @@ class TTiledBitmap final : public QWidget
 public:
     explicit TTiledBitmap(QWidget* parent = nullptr);
 
-    QImage bitMap() const { return bitMap_; }
+    QImage bitMap() const { return m_bitMap; }
     void setBitMap(const QImage& picture);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QImage bitMap_;
+    QImage m_bitMap;
 };
 
 enum class TBackStyle { bgSingleColor, bgSmooth, bgSingleBitmap, bgTileBitmap };
@@ -49,13 +49,13 @@ class TBackground final : public QWidget
 public:
     explicit TBackground(QWidget* parent = nullptr);
 
-    QImage picture() const { return picture_; }
+    QImage picture() const { return m_picture; }
     void setPicture(const QImage& picture);
-    QColor color1() const { return color1_; }
+    QColor color1() const { return m_color1; }
     void setColor1(const QColor& color);
-    QColor color2() const { return color2_; }
+    QColor color2() const { return m_color2; }
     void setColor2(const QColor& color);
-    TBackStyle backStyle() const { return backStyle_; }
+    TBackStyle backStyle() const { return m_backStyle; }
     void setBackStyle(TBackStyle style);
 
 Q_SIGNALS:
@@ -73,10 +73,10 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    QImage picture_;
-    QColor color1_ = Qt::white;
-    QColor color2_ = Qt::black;
-    TBackStyle backStyle_ = TBackStyle::bgSingleColor;
+    QImage m_picture;
+    QColor m_color1 = Qt::white;
+    QColor m_color2 = Qt::black;
+    TBackStyle m_backStyle = TBackStyle::bgSingleColor;
 };
 
 enum class PanelBorderStyle { None, Single };
@@ -101,31 +101,31 @@ class TColorPanel final : public QWidget
 public:
     explicit TColorPanel(QWidget* parent = nullptr);
 
-    QColor color() const { return look_.color; }
+    QColor color() const { return m_look.color; }
     void setColor(const QColor& color);
-    BevelKind bevelOuter() const { return look_.bevelOuter; }
+    BevelKind bevelOuter() const { return m_look.bevelOuter; }
     void setBevelOuter(BevelKind kind);
-    BevelKind bevelInner() const { return look_.bevelInner; }
+    BevelKind bevelInner() const { return m_look.bevelInner; }
     void setBevelInner(BevelKind kind);
-    int bevelWidth() const { return look_.bevelWidth; }
+    int bevelWidth() const { return m_look.bevelWidth; }
     void setBevelWidth(int width);
-    int borderWidth() const { return look_.borderWidth; }
+    int borderWidth() const { return m_look.borderWidth; }
     void setBorderWidth(int width);
-    PanelBorderStyle borderStyle() const { return look_.borderStyle; }
+    PanelBorderStyle borderStyle() const { return m_look.borderStyle; }
     void setBorderStyle(PanelBorderStyle style);
-    Qt::Alignment alignment() const { return alignment_; }
+    Qt::Alignment alignment() const { return m_alignment; }
     void setAlignment(Qt::Alignment alignment);
     // Kept for the form definitions; a locked panel behaves like any other.
-    bool locked() const { return locked_; }
-    void setLocked(bool on) { locked_ = on; }
+    bool locked() const { return m_locked; }
+    void setLocked(bool on) { m_locked = on; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    ColorPanelLook look_;
-    Qt::Alignment alignment_ = Qt::AlignCenter;
-    bool locked_ = false;
+    ColorPanelLook m_look;
+    Qt::Alignment m_alignment = Qt::AlignCenter;
+    bool m_locked = false;
 };
 
 } // namespace common

@@ -60,19 +60,6 @@ Qt::CursorShape cursorFor(Qt::Edges edges)
     return Qt::ArrowCursor;
 }
 
-struct MenuItem
-{
-    const char* text;
-    SystemCommand command;
-};
-
-// Texts of the system menu, in menu order; close follows a separator.
-const MenuItem menuItems[] = {
-    {"&Przywróć", SystemCommand::Restore},      {"&Przenieś", SystemCommand::Move},
-    {"&Rozmiar", SystemCommand::Size},          {"Mi&nimalizuj", SystemCommand::Minimize},
-    {"Ma&ksymalizuj", SystemCommand::Maximize}, {"&Zamknij\tAlt+F4", SystemCommand::Close},
-};
-
 } // namespace
 
 // A sizing edge of the frame along the left, right or bottom side.
@@ -80,7 +67,7 @@ class CaptionFrameEdge final : public QWidget
 {
 public:
     CaptionFrameEdge(Qt::Edges outer, TGradientCaption* caption, QWidget* owner)
-        : QWidget(owner), outer_(outer), caption_(caption)
+        : QWidget(owner), m_outer(outer), m_caption(caption)
     {
         setMouseTracking(true);
     }
@@ -89,413 +76,257 @@ protected:
     void paintEvent(QPaintEvent* /*event*/) override
     {
         QPainter painter(this);
-        paintFrameEdge(painter, rect(), outer_, palette());
+        paintFrameEdge(painter, rect(), m_outer, palette());
     }
 
     void mouseMoveEvent(QMouseEvent* event) override
     {
-        if (resizing_) {
-            const QPoint delta = event->globalPosition().toPoint() - pressGlobal_;
+        if (m_resizing) {
+            const QPoint delta = event->globalPosition().toPoint() - m_pressGlobal;
             parentWidget()->setGeometry(
-                resizedGeometry(startGeometry_, edges_, delta, parentWidget()->minimumSize()));
+                resizedGeometry(m_startGeometry, m_edges, delta, parentWidget()->minimumSize()));
             return;
         }
-        setCursor(caption_->isSizeable() ? cursorFor(edgesAt(event)) : Qt::ArrowCursor);
+        setCursor(m_caption->isSizeable() ? cursorFor(edgesAt(event)) : Qt::ArrowCursor);
     }
 
     void mousePressEvent(QMouseEvent* event) override
     {
-        if (event->button() != Qt::LeftButton || !caption_->isSizeable()) {
+        if (event->button() != Qt::LeftButton || !m_caption->isSizeable()) {
             return;
         }
-        edges_ = edgesAt(event);
+        m_edges = edgesAt(event);
         QWindow* window = parentWidget()->windowHandle();
-        if (window != nullptr && window->startSystemResize(edges_)) {
+        if (window != nullptr && window->startSystemResize(m_edges)) {
             return;
         }
-        resizing_ = true;
-        pressGlobal_ = event->globalPosition().toPoint();
-        startGeometry_ = parentWidget()->geometry();
+        m_resizing = true;
+        m_pressGlobal = event->globalPosition().toPoint();
+        m_startGeometry = parentWidget()->geometry();
     }
 
-    void mouseReleaseEvent(QMouseEvent* /*event*/) override { resizing_ = false; }
+    void mouseReleaseEvent(QMouseEvent* /*event*/) override { m_resizing = false; }
 
 private:
     Qt::Edges edgesAt(QMouseEvent* event) const
     {
         const QPoint inOwner = mapToParent(event->position().toPoint());
-        return resizeEdgesAt(inOwner, parentWidget()->size(), caption_->layout_.frameBorder,
-                             caption_->metrics_.captionButtonWidth);
+        return resizeEdgesAt(inOwner, parentWidget()->size(), m_caption->m_layout.frameBorder,
+                             m_caption->m_metrics.captionButtonWidth);
     }
 
-    Qt::Edges outer_;
-    TGradientCaption* caption_;
-    bool resizing_ = false;
-    Qt::Edges edges_;
-    QPoint pressGlobal_;
-    QRect startGeometry_;
+    Qt::Edges m_outer;
+    TGradientCaption* m_caption;
+    bool m_resizing = false;
+    Qt::Edges m_edges;
+    QPoint m_pressGlobal;
+    QRect m_startGeometry;
 };
 
-TGradientCaptionButton::TGradientCaptionButton(CaptionButtonKind kind, TGradientCaption* caption)
-    : QWidget(caption), kind_(kind), caption_(caption)
-{}
-
-void TGradientCaptionButton::paintEvent(QPaintEvent* /*event*/)
-{
-    const CaptionButtonState& state = caption_->captionLayout().buttons[static_cast<int>(kind_)];
-    QPainter painter(this);
-    paintCaptionButton(painter, {rect(), kind_, caption_->showState(), pressed_, state.enabled},
-                       palette());
-}
-
-bool TGradientCaptionButton::inHitArea(QPoint pos) const
-{
-    return captionButtonHitArea(geometry(), kind_).contains(mapToParent(pos));
-}
-
-void TGradientCaptionButton::mousePressEvent(QMouseEvent* event)
-{
-    const auto& state = caption_->captionLayout().buttons[static_cast<int>(kind_)];
-    if (event->button() != Qt::LeftButton || !state.enabled) {
-        return;
-    }
-    pressed_ = true;
-    tracking_ = true;
-    update();
-}
-
-void TGradientCaptionButton::mouseMoveEvent(QMouseEvent* event)
-{
-    if (!tracking_) {
-        return;
-    }
-    const bool inside = inHitArea(event->position().toPoint());
-    if (inside != pressed_) {
-        pressed_ = inside;
-        update();
-    }
-}
-
-void TGradientCaptionButton::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (!tracking_ || event->button() != Qt::LeftButton) {
-        return;
-    }
-    tracking_ = false;
-    pressed_ = false;
-    update();
-    if (inHitArea(event->position().toPoint())) {
-        caption_->sendSystemCommand(commandForCaptionButton(kind_, caption_->showState()));
-    }
-}
-
 TGradientCaption::TGradientCaption(QWidget* owner)
-    : QWidget(checkedOwner(owner)), owner_(owner), savedFlags_(owner->windowFlags()),
-      savedMargins_(owner->contentsMargins())
+    : QWidget(checkedOwner(owner)), m_owner(owner), m_savedFlags(owner->windowFlags()),
+      m_savedMargins(owner->contentsMargins())
 {
     if (qobject_cast<QDialog*>(owner) != nullptr) {
-        borderStyle_ = BorderStyle::Dialog;
+        m_borderStyle = BorderStyle::Dialog;
     }
-    applicationNameFont_ = owner->font();
-    applicationNameFont_.setBold(true);
-    captionFont_ = owner->font();
-    captionFont_.setBold(false);
-    metrics_ = frameMetricsFromStyle(owner);
+    m_applicationNameFont = owner->font();
+    m_applicationNameFont.setBold(true);
+    m_captionFont = owner->font();
+    m_captionFont.setBold(false);
+    m_metrics = frameMetricsFromStyle(owner);
 
     const bool wasVisible = owner->isVisible();
-    owner->setWindowFlags(savedFlags_ | Qt::FramelessWindowHint);
+    owner->setWindowFlags(m_savedFlags | Qt::FramelessWindowHint);
     if (wasVisible) {
         owner->show();
     }
     for (const auto kind : {CaptionButtonKind::Close, CaptionButtonKind::Minimize,
                             CaptionButtonKind::Maximize, CaptionButtonKind::Help}) {
-        buttons_[static_cast<std::size_t>(kind)] = new TGradientCaptionButton(kind, this);
+        m_buttons[static_cast<std::size_t>(kind)] = new TGradientCaptionButton(kind, this);
     }
-    edges_ = {new CaptionFrameEdge(Qt::LeftEdge, this, owner),
-              new CaptionFrameEdge(Qt::RightEdge, this, owner),
-              new CaptionFrameEdge(Qt::BottomEdge | Qt::LeftEdge | Qt::RightEdge, this, owner)};
+    m_edges = {new CaptionFrameEdge(Qt::LeftEdge, this, owner),
+               new CaptionFrameEdge(Qt::RightEdge, this, owner),
+               new CaptionFrameEdge(Qt::BottomEdge | Qt::LeftEdge | Qt::RightEdge, this, owner)};
     setupSystemMenu();
-    active_ = owner->isActiveWindow();
+    m_active = owner->isActiveWindow();
     owner->installEventFilter(this);
-    connect(owner, &QObject::destroyed, this, [this] { ownerGone_ = true; });
+    connect(owner, &QObject::destroyed, this, [this] { m_ownerGone = true; });
     relayout();
     raiseDecorations();
 }
 
 TGradientCaption::~TGradientCaption()
 {
-    if (!ownerGone_) {
+    if (!m_ownerGone) {
         restoreOwner();
     }
 }
 
 void TGradientCaption::restoreOwner()
 {
-    owner_->removeEventFilter(this);
-    for (QWidget* edge : edges_) {
+    m_owner->removeEventFilter(this);
+    for (QWidget* edge : m_edges) {
         delete edge;
     }
-    owner_->setContentsMargins(savedMargins_);
-    const bool wasVisible = owner_->isVisible();
-    owner_->setWindowFlags(savedFlags_);
+    m_owner->setContentsMargins(m_savedMargins);
+    const bool wasVisible = m_owner->isVisible();
+    m_owner->setWindowFlags(m_savedFlags);
     if (wasVisible) {
-        owner_->show();
+        m_owner->show();
     }
 }
 
 void TGradientCaption::setActiveBeginColor(const QColor& value)
 {
-    if (assign(activeBegin_, value)) {
+    if (assign(m_activeBegin, value)) {
         relayout();
     }
 }
 
 void TGradientCaption::setActiveEndColor(const QColor& value)
 {
-    if (assign(activeEnd_, value)) {
+    if (assign(m_activeEnd, value)) {
         relayout();
     }
 }
 
 void TGradientCaption::setActiveFontColor(const QColor& value)
 {
-    if (assign(activeFont_, value)) {
+    if (assign(m_activeFont, value)) {
         relayout();
     }
 }
 
 void TGradientCaption::setInactiveBeginColor(const QColor& value)
 {
-    if (assign(inactiveBegin_, value)) {
+    if (assign(m_inactiveBegin, value)) {
         relayout();
     }
 }
 
 void TGradientCaption::setInactiveEndColor(const QColor& value)
 {
-    if (assign(inactiveEnd_, value)) {
+    if (assign(m_inactiveEnd, value)) {
         relayout();
     }
 }
 
 void TGradientCaption::setInactiveFontColor(const QColor& value)
 {
-    if (assign(inactiveFont_, value)) {
+    if (assign(m_inactiveFont, value)) {
         relayout();
     }
 }
 
 void TGradientCaption::setApplicationName(const QString& value)
 {
-    if (assign(applicationName_, value)) {
+    if (assign(m_applicationName, value)) {
         relayout();
     }
 }
 
 void TGradientCaption::setApplicationNameFont(const QFont& value)
 {
-    if (assign(applicationNameFont_, value)) {
+    if (assign(m_applicationNameFont, value)) {
         relayout();
     }
 }
 
 void TGradientCaption::setCaptionFont(const QFont& value)
 {
-    if (assign(captionFont_, value)) {
+    if (assign(m_captionFont, value)) {
         relayout();
     }
 }
 
 void TGradientCaption::setNumColors(int value)
 {
-    if (assign(numColors_, value)) {
+    if (assign(m_numColors, value)) {
         relayout();
     }
 }
 
 void TGradientCaption::setAutoSize(bool value)
 {
-    if (assign(autoSize_, value)) {
+    if (assign(m_autoSize, value)) {
         relayout();
     }
 }
 
 void TGradientCaption::setBorderStyle(BorderStyle value)
 {
-    if (assign(borderStyle_, value)) {
+    if (assign(m_borderStyle, value)) {
         relayout();
     }
 }
 
 void TGradientCaption::setBorderIcons(BorderIcons icons)
 {
-    borderIcons_ = icons;
+    m_borderIcons = icons;
     relayout();
 }
 
 TGradientCaptionButton* TGradientCaption::button(CaptionButtonKind kind) const
 {
-    return buttons_[static_cast<std::size_t>(kind)];
+    return m_buttons[static_cast<std::size_t>(kind)];
 }
 
 WindowShowState TGradientCaption::showState() const
 {
-    if (owner_->isMinimized()) {
+    if (m_owner->isMinimized()) {
         return WindowShowState::Minimized;
     }
-    return owner_->isMaximized() ? WindowShowState::Maximized : WindowShowState::Normal;
+    return m_owner->isMaximized() ? WindowShowState::Maximized : WindowShowState::Normal;
 }
 
 bool TGradientCaption::isSizeable() const
 {
-    return borderStyle_ == BorderStyle::Sizeable || borderStyle_ == BorderStyle::SizeToolWin;
+    return m_borderStyle == BorderStyle::Sizeable || m_borderStyle == BorderStyle::SizeToolWin;
 }
 
 void TGradientCaption::relayout()
 {
-    layout_ = computeCaptionLayout(owner_->size(), borderStyle_, borderIcons_,
-                                   owner_->isMinimized(), metrics_);
-    const int frame = layout_.frameBorder;
-    const int barHeight = frame + layout_.captionHeight + (layout_.captionHeight > 0 ? 1 : 0);
-    const int w = owner_->width();
-    const int h = owner_->height();
+    m_layout = computeCaptionLayout(m_owner->size(), m_borderStyle, m_borderIcons,
+                                    m_owner->isMinimized(), m_metrics);
+    const int frame = m_layout.frameBorder;
+    const int barHeight = frame + m_layout.captionHeight + (m_layout.captionHeight > 0 ? 1 : 0);
+    const int w = m_owner->width();
+    const int h = m_owner->height();
     setGeometry(0, 0, w, barHeight);
-    for (TGradientCaptionButton* b : buttons_) {
-        const CaptionButtonState& state = layout_.buttons[static_cast<int>(b->kind())];
+    for (TGradientCaptionButton* b : m_buttons) {
+        const CaptionButtonState& state = m_layout.buttons[static_cast<int>(b->kind())];
         b->setGeometry(state.rect);
         b->setVisible(state.shown);
         b->update();
     }
-    edges_[0]->setGeometry(0, barHeight, frame, h - barHeight);
-    edges_[1]->setGeometry(w - frame, barHeight, frame, h - barHeight);
-    edges_[2]->setGeometry(0, h - frame, w, frame);
-    for (QWidget* edge : edges_) {
+    m_edges[0]->setGeometry(0, barHeight, frame, h - barHeight);
+    m_edges[1]->setGeometry(w - frame, barHeight, frame, h - barHeight);
+    m_edges[2]->setGeometry(0, h - frame, w, frame);
+    for (QWidget* edge : m_edges) {
         edge->setVisible(frame > 0);
     }
-    owner_->setContentsMargins(frame, barHeight, frame, frame);
+    m_owner->setContentsMargins(frame, barHeight, frame, frame);
     update();
 }
 
 void TGradientCaption::raiseDecorations()
 {
     raise();
-    for (QWidget* edge : edges_) {
+    for (QWidget* edge : m_edges) {
         edge->raise();
     }
 }
 
-void TGradientCaption::setupSystemMenu()
-{
-    systemMenu_ = new QMenu(this);
-    for (std::size_t i = 0; i < std::size(menuItems); ++i) {
-        if (menuItems[i].command == SystemCommand::Close) {
-            systemMenu_->addSeparator();
-        }
-        const SystemCommand command = menuItems[i].command;
-        menuActions_[i] = systemMenu_->addAction(QString::fromUtf8(menuItems[i].text), this,
-                                                 [this, command] { sendSystemCommand(command); });
-    }
-    systemMenu_->installEventFilter(this);
-}
-
-void TGradientCaption::prepareSystemMenu()
-{
-    const SystemMenuState state = systemMenuState(showState(), layout_);
-    const bool enabled[] = {state.restore,  state.move,     state.size,
-                            state.minimize, state.maximize, true};
-    for (std::size_t i = 0; i < menuActions_.size(); ++i) {
-        menuActions_[i]->setEnabled(enabled[i]);
-    }
-    systemMenu_->setDefaultAction(state.defaultItem == SystemCommand::Restore ? menuActions_[0]
-                                                                              : menuActions_[5]);
-}
-
-void TGradientCaption::openSystemMenu(QPoint globalPos)
-{
-    prepareSystemMenu();
-    systemMenu_->setAttribute(Qt::WA_NoMouseReplay, false);
-    systemMenu_->popup(globalPos);
-}
-
-void TGradientCaption::sendSystemCommand(SystemCommand command)
-{
-    Q_EMIT systemCommandSent(command);
-    switch (command) {
-    case SystemCommand::Close:
-        owner_->close();
-        break;
-    case SystemCommand::Minimize:
-        owner_->showMinimized();
-        break;
-    case SystemCommand::Maximize:
-        owner_->showMaximized();
-        break;
-    case SystemCommand::Restore:
-        owner_->showNormal();
-        break;
-    case SystemCommand::Move:
-        startMove(QCursor::pos());
-        break;
-    case SystemCommand::Size:
-        startResize(Qt::BottomEdge | Qt::RightEdge, QCursor::pos());
-        break;
-    case SystemCommand::ContextHelp:
-        QWhatsThis::enterWhatsThisMode();
-        break;
-    case SystemCommand::None:
-        break;
-    }
-}
-
-void TGradientCaption::startMove(QPoint globalPos)
-{
-    QWindow* window = owner_->windowHandle();
-    if (window != nullptr && window->startSystemMove()) {
-        return;
-    }
-    // No window manager to move the window: follow the mouse ourselves.
-    manualMove_ = true;
-    moveOffset_ = globalPos - owner_->pos();
-}
-
-void TGradientCaption::startResize(Qt::Edges edges, QPoint /*globalPos*/)
-{
-    if (!isSizeable()) {
-        return;
-    }
-    if (QWindow* window = owner_->windowHandle()) {
-        window->startSystemResize(edges);
-    }
-}
-
-bool TGradientCaption::menuPressOnIcon(QEvent* event)
-{
-    const auto* mouse = static_cast<QMouseEvent*>(event);
-    const QRect iconOnScreen(mapToGlobal(layout_.icon.topLeft()), layout_.icon.size());
-    if (!iconOnScreen.contains(mouse->globalPosition().toPoint())) {
-        return false;
-    }
-    // A second press on the icon only closes the menu; within the
-    // double-click time of the first it closes the window too.
-    systemMenu_->setAttribute(Qt::WA_NoMouseReplay, true);
-    systemMenu_->hide();
-    menuClosedByIcon_.start();
-    if (lastIconPress_.isValid() &&
-        lastIconPress_.elapsed() <= QApplication::doubleClickInterval()) {
-        QTimer::singleShot(0, this, [this] { sendSystemCommand(SystemCommand::Close); });
-    }
-    return true;
-}
-
 bool TGradientCaption::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == systemMenu_) {
+    if (watched == m_systemMenu) {
         // The second click of a double click arrives as a double-click event.
         const bool press = event->type() == QEvent::MouseButtonPress ||
                            event->type() == QEvent::MouseButtonDblClick;
         return press && menuPressOnIcon(event);
     }
-    if (watched != owner_) {
+    if (watched != m_owner) {
         return false;
     }
     switch (event->type()) {
@@ -504,11 +335,11 @@ bool TGradientCaption::eventFilter(QObject* watched, QEvent* event)
         relayout();
         break;
     case QEvent::WindowActivate:
-        active_ = true;
+        m_active = true;
         update();
         break;
     case QEvent::WindowDeactivate:
-        active_ = false;
+        m_active = false;
         update();
         break;
     case QEvent::WindowTitleChange:
@@ -529,21 +360,21 @@ bool TGradientCaption::eventFilter(QObject* watched, QEvent* event)
 
 void TGradientCaption::paintEvent(QPaintEvent* /*event*/)
 {
-    QIcon icon = owner_->windowIcon();
+    QIcon icon = m_owner->windowIcon();
     if (icon.isNull()) {
         icon = style()->standardIcon(QStyle::SP_TitleBarMenuButton);
     }
-    const CaptionPaintInput in{layout_,
+    const CaptionPaintInput in{m_layout,
                                size(),
-                               active_ ? activeBegin_ : inactiveBegin_,
-                               active_ ? activeEnd_ : inactiveEnd_,
-                               active_ ? activeFont_ : inactiveFont_,
-                               numColors_,
+                               m_active ? m_activeBegin : m_inactiveBegin,
+                               m_active ? m_activeEnd : m_inactiveEnd,
+                               m_active ? m_activeFont : m_inactiveFont,
+                               m_numColors,
                                icon,
-                               applicationName_,
-                               applicationNameFont_,
-                               owner_->windowTitle(),
-                               captionFont_,
+                               m_applicationName,
+                               m_applicationNameFont,
+                               m_owner->windowTitle(),
+                               m_captionFont,
                                palette()};
     QPainter painter(this);
     paintCaption(painter, in);
@@ -551,60 +382,60 @@ void TGradientCaption::paintEvent(QPaintEvent* /*event*/)
 
 void TGradientCaption::mousePressEvent(QMouseEvent* event)
 {
-    owner_->raise();
-    owner_->activateWindow();
+    m_owner->raise();
+    m_owner->activateWindow();
     const QPoint pos = event->position().toPoint();
     const QPoint global = event->globalPosition().toPoint();
-    if (!layout_.caption.contains(pos)) {
+    if (!m_layout.caption.contains(pos)) {
         if (event->button() == Qt::LeftButton && isSizeable()) {
-            startResize(resizeEdgesAt(pos, owner_->size(), layout_.frameBorder,
-                                      metrics_.captionButtonWidth),
+            startResize(resizeEdgesAt(pos, m_owner->size(), m_layout.frameBorder,
+                                      m_metrics.captionButtonWidth),
                         global);
         }
         return;
     }
     if (event->button() == Qt::RightButton) {
-        captionMenuPending_ = pos.x() < layout_.buttonsArea.x();
+        m_captionMenuPending = pos.x() < m_layout.buttonsArea.x();
         return;
     }
     if (event->button() != Qt::LeftButton) {
         return;
     }
-    if (!layout_.icon.isEmpty() && layout_.icon.contains(pos)) {
-        if (menuClosedByIcon_.isValid() && menuClosedByIcon_.elapsed() < 200) {
+    if (!m_layout.icon.isEmpty() && m_layout.icon.contains(pos)) {
+        if (m_menuClosedByIcon.isValid() && m_menuClosedByIcon.elapsed() < 200) {
             return;
         }
-        lastIconPress_.start();
-        openSystemMenu(mapToGlobal(QPoint(layout_.icon.x(), layout_.caption.bottom() + 1)));
+        m_lastIconPress.start();
+        openSystemMenu(mapToGlobal(QPoint(m_layout.icon.x(), m_layout.caption.bottom() + 1)));
         return;
     }
     // The window manager's move starts with the first movement of the mouse,
     // not on the press: once it has the mouse, a double click never comes back.
     if (showState() != WindowShowState::Maximized) {
-        movePending_ = true;
-        pressGlobal_ = global;
+        m_movePending = true;
+        m_pressGlobal = global;
     }
 }
 
 void TGradientCaption::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint global = event->globalPosition().toPoint();
-    if (movePending_ && (global - pressGlobal_).manhattanLength() >= kMoveThreshold) {
-        movePending_ = false;
-        startMove(pressGlobal_);
+    if (m_movePending && (global - m_pressGlobal).manhattanLength() >= kMoveThreshold) {
+        m_movePending = false;
+        startMove(m_pressGlobal);
     }
-    if (manualMove_) {
-        owner_->move(global - moveOffset_);
+    if (m_manualMove) {
+        m_owner->move(global - m_moveOffset);
     }
 }
 
 void TGradientCaption::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton) {
-        manualMove_ = false;
-        movePending_ = false;
-    } else if (event->button() == Qt::RightButton && captionMenuPending_) {
-        captionMenuPending_ = false;
+        m_manualMove = false;
+        m_movePending = false;
+    } else if (event->button() == Qt::RightButton && m_captionMenuPending) {
+        m_captionMenuPending = false;
         openSystemMenu(event->globalPosition().toPoint());
     }
 }
@@ -615,12 +446,12 @@ void TGradientCaption::mouseDoubleClickEvent(QMouseEvent* event)
         return;
     }
     const QPoint pos = event->position().toPoint();
-    if (!layout_.icon.isEmpty() && layout_.icon.contains(pos)) {
-        systemMenu_->hide();
+    if (!m_layout.icon.isEmpty() && m_layout.icon.contains(pos)) {
+        m_systemMenu->hide();
         sendSystemCommand(SystemCommand::Close);
         return;
     }
-    if (layout_.text.contains(pos)) {
+    if (m_layout.text.contains(pos)) {
         textDoubleClicked();
     }
 }
@@ -628,7 +459,7 @@ void TGradientCaption::mouseDoubleClickEvent(QMouseEvent* event)
 void TGradientCaption::textDoubleClicked()
 {
     const CaptionButtonState& maximize =
-        layout_.buttons[static_cast<int>(CaptionButtonKind::Maximize)];
+        m_layout.buttons[static_cast<int>(CaptionButtonKind::Maximize)];
     if (maximize.shown && maximize.enabled) {
         sendSystemCommand(showState() == WindowShowState::Maximized ? SystemCommand::Restore
                                                                     : SystemCommand::Maximize);

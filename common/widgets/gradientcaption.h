@@ -24,8 +24,8 @@ class TGradientCaptionButton final : public QWidget
 public:
     TGradientCaptionButton(CaptionButtonKind kind, TGradientCaption* caption);
 
-    CaptionButtonKind kind() const { return kind_; }
-    bool isPressed() const { return pressed_; }
+    CaptionButtonKind kind() const { return m_kind; }
+    bool isPressed() const { return m_pressed; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -36,10 +36,10 @@ protected:
 private:
     bool inHitArea(QPoint pos) const;
 
-    CaptionButtonKind kind_;
-    TGradientCaption* caption_;
-    bool pressed_ = false;
-    bool tracking_ = false;
+    CaptionButtonKind m_kind;
+    TGradientCaption* m_caption;
+    bool m_pressed = false;
+    bool m_tracking = false;
 };
 
 // A title bar the window draws itself: a horizontal gradient, the window's
@@ -59,40 +59,40 @@ public:
     explicit TGradientCaption(QWidget* owner);
     ~TGradientCaption() override;
 
-    QColor activeBeginColor() const { return activeBegin_; }
+    QColor activeBeginColor() const { return m_activeBegin; }
     void setActiveBeginColor(const QColor& color);
-    QColor activeEndColor() const { return activeEnd_; }
+    QColor activeEndColor() const { return m_activeEnd; }
     void setActiveEndColor(const QColor& color);
-    QColor activeFontColor() const { return activeFont_; }
+    QColor activeFontColor() const { return m_activeFont; }
     void setActiveFontColor(const QColor& color);
-    QColor inactiveBeginColor() const { return inactiveBegin_; }
+    QColor inactiveBeginColor() const { return m_inactiveBegin; }
     void setInactiveBeginColor(const QColor& color);
-    QColor inactiveEndColor() const { return inactiveEnd_; }
+    QColor inactiveEndColor() const { return m_inactiveEnd; }
     void setInactiveEndColor(const QColor& color);
-    QColor inactiveFontColor() const { return inactiveFont_; }
+    QColor inactiveFontColor() const { return m_inactiveFont; }
     void setInactiveFontColor(const QColor& color);
-    QString applicationName() const { return applicationName_; }
+    QString applicationName() const { return m_applicationName; }
     void setApplicationName(const QString& name);
-    QFont applicationNameFont() const { return applicationNameFont_; }
+    QFont applicationNameFont() const { return m_applicationNameFont; }
     void setApplicationNameFont(const QFont& font);
-    QFont captionFont() const { return captionFont_; }
+    QFont captionFont() const { return m_captionFont; }
     void setCaptionFont(const QFont& font);
-    int numColors() const { return numColors_; }
+    int numColors() const { return m_numColors; }
     void setNumColors(int count);
-    bool autoSize() const { return autoSize_; }
+    bool autoSize() const { return m_autoSize; }
     void setAutoSize(bool on);
 
     // The owner's border, which decides frame sizes and the buttons shown.
-    BorderStyle borderStyle() const { return borderStyle_; }
+    BorderStyle borderStyle() const { return m_borderStyle; }
     void setBorderStyle(BorderStyle style);
-    BorderIcons borderIcons() const { return borderIcons_; }
+    BorderIcons borderIcons() const { return m_borderIcons; }
     void setBorderIcons(BorderIcons icons);
 
-    bool isActive() const { return active_; }
-    const CaptionLayout& captionLayout() const { return layout_; }
-    const FrameMetrics& frameMetrics() const { return metrics_; }
+    bool isActive() const { return m_active; }
+    const CaptionLayout& captionLayout() const { return m_layout; }
+    const FrameMetrics& frameMetrics() const { return m_metrics; }
     TGradientCaptionButton* button(CaptionButtonKind kind) const;
-    QMenu* systemMenu() const { return systemMenu_; }
+    QMenu* systemMenu() const { return m_systemMenu; }
     WindowShowState showState() const;
 
     // Carries out a system command on the owner window.
@@ -125,40 +125,40 @@ private:
     bool isSizeable() const;
     void restoreOwner();
 
-    QWidget* owner_;
-    bool ownerGone_ = false;
-    Qt::WindowFlags savedFlags_;
-    QMargins savedMargins_;
+    QWidget* m_owner;
+    bool m_ownerGone = false;
+    Qt::WindowFlags m_savedFlags;
+    QMargins m_savedMargins;
 
-    QColor activeBegin_{0, 0, 128};
-    QColor activeEnd_{0, 0, 255};
-    QColor activeFont_{255, 255, 255};
-    QColor inactiveBegin_{128, 128, 128};
-    QColor inactiveEnd_{192, 192, 192};
-    QColor inactiveFont_{192, 192, 192};
-    QString applicationName_;
-    QFont applicationNameFont_;
-    QFont captionFont_;
-    int numColors_ = 64;
-    bool autoSize_ = false;
-    BorderStyle borderStyle_ = BorderStyle::Sizeable;
-    BorderIcons borderIcons_;
+    QColor m_activeBegin{0, 0, 128};
+    QColor m_activeEnd{0, 0, 255};
+    QColor m_activeFont{255, 255, 255};
+    QColor m_inactiveBegin{128, 128, 128};
+    QColor m_inactiveEnd{192, 192, 192};
+    QColor m_inactiveFont{192, 192, 192};
+    QString m_applicationName;
+    QFont m_applicationNameFont;
+    QFont m_captionFont;
+    int m_numColors = 64;
+    bool m_autoSize = false;
+    BorderStyle m_borderStyle = BorderStyle::Sizeable;
+    BorderIcons m_borderIcons;
 
-    bool active_ = false;
-    FrameMetrics metrics_;
-    CaptionLayout layout_;
-    std::array<TGradientCaptionButton*, 4> buttons_{};
-    std::array<QWidget*, 3> edges_{}; // left, right, bottom
-    QMenu* systemMenu_ = nullptr;
-    std::array<QAction*, 6> menuActions_{}; // restore, move, size, minimise, maximise, close
+    bool m_active = false;
+    FrameMetrics m_metrics;
+    CaptionLayout m_layout;
+    std::array<TGradientCaptionButton*, 4> m_buttons{};
+    std::array<QWidget*, 3> m_edges{}; // left, right, bottom
+    QMenu* m_systemMenu = nullptr;
+    std::array<QAction*, 6> m_menuActions{}; // restore, move, size, minimise, maximise, close
 
-    QElapsedTimer lastIconPress_;
-    QElapsedTimer menuClosedByIcon_;
-    bool captionMenuPending_ = false;
-    bool movePending_ = false;
-    QPoint pressGlobal_;
-    bool manualMove_ = false;
-    QPoint moveOffset_;
+    QElapsedTimer m_lastIconPress;
+    QElapsedTimer m_menuClosedByIcon;
+    bool m_captionMenuPending = false;
+    bool m_movePending = false;
+    QPoint m_pressGlobal;
+    bool m_manualMove = false;
+    QPoint m_moveOffset;
 };
 
 // Frame sizes of the current style, kept to sensible minimums.

@@ -19,7 +19,7 @@ TTransparentButton::TTransparentButton(QWidget* parent) : QAbstractButton(parent
     setFocusPolicy(Qt::NoFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_Hover);
-    fontColor_ = palette().color(QPalette::ButtonText);
+    m_fontColor = palette().color(QPalette::ButtonText);
     resize(40, 40);
 }
 
@@ -32,17 +32,17 @@ void TTransparentButton::setCaption(const QString& caption)
 
 void TTransparentButton::setFontColor(const QColor& color)
 {
-    if (fontColor_ != color) {
-        fontColor_ = color;
+    if (m_fontColor != color) {
+        m_fontColor = color;
         update();
     }
 }
 
 void TTransparentButton::setGlyph(const QImage& glyph)
 {
-    glyph_ = glyph;
+    m_glyph = glyph;
     if (!glyph.isNull() && glyph.height() > 0 && glyph.width() % glyph.height() == 0) {
-        numGlyphs_ = glyphCellCount(glyph.size());
+        m_numGlyphs = glyphCellCount(glyph.size());
     }
     rebuildImages();
     update();
@@ -51,8 +51,8 @@ void TTransparentButton::setGlyph(const QImage& glyph)
 void TTransparentButton::setNumGlyphs(int count)
 {
     const int kept = std::clamp(count, 1, 4);
-    if (numGlyphs_ != kept) {
-        numGlyphs_ = kept;
+    if (m_numGlyphs != kept) {
+        m_numGlyphs = kept;
         rebuildImages();
         update();
     }
@@ -60,96 +60,96 @@ void TTransparentButton::setNumGlyphs(int count)
 
 void TTransparentButton::setFrameStyle(TFrameStyle value)
 {
-    if (assign(frameStyle_, value)) {
+    if (assign(m_frameStyle, value)) {
         update();
     }
 }
 
 void TTransparentButton::setTransparent(bool value)
 {
-    if (assign(transparent_, value)) {
+    if (assign(m_transparent, value)) {
         update();
     }
 }
 
 void TTransparentButton::setBorderWidth(int value)
 {
-    if (assign(borderWidth_, value)) {
+    if (assign(m_borderWidth, value)) {
         update();
     }
 }
 
 void TTransparentButton::setShowPressed(bool value)
 {
-    if (assign(showPressed_, value)) {
+    if (assign(m_showPressed, value)) {
         update();
     }
 }
 
 void TTransparentButton::setAutoGray(bool value)
 {
-    if (assign(autoGray_, value)) {
+    if (assign(m_autoGray, value)) {
         update();
     }
 }
 
 void TTransparentButton::setTextAlign(TTextAlign value)
 {
-    if (assign(textAlign_, value)) {
+    if (assign(m_textAlign, value)) {
         update();
     }
 }
 
 void TTransparentButton::setSpacing(int value)
 {
-    if (assign(spacing_, value)) {
+    if (assign(m_spacing, value)) {
         update();
     }
 }
 
 void TTransparentButton::setWordWrap(bool value)
 {
-    if (assign(wordWrap_, value)) {
+    if (assign(m_wordWrap, value)) {
         update();
     }
 }
 
 void TTransparentButton::setMovable(bool value)
 {
-    if (assign(movable_, value)) {
+    if (assign(m_movable, value)) {
         update();
     }
 }
 
 void TTransparentButton::setDown(bool on)
 {
-    if (down_ != on) {
-        down_ = on;
-        shownPressed_ = on;
+    if (m_down != on) {
+        m_down = on;
+        m_shownPressed = on;
         update();
     }
 }
 
 void TTransparentButton::setPopUpMenu(QMenu* menu)
 {
-    popUpMenu_ = menu;
+    m_popUpMenu = menu;
 }
 
 void TTransparentButton::rebuildImages()
 {
-    images_.clear();
-    if (glyph_.isNull()) {
+    m_images.clear();
+    if (m_glyph.isNull()) {
         return;
     }
-    const int cellWidth = glyph_.width() / numGlyphs_;
-    for (int i = 0; i < numGlyphs_; ++i) {
-        images_.push_back(
-            transparentGlyph(glyph_.copy(i * cellWidth, 0, cellWidth, glyph_.height())));
+    const int cellWidth = m_glyph.width() / m_numGlyphs;
+    for (int i = 0; i < m_numGlyphs; ++i) {
+        m_images.push_back(
+            transparentGlyph(m_glyph.copy(i * cellWidth, 0, cellWidth, m_glyph.height())));
     }
-    const QImage first = glyph_.copy(0, 0, cellWidth, glyph_.height());
-    images_.push_back(transparentGlyph(grayGlyph(first)));
+    const QImage first = m_glyph.copy(0, 0, cellWidth, m_glyph.height());
+    m_images.push_back(transparentGlyph(grayGlyph(first)));
     const QPalette& pal = palette();
-    images_.push_back(
+    m_images.push_back(
         transparentGlyph(disabledGlyph(first, pal.color(QPalette::Button),
                                        pal.color(QPalette::Light), pal.color(QPalette::Dark))));
 }
@@ -157,12 +157,12 @@ void TTransparentButton::rebuildImages()
 ButtonLookState TTransparentButton::lookState() const
 {
     ButtonLookState s;
-    s.transparent = transparent_;
-    s.shownPressed = shownPressed_;
-    s.showPressed = showPressed_;
-    s.mouseOver = mouseOver_;
-    s.down = down_;
-    s.borderWidth = borderWidth_;
+    s.transparent = m_transparent;
+    s.shownPressed = m_shownPressed;
+    s.showPressed = m_showPressed;
+    s.mouseOver = m_mouseOver;
+    s.down = m_down;
+    s.borderWidth = m_borderWidth;
     return s;
 }
 
@@ -179,9 +179,9 @@ bool TTransparentButton::event(QEvent* event)
 
 void TTransparentButton::paintEvent(QPaintEvent* /*event*/)
 {
-    ButtonPaintInput in{size(),     frameStyle_, lookState(), isEnabled(), autoGray_,
-                        numGlyphs_, &images_,    text(),      font(),      fontColor_,
-                        palette(),  textAlign_,  spacing_,    wordWrap_};
+    ButtonPaintInput in{size(),      m_frameStyle, lookState(), isEnabled(), m_autoGray,
+                        m_numGlyphs, &m_images,    text(),      font(),      m_fontColor,
+                        palette(),   m_textAlign,  m_spacing,   m_wordWrap};
     QPainter painter(this);
     paintTransparentButton(painter, in);
 }
@@ -189,22 +189,22 @@ void TTransparentButton::paintEvent(QPaintEvent* /*event*/)
 void TTransparentButton::mousePressEvent(QMouseEvent* event)
 {
     const QPoint pos = event->position().toPoint();
-    if (!isEnabled() || tracking_) {
+    if (!isEnabled() || m_tracking) {
         return;
     }
     Q_EMIT mousePressed(event->button(), event->modifiers(), pos);
     if (event->button() != Qt::LeftButton) {
         return;
     }
-    tracking_ = true;
-    pressPoint_ = pos;
+    m_tracking = true;
+    m_pressPoint = pos;
     if (rect().contains(pos)) {
-        capturedPress_ = true;
-        shownPressed_ = true;
+        m_capturedPress = true;
+        m_shownPressed = true;
         update();
     }
-    if (popUpMenu_ != nullptr) {
-        popUpMenu_->exec(mapToGlobal(QPoint(0, height())));
+    if (m_popUpMenu != nullptr) {
+        m_popUpMenu->exec(mapToGlobal(QPoint(0, height())));
         QCoreApplication::removePostedEvents(this, QEvent::MouseButtonRelease);
         finishPress(Qt::LeftButton, Qt::NoModifier, mapFromGlobal(QCursor::pos()));
     }
@@ -214,17 +214,17 @@ void TTransparentButton::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint pos = event->position().toPoint();
     Q_EMIT mouseMoved(event->modifiers(), pos);
-    if (!tracking_) {
+    if (!m_tracking) {
         return;
     }
-    if (movable_) {
-        move(this->pos() + pos - pressPoint_);
+    if (m_movable) {
+        move(this->pos() + pos - m_pressPoint);
         return;
     }
-    if (capturedPress_) {
-        const bool pressed = rect().contains(pos) || down_;
-        if (pressed != shownPressed_) {
-            shownPressed_ = pressed;
+    if (m_capturedPress) {
+        const bool pressed = rect().contains(pos) || m_down;
+        if (pressed != m_shownPressed) {
+            m_shownPressed = pressed;
             update();
         }
     }
@@ -232,11 +232,11 @@ void TTransparentButton::mouseMoveEvent(QMouseEvent* event)
 
 void TTransparentButton::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (!isEnabled() || !tracking_ || event->button() != Qt::LeftButton) {
+    if (!isEnabled() || !m_tracking || event->button() != Qt::LeftButton) {
         return;
     }
     const QPoint pos = event->position().toPoint();
-    const bool click = capturedPress_ && rect().contains(pos);
+    const bool click = m_capturedPress && rect().contains(pos);
     finishPress(event->button(), event->modifiers(), pos);
     if (click) {
         Q_EMIT clicked();
@@ -246,10 +246,10 @@ void TTransparentButton::mouseReleaseEvent(QMouseEvent* event)
 void TTransparentButton::finishPress(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
                                      QPoint pos)
 {
-    tracking_ = false;
-    capturedPress_ = false;
-    if (!down_) {
-        shownPressed_ = false;
+    m_tracking = false;
+    m_capturedPress = false;
+    if (!m_down) {
+        m_shownPressed = false;
     }
     update();
     Q_EMIT mouseReleased(button, modifiers, pos);
@@ -258,7 +258,7 @@ void TTransparentButton::finishPress(Qt::MouseButton button, Qt::KeyboardModifie
 void TTransparentButton::enterEvent(QEnterEvent* /*event*/)
 {
     if (isEnabled()) {
-        mouseOver_ = true;
+        m_mouseOver = true;
         Q_EMIT mouseEntered();
         update();
     }
@@ -267,7 +267,7 @@ void TTransparentButton::enterEvent(QEnterEvent* /*event*/)
 void TTransparentButton::leaveEvent(QEvent* /*event*/)
 {
     if (isEnabled()) {
-        mouseOver_ = false;
+        m_mouseOver = false;
         Q_EMIT mouseExited();
         update();
     }
@@ -276,10 +276,10 @@ void TTransparentButton::leaveEvent(QEvent* /*event*/)
 void TTransparentButton::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::EnabledChange && !isEnabled()) {
-        mouseOver_ = false;
-        tracking_ = false;
-        capturedPress_ = false;
-        shownPressed_ = down_;
+        m_mouseOver = false;
+        m_tracking = false;
+        m_capturedPress = false;
+        m_shownPressed = m_down;
         update();
     } else if (event->type() == QEvent::PaletteChange) {
         rebuildImages();

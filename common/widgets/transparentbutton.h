@@ -24,47 +24,47 @@ public:
 
     QString caption() const { return text(); }
     void setCaption(const QString& caption);
-    QColor fontColor() const { return fontColor_; }
+    QColor fontColor() const { return m_fontColor; }
     void setFontColor(const QColor& color);
 
     // Loading a picture whose width is a whole multiple of its height sets
     // the number of cells to width div height (1 when that exceeds 4).
-    QImage glyph() const { return glyph_; }
+    QImage glyph() const { return m_glyph; }
     void setGlyph(const QImage& glyph);
-    int numGlyphs() const { return numGlyphs_; }
+    int numGlyphs() const { return m_numGlyphs; }
     void setNumGlyphs(int count); // kept to 1 ... 4
 
-    TFrameStyle frameStyle() const { return frameStyle_; }
+    TFrameStyle frameStyle() const { return m_frameStyle; }
     void setFrameStyle(TFrameStyle style);
-    bool transparent() const { return transparent_; }
+    bool transparent() const { return m_transparent; }
     void setTransparent(bool on);
-    int borderWidth() const { return borderWidth_; }
+    int borderWidth() const { return m_borderWidth; }
     void setBorderWidth(int width);
-    bool showPressed() const { return showPressed_; }
+    bool showPressed() const { return m_showPressed; }
     void setShowPressed(bool on);
-    bool autoGray() const { return autoGray_; }
+    bool autoGray() const { return m_autoGray; }
     void setAutoGray(bool on);
     // Keeps the button pressed; hides QAbstractButton's transient down state.
-    bool down() const { return down_; }
+    bool down() const { return m_down; }
     void setDown(bool on);
-    TTextAlign textAlign() const { return textAlign_; }
+    TTextAlign textAlign() const { return m_textAlign; }
     void setTextAlign(TTextAlign align);
-    int spacing() const { return spacing_; }
+    int spacing() const { return m_spacing; }
     void setSpacing(int spacing);
-    bool wordWrap() const { return wordWrap_; }
+    bool wordWrap() const { return m_wordWrap; }
     void setWordWrap(bool on);
     // A movable button follows the mouse while the left button holds it.
-    bool movable() const { return movable_; }
+    bool movable() const { return m_movable; }
     void setMovable(bool on);
-    QMenu* popUpMenu() const { return popUpMenu_; }
+    QMenu* popUpMenu() const { return m_popUpMenu; }
     void setPopUpMenu(QMenu* menu);
 
-    bool isMouseOver() const { return mouseOver_; }
-    bool isShownPressed() const { return shownPressed_; }
+    bool isMouseOver() const { return m_mouseOver; }
+    bool isShownPressed() const { return m_shownPressed; }
 
     // The images the glyph cells and the grey and disabled looks are drawn
     // from; rebuilt whenever the glyph or the cell count changes.
-    const std::vector<QImage>& glyphImages() const { return images_; }
+    const std::vector<QImage>& glyphImages() const { return m_images; }
 
 Q_SIGNALS:
     void mouseEntered();
@@ -88,27 +88,27 @@ private:
     void finishPress(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos);
     ButtonLookState lookState() const;
 
-    QColor fontColor_;
-    QImage glyph_;
-    int numGlyphs_ = 1;
-    TFrameStyle frameStyle_ = TFrameStyle::fsExplorer;
-    bool transparent_ = true;
-    int borderWidth_ = 1;
-    bool showPressed_ = true;
-    bool autoGray_ = true;
-    bool down_ = false;
-    TTextAlign textAlign_ = TTextAlign::ttaCenter;
-    int spacing_ = 2;
-    bool wordWrap_ = false;
-    bool movable_ = false;
-    QPointer<QMenu> popUpMenu_;
+    QColor m_fontColor;
+    QImage m_glyph;
+    int m_numGlyphs = 1;
+    TFrameStyle m_frameStyle = TFrameStyle::fsExplorer;
+    bool m_transparent = true;
+    int m_borderWidth = 1;
+    bool m_showPressed = true;
+    bool m_autoGray = true;
+    bool m_down = false;
+    TTextAlign m_textAlign = TTextAlign::ttaCenter;
+    int m_spacing = 2;
+    bool m_wordWrap = false;
+    bool m_movable = false;
+    QPointer<QMenu> m_popUpMenu;
 
-    bool mouseOver_ = false;
-    bool tracking_ = false;
-    bool capturedPress_ = false;
-    bool shownPressed_ = false;
-    QPoint pressPoint_;
-    std::vector<QImage> images_; // cells, then grey, then disabled
+    bool m_mouseOver = false;
+    bool m_tracking = false;
+    bool m_capturedPress = false;
+    bool m_shownPressed = false;
+    QPoint m_pressPoint;
+    std::vector<QImage> m_images; // cells, then grey, then disabled
 };
 
 } // namespace common
