@@ -1,4 +1,4 @@
-#include "karoskop/core/batchinput.h"
+#include "karoskop/batchcore/batchinput.h"
 
 #include <QIODevice>
 #include <algorithm>
@@ -21,54 +21,61 @@ bool isAscii(const char* bytes, qsizetype size)
 } // namespace
 
 LineReader::LineReader(QIODevice& device)
-    : device_(device), decoder_(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless),
-      block_(kBlockBytes, Qt::Uninitialized)
+    : m_device(device), m_decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless),
+      m_block(kBlockBytes, Qt::Uninitialized)
 {}
 
-bool LineReader::fill()
+common::Result<bool> LineReader::fill()
 {
-    pos_ = 0;
-    end_ = 0;
-    if (!error_.isEmpty()) {
-        return false;
-    }
-    const qint64 n = device_.read(block_.data(), block_.size());
-    if (n < 0) {
-        error_ = device_.errorString();
-        if (error_.isEmpty()) {
-            error_ = QStringLiteral("błąd odczytu");
+    m_pos = 0;
+    m_end = 0;
+    if (m_error.isEmpty()) {
+        const qint64 n = m_device.read(m_block.data(), m_block.size());
+        if (n >= 0) {
+            m_end = static_cast<qsizetype>(n);
+            return n > 0;
         }
-        return false;
+        m_error = m_device.errorString();
+        if (m_error.isEmpty()) {
+            m_error = QStringLiteral("błąd odczytu");
+        }
     }
-    end_ = static_cast<qsizetype>(n);
-    return n > 0;
+    return common::fail(m_error);
 }
 
-std::optional<InputLine> LineReader::next()
+common::Result<std::optional<InputLine>> LineReader::next()
 {
-    long_.clear();
+    m_long.clear();
     bool cut = false;
     bool any = false;
     for (;;) {
-        if (pos_ == end_ && !fill()) {
-            if (failed() || !any) {
-                return std::nullopt;
+        if (m_pos == m_end) {
+            const common::Result<bool> filled = fill();
+            if (!filled) {
+                return filled.forward();
             }
-            return makeLine(long_.constData(), long_.size(), cut); // no LF at the end
+            if (!*filled) {
+                if (!any) {
+                    return std::optional<InputLine>();
+                }
+                // The last line, without an LF at its end.
+                return std::optional<InputLine>(makeLine(m_long.constData(), m_long.size(), cut));
+            }
         }
         any = true;
-        const char* start = block_.constData() + pos_;
-        const auto* lf = static_cast<const char*>(std::memchr(start, '\n', end_ - pos_));
-        const qsizetype size = lf != nullptr ? lf - start : end_ - pos_;
-        pos_ += size + (lf != nullptr ? 1 : 0);
-        if (lf != nullptr && long_.isEmpty() && !cut) {
-            return makeLine(start, size, false); // the common case: the line lies in the block
+        const char* start = m_block.constData() + m_pos;
+        const auto* lf = static_cast<const char*>(std::memchr(start, '\n', m_end - m_pos));
+        const qsizetype size = lf != nullptr ? lf - start : m_end - m_pos;
+        m_pos += size + (lf != nullptr ? 1 : 0);
+        if (lf != nullptr && m_long.isEmpty() && !cut) {
+            // The common case: the line lies in the block.
+            return std::optional<InputLine>(makeLine(start, size, false));
         }
-        const qsizetype room = kKeptBytes - long_.size();
-        long_.append(start, std::min(size, room));
+        const qsizetype room = kKeptBytes - m_long.size();
+        m_long.append(start, std::min(size, room));
         cut = cut || size > room;
         if (lf != nullptr) {
-            return makeLine(long_.constData(), long_.size(), cut);
+            return std::optional<InputLine>(makeLine(m_long.constData(), m_long.size(), cut));
         }
     }
 }
@@ -83,17 +90,17 @@ InputLine LineReader::makeLine(const char* bytes, qsizetype size, bool cutShort)
         size = std::min<qsizetype>(size, kMaxBytes);
         line.cutShort = true;
     }
-    if (first_ && size >= 3 && std::memcmp(bytes, "\xEF\xBB\xBF", 3) == 0) {
+    if (m_first && size >= 3 && std::memcmp(bytes, "\xEF\xBB\xBF", 3) == 0) {
         bytes += 3; // a byte-order mark some editors write
         size -= 3;
     }
-    first_ = false;
+    m_first = false;
     if (isAscii(bytes, size)) {
         line.text = QString::fromLatin1(bytes, size);
     } else {
-        decoder_.resetState();
-        line.text = decoder_.decode(QByteArrayView(bytes, size));
-        line.readable = !decoder_.hasError();
+        m_decoder.resetState();
+        line.text = m_decoder.decode(QByteArrayView(bytes, size));
+        line.readable = !m_decoder.hasError();
     }
     return line;
 }

@@ -1,4 +1,4 @@
-#include "karoskop/core/batchwriter.h"
+#include "karoskop/batchcore/batchwriter.h"
 
 #include <QIODevice>
 
@@ -15,11 +15,11 @@ constexpr qsizetype kBlockRoom = qsizetype{640} * 1024;
 
 } // namespace
 
-BlockWriter::BlockWriter(QIODevice& out) : out_(out), thread_([this] { run(); }) {}
+BlockWriter::BlockWriter(QIODevice& out) : m_out(out), m_thread([this] { run(); }) {}
 
 BlockWriter::~BlockWriter()
 {
-    if (thread_.joinable()) {
+    if (m_thread.joinable()) {
         (void)finish();
     }
 }
@@ -28,18 +28,18 @@ bool BlockWriter::push(QByteArray& block)
 {
     QByteArray next;
     {
-        std::unique_lock lock(mutex_);
-        changed_.wait(lock, [this] { return queue_.size() < kMaxWaiting || failed_; });
-        if (failed_) {
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, [this] { return m_queue.size() < kMaxWaiting || m_failed; });
+        if (m_failed) {
             return false;
         }
-        queue_.push_back(std::move(block));
-        if (!written_.empty()) {
-            next = std::move(written_.back());
-            written_.pop_back();
+        m_queue.push_back(std::move(block));
+        if (!m_written.empty()) {
+            next = std::move(m_written.back());
+            m_written.pop_back();
         }
     }
-    changed_.notify_all();
+    m_changed.notify_all();
     if (next.capacity() < kBlockRoom) {
         next.reserve(kBlockRoom);
     }
@@ -47,23 +47,26 @@ bool BlockWriter::push(QByteArray& block)
     return true;
 }
 
-std::optional<QString> BlockWriter::finish()
+common::Result<void> BlockWriter::finish()
 {
     {
-        const std::lock_guard lock(mutex_);
-        closing_ = true;
+        const std::lock_guard lock(m_mutex);
+        m_closing = true;
     }
-    changed_.notify_all();
-    thread_.join();
-    return failed_ ? std::optional<QString>(error_) : std::nullopt;
+    m_changed.notify_all();
+    m_thread.join();
+    if (m_failed) {
+        return common::fail(m_error);
+    }
+    return {};
 }
 
 void BlockWriter::fail()
 {
-    const std::lock_guard lock(mutex_);
-    failed_ = true;
-    error_ = QStringLiteral("Nie można zapisać wyników: %1").arg(out_.errorString());
-    changed_.notify_all();
+    const std::lock_guard lock(m_mutex);
+    m_failed = true;
+    m_error = QStringLiteral("Nie można zapisać wyników: %1").arg(m_out.errorString());
+    m_changed.notify_all();
 }
 
 void BlockWriter::run()
@@ -71,22 +74,22 @@ void BlockWriter::run()
     for (;;) {
         QByteArray block;
         {
-            std::unique_lock lock(mutex_);
-            changed_.wait(lock, [this] { return !queue_.empty() || closing_; });
-            if (queue_.empty()) {
+            std::unique_lock lock(m_mutex);
+            m_changed.wait(lock, [this] { return !m_queue.empty() || m_closing; });
+            if (m_queue.empty()) {
                 break;
             }
-            block = std::move(queue_.front());
-            queue_.pop_front();
+            block = std::move(m_queue.front());
+            m_queue.pop_front();
         }
-        changed_.notify_all(); // room for the next block
-        if (out_.write(block) != block.size()) {
+        m_changed.notify_all(); // room for the next block
+        if (m_out.write(block) != block.size()) {
             fail();
             return;
         }
         block.resize(0); // keeps its room
-        const std::lock_guard lock(mutex_);
-        written_.push_back(std::move(block));
+        const std::lock_guard lock(m_mutex);
+        m_written.push_back(std::move(block));
     }
 }
 

@@ -1,49 +1,49 @@
-#include "karoskop/core/jobthread.h"
+#include "karoskop/batchcore/jobthread.h"
 
 #include <utility>
 
 namespace karoskop::batch {
 
-JobThread::JobThread() : thread_([this] { run(); }) {}
+JobThread::JobThread() : m_thread([this] { run(); }) {}
 
 JobThread::~JobThread()
 {
     {
-        const std::lock_guard lock(mutex_);
-        stopping_ = true;
+        const std::lock_guard lock(m_mutex);
+        m_stopping = true;
     }
-    changed_.notify_all();
-    thread_.join();
+    m_changed.notify_all();
+    m_thread.join();
 }
 
 void JobThread::start(std::function<void()> job)
 {
     {
-        const std::lock_guard lock(mutex_);
-        job_ = std::move(job);
+        const std::lock_guard lock(m_mutex);
+        m_job = std::move(job);
     }
-    changed_.notify_all();
+    m_changed.notify_all();
 }
 
 void JobThread::wait()
 {
-    std::unique_lock lock(mutex_);
-    changed_.wait(lock, [this] { return !job_; });
+    std::unique_lock lock(m_mutex);
+    m_changed.wait(lock, [this] { return !m_job; });
 }
 
 void JobThread::run()
 {
-    std::unique_lock lock(mutex_);
+    std::unique_lock lock(m_mutex);
     for (;;) {
-        changed_.wait(lock, [this] { return job_ || stopping_; });
-        if (!job_) {
+        m_changed.wait(lock, [this] { return m_job || m_stopping; });
+        if (!m_job) {
             return;
         }
         lock.unlock();
-        job_(); // the owner does not touch job_ until it is cleared
+        m_job(); // the owner does not touch m_job until it is cleared
         lock.lock();
-        job_ = nullptr;
-        changed_.notify_all();
+        m_job = nullptr;
+        m_changed.notify_all();
     }
 }
 
