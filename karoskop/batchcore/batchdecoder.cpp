@@ -27,11 +27,20 @@ constexpr std::array<QChar, 128> kAsciiChars = [] {
     return chars;
 }();
 
-// The one-character text of an ASCII character. It points into static
-// storage, so it needs no allocation, and its copies no reference counting.
-QString asciiText(char16_t c)
+// The one-character texts of the ASCII characters. They point into static
+// storage, so that making one needs no allocation and copying one no
+// reference counting.
+const std::array<QString, 128> kAsciiTexts = [] {
+    std::array<QString, 128> texts;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        texts.at(i) = QString::fromRawData(&kAsciiChars.at(i), 1);
+    }
+    return texts;
+}();
+
+const QString& asciiText(char16_t c)
 {
-    return QString::fromRawData(&kAsciiChars[c], 1);
+    return kAsciiTexts[c];
 }
 
 } // namespace
