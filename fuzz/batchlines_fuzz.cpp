@@ -2,8 +2,8 @@
 // line of the input, and every result is one well-formed JSON object and
 // one CSV row with the header's columns, both naming the line as read.
 #include "fuzz/fuzzcheck.h"
-#include "karoskop/core/batchdecoder.h"
-#include "karoskop/core/batchinput.h"
+#include "karoskop/batchcore/batchdecoder.h"
+#include "karoskop/batchcore/batchinput.h"
 #include "karoskop/core/decoder.h"
 
 #include <QBuffer>
@@ -63,7 +63,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const qsizetype maxLines = bytes.count('\n') + 1;
     qsizetype lines = 0;
-    while (const std::optional<batch::InputLine> line = reader.next()) {
+    for (auto read = reader.next(); read && read->has_value(); read = reader.next()) {
+        const batch::InputLine* line = &*read.value();
         FUZZ_CHECK(++lines <= maxLines);
         FUZZ_CHECK(!line->text.contains(QLatin1Char('\n')));
         FUZZ_CHECK(line->text.size() <= batch::LineReader::kMaxBytes);

@@ -1,8 +1,8 @@
 // Numbers per second through the decoding run, and through the batch
 // decoder's line processing without any file.
 #include "bench/karoskop/numbers.h"
-#include "karoskop/core/batchdecoder.h"
-#include "karoskop/core/batchinput.h"
+#include "karoskop/batchcore/batchdecoder.h"
+#include "karoskop/batchcore/batchinput.h"
 #include "karoskop/core/decoder.h"
 #include "karoskop/core/vinentry.h"
 

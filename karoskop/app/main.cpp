@@ -5,6 +5,7 @@
 #include "common/seams/messageservice.h"
 #include "common/widgets/programicon.h"
 #include "karoskop/ui/karoskopwindows.h"
+#include "karoskop/ui/messages.h"
 #include "karoskop/ui/tfmainvin.h"
 
 #include <QApplication>
@@ -21,11 +22,8 @@ int main(int argc, char** argv)
     common::DialogMessageService messages;
     // From the desktop menu the program works in its own documents folder.
     if (const auto folder = common::enterWorkingFolder(QStringLiteral("Karoskop")); !folder) {
-        common::Message message;
-        message.text = folder.error();
-        message.title = QStringLiteral("Karoskop");
-        message.icon = common::MessageIcon::Exclamation;
-        messages.show(message, nullptr);
+        messages.show(karoskop::karoskopMessage(folder.error(), common::MessageIcon::Exclamation),
+                      nullptr);
     }
     karoskop::KaroskopWindows windows(messages, QDir::currentPath());
     karoskop::TfMainVin& mainWindow = windows.mainVin();

@@ -1,6 +1,6 @@
 // karoskop-batch [--csv] [--separator C] [--no-header] [FILE...]: one decoded
 // result per input line.
-#include "karoskop/core/batchdecoder.h"
+#include "karoskop/batchcore/batchdecoder.h"
 #include "karoskop/core/decoder.h"
 
 #include <QCoreApplication>
@@ -71,56 +71,111 @@ QString whyUnreadable(const QString& name, const QFile& file)
     return file.errorString();
 }
 
+// What the command line asks for.
+struct Command
+{
+    QStringList files;
+    karoskop::batch::RunOptions options;
+    bool header = true;
+    // Help, the version or a wrong option: the program ends with this status
+    // without decoding anything.
+    std::optional<int> exitStatus;
+};
+
+// Reads the value of --separator, given joined ("--separator=;") or as the
+// next argument; i moves past what was read.
+void readSeparator(Command& command, const QStringList& arguments, qsizetype& i)
+{
+    constexpr QStringView kSeparatorOption = u"--separator";
+    const QString& argument = arguments[i];
+    const bool joined = argument != kSeparatorOption;
+    if (!joined && i + 1 == arguments.size()) {
+        printError(QStringLiteral("Opcja --separator wymaga znaku: \",\" albo \";\"."));
+        command.exitStatus = 2;
+        return;
+    }
+    const QString value = joined ? argument.mid(kSeparatorOption.size() + 1) : arguments[++i];
+    const std::optional<char> separator = separatorFrom(value);
+    if (!separator) {
+        printError(
+            QStringLiteral("Nieznany separator \"%1\": dozwolone są \",\" i \";\".").arg(value));
+        command.exitStatus = 2;
+        return;
+    }
+    command.options.format = karoskop::batch::OutputFormat::Csv;
+    command.options.separator = *separator;
+}
+
+Command parseArguments(const QStringList& arguments)
+{
+    Command command;
+    for (qsizetype i = 0; i < arguments.size() && !command.exitStatus; ++i) {
+        const QString& argument = arguments[i];
+        if (argument == u"--csv") {
+            command.options.format = karoskop::batch::OutputFormat::Csv;
+        } else if (argument == u"--separator" || argument.startsWith(u"--separator=")) {
+            readSeparator(command, arguments, i);
+        } else if (argument == u"--no-header") {
+            command.header = false;
+        } else if (argument == u"--version") {
+            std::fputs("karoskop-batch " KAROSKOP_VERSION "\n", stdout);
+            command.exitStatus = 0;
+        } else if (argument == u"--help" || argument == u"-h") {
+            std::fputs(kUsage, stdout);
+            command.exitStatus = 0;
+        } else if (argument.startsWith(u"--")) {
+            printError(QStringLiteral("Nieznana opcja: %1").arg(argument));
+            std::fputs(kUsage, stderr);
+            command.exitStatus = 2;
+        } else {
+            command.files << argument;
+        }
+    }
+    if (command.files.isEmpty()) {
+        command.files << QStringLiteral("-");
+    }
+    return command;
+}
+
+// Decodes every file of the command in turn into out: the program's status,
+// 1 when a file could not be opened; a failed read or write stops the run.
+common::Result<int> decodeFiles(const Command& command, QFile& out)
+{
+    karoskop::Decoder decoder; // one program run: the start year carries over
+    int status = 0;
+    qint64 lines = 0;
+    for (const QString& name : command.files) {
+        QFile in;
+        constexpr QIODevice::OpenMode kMode = QIODevice::ReadOnly | QIODevice::Unbuffered;
+        const bool opened = name == u"-"
+                                ? in.open(STDIN_FILENO, kMode, QFileDevice::DontCloseHandle)
+                                : (in.setFileName(name), in.open(kMode));
+        if (!opened) {
+            printError(QStringLiteral("Nie można odczytać pliku \"%1\": %2.")
+                           .arg(name, whyUnreadable(name, in)));
+            status = 1;
+            continue;
+        }
+        const common::Result<qint64> read =
+            karoskop::batch::decodeAll(in, out, decoder, command.options, lines);
+        if (!read) {
+            return read.forward();
+        }
+        lines += *read;
+    }
+    return status;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    QStringList files;
-    karoskop::batch::RunOptions options;
-    bool header = true;
-    const QStringList arguments = app.arguments().mid(1);
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        constexpr QStringView kSeparatorOption = u"--separator";
-        if (argument == u"--csv") {
-            options.format = karoskop::batch::OutputFormat::Csv;
-        } else if (argument == kSeparatorOption || argument.startsWith(u"--separator=")) {
-            const bool joined = argument != kSeparatorOption;
-            if (!joined && i + 1 == arguments.size()) {
-                printError(QStringLiteral("Opcja --separator wymaga znaku: \",\" albo \";\"."));
-                return 2;
-            }
-            const QString value =
-                joined ? argument.mid(kSeparatorOption.size() + 1) : arguments[++i];
-            const std::optional<char> separator = separatorFrom(value);
-            if (!separator) {
-                printError(QStringLiteral("Nieznany separator \"%1\": dozwolone są \",\" i \";\".")
-                               .arg(value));
-                return 2;
-            }
-            options.format = karoskop::batch::OutputFormat::Csv;
-            options.separator = *separator;
-        } else if (argument == u"--no-header") {
-            header = false;
-        } else if (argument == u"--version") {
-            std::fputs("karoskop-batch " KAROSKOP_VERSION "\n", stdout);
-            return 0;
-        } else if (argument == u"--help" || argument == u"-h") {
-            std::fputs(kUsage, stdout);
-            return 0;
-        } else if (argument.startsWith(u"--")) {
-            printError(QStringLiteral("Nieznana opcja: %1").arg(argument));
-            std::fputs(kUsage, stderr);
-            return 2;
-        } else {
-            files << argument;
-        }
+    Command command = parseArguments(app.arguments().mid(1));
+    if (command.exitStatus) {
+        return *command.exitStatus;
     }
-    if (files.isEmpty()) {
-        files << QStringLiteral("-");
-    }
-    options.progress = [](qint64 lines) {
+    command.options.progress = [](qint64 lines) {
         printError(QStringLiteral("Rozkodowano %1 wierszy…").arg(lines));
     };
 
@@ -135,40 +190,22 @@ int main(int argc, char** argv)
         printError(QStringLiteral("Nie można pisać na standardowe wyjście."));
         return 1;
     }
-    if (options.format == karoskop::batch::OutputFormat::Csv && header) {
-        const QByteArray headerRow = karoskop::batch::csvHeader(options.separator);
+    if (command.options.format == karoskop::batch::OutputFormat::Csv && command.header) {
+        const QByteArray headerRow = karoskop::batch::csvHeader(command.options.separator);
         if (out.write(headerRow) != headerRow.size()) {
             printError(QStringLiteral("Nie można zapisać wyników: %1").arg(out.errorString()));
             return 1;
         }
     }
-    karoskop::Decoder decoder; // one program run: the start year carries over
-    int status = 0;
-    qint64 lines = 0;
-    for (const QString& name : files) {
-        QFile in;
-        constexpr QIODevice::OpenMode kMode = QIODevice::ReadOnly | QIODevice::Unbuffered;
-        const bool opened = name == u"-"
-                                ? in.open(STDIN_FILENO, kMode, QFileDevice::DontCloseHandle)
-                                : (in.setFileName(name), in.open(kMode));
-        if (!opened) {
-            printError(QStringLiteral("Nie można odczytać pliku \"%1\": %2.")
-                           .arg(name, whyUnreadable(name, in)));
-            status = 1;
-            continue;
-        }
-        const common::Result<qint64> read =
-            karoskop::batch::decodeAll(in, out, decoder, options, lines);
-        if (!read) {
-            printError(read.error());
-            return 1;
-        }
-        lines += *read;
+    const common::Result<int> status = decodeFiles(command, out);
+    if (!status) {
+        printError(status.error());
+        return 1;
     }
     out.close(); // the system may report a failed write only now
     if (out.error() != QFileDevice::NoError) {
         printError(QStringLiteral("Nie można zapisać wyników: %1").arg(out.errorString()));
         return 1;
     }
-    return status;
+    return *status;
 }

@@ -91,14 +91,14 @@ void Decoder::finish()
 
 void Decoder::rozkodowanieVin(const QString& folder)
 {
-    const LastNumberRead read = readLastNumber(folder);
-    if (read.status != LastNumberRead::Status::Ok) {
+    const auto read = readLastNumber(folder);
+    if (!read || !read->has_value()) {
         start(); // nothing to decode: the description keeps its start values
         m_context.vin = Vin{};
         m_emergency = EmergencyStage::None;
         return;
     }
-    decode(read.number);
+    decode(**read);
 }
 
 void Decoder::decode(Vin number)

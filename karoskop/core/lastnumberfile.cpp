@@ -46,32 +46,23 @@ Vin decodeLastNumber(const QByteArray& bytes)
     return number;
 }
 
-LastNumberRead readLastNumber(const QString& folder)
+common::Result<std::optional<Vin>> readLastNumber(const QString& folder)
 {
     // Read only up to a sane size, and never from a pipe or a device: either
     // would stop the program or fill its memory.
     const auto file = common::readSmallFile(lastNumberPath(folder));
-    LastNumberRead result;
     if (!file) {
-        result.status = LastNumberRead::Status::Failed;
-        result.error = file.error();
-    } else if (file->has_value()) {
-        result.status = LastNumberRead::Status::Ok;
-        result.number = decodeLastNumber(**file);
-    } else {
-        result.status = LastNumberRead::Status::Missing;
+        return file.forward();
     }
-    return result;
+    if (!file->has_value()) {
+        return std::optional<Vin>();
+    }
+    return std::optional<Vin>(decodeLastNumber(**file));
 }
 
-std::optional<QString> writeLastNumber(const QString& folder, const Vin& number)
+common::Result<void> writeLastNumber(const QString& folder, const Vin& number)
 {
-    const auto written =
-        common::writeFileAtomically(lastNumberPath(folder), encodeLastNumber(number));
-    if (!written) {
-        return written.error();
-    }
-    return std::nullopt;
+    return common::writeFileAtomically(lastNumberPath(folder), encodeLastNumber(number));
 }
 
 } // namespace karoskop

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/core/result.h"
 #include "karoskop/core/vin.h"
 
 #include <QByteArray>
@@ -22,18 +23,10 @@ QByteArray encodeLastNumber(const Vin& number);
 // ignored, and a longer line is kept whole.
 Vin decodeLastNumber(const QByteArray& bytes);
 
-struct LastNumberRead
-{
-    enum class Status { Ok, Missing, Failed };
-    Status status = Status::Missing;
-    Vin number;    // valid when status is Ok
-    QString error; // the reason when status is Failed
-};
+// The number in the folder's file; no value when there is no file.
+common::Result<std::optional<Vin>> readLastNumber(const QString& folder);
 
-LastNumberRead readLastNumber(const QString& folder);
-
-// Replaces the file atomically; returns the error text when that failed,
-// in which case the old file is left whole.
-std::optional<QString> writeLastNumber(const QString& folder, const Vin& number);
+// Replaces the file atomically; when that fails, the old file is left whole.
+common::Result<void> writeLastNumber(const QString& folder, const Vin& number);
 
 } // namespace karoskop

@@ -14,25 +14,25 @@ namespace {
 class ProductionYear final
 {
 public:
-    explicit ProductionYear(const QString& text) : text_(text) {}
+    explicit ProductionYear(const QString& text) : m_text(text) {}
 
     std::optional<int> value()
     {
-        if (!read_) {
-            read_ = true;
+        if (!m_read) {
+            m_read = true;
             bool ok = false;
-            const int year = text_.toInt(&ok);
+            const int year = m_text.toInt(&ok);
             if (ok) {
-                value_ = year;
+                m_value = year;
             }
         }
-        return value_;
+        return m_value;
     }
 
 private:
-    const QString& text_;
-    bool read_ = false;
-    std::optional<int> value_;
+    const QString& m_text;
+    bool m_read = false;
+    std::optional<int> m_value;
 };
 
 bool holds(const DecodingPeriodRow& row, ProductionYear& year)

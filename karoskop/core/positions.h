@@ -51,11 +51,11 @@ public:
 
     // As vinChar: 0 where the position is not one character.
     char16_t at(int position) const { return chars_[static_cast<std::size_t>(position)]; }
-    bool used(int position) const { return used_[static_cast<std::size_t>(position)]; }
+    bool used(int position) const { return m_used[static_cast<std::size_t>(position)]; }
 
 private:
     std::array<char16_t, kVinLength + 1> chars_{}; // index 0 unused
-    std::array<bool, kVinLength + 1> used_{};
+    std::array<bool, kVinLength + 1> m_used{};
 };
 
 } // namespace karoskop

@@ -1,5 +1,6 @@
 #include "karoskop/core/printout.h"
 
+#include "karoskop/core/descriptionrows.h"
 #include "karoskop/core/vehicledescription.h"
 
 #include <array>
@@ -22,30 +23,6 @@ constexpr int kValueWidth = kLeft + kContentWidth - kValueLeft;
 constexpr unsigned kBlue = 0x0000FF;
 
 const QString kTwoBlanks = QStringLiteral("  ");
-
-struct Row
-{
-    const char* caption;
-    const char* field;
-    QString VehicleDescription::*value;
-};
-
-// The description rows from the top; each lies kRowStep below the last.
-const std::array<Row, 13> kRows{{
-    {"Region geograficzny", "Label1", &VehicleDescription::region},
-    {"Kraj pochodzenia", "Label2", &VehicleDescription::country},
-    {"Marka pojazdu", "Label3", &VehicleDescription::make},
-    {"Model i typ pojazdu", "Label4", &VehicleDescription::type},
-    {"Rok produkcji", "Label5", &VehicleDescription::productionYear},
-    {"Rok modelowy", "Label6", &VehicleDescription::modelYear},
-    {"Miesiąc produkcji", "Label7", &VehicleDescription::productionMonth},
-    {"Lokalizacja fabryki", "Label8", &VehicleDescription::plant},
-    {"Rodzaj nadwozia", "Label9", &VehicleDescription::body},
-    {"Rodzaj silnika", "Label10", &VehicleDescription::engine},
-    {"Rodzaj skrzyni biegów", "Label11", &VehicleDescription::gearbox},
-    {"Okres produkcji modelu", "Label12", &VehicleDescription::modelYears},
-    {"Numer seryjny", "Label13", &VehicleDescription::serial},
-}};
 
 PageElement text(const QString& name, QRect rect, const QString& content,
                  const common::PageFont& font, HAlign align = HAlign::Left)
@@ -84,15 +61,15 @@ void addFixedElements(common::Page& page)
     page.elements.push_back(text(printout::kHeading, lineRect(kLeft, 96, kContentWidth, 16),
                                  QStringLiteral("Wynik rozkodowania pojazdu o numerze nadwozia"),
                                  printoutFont(16, true), HAlign::Center));
-    for (std::size_t i = 0; i < kRows.size(); ++i) {
-        page.elements.push_back(text(QStringLiteral("caption") + QLatin1String(kRows[i].field),
-                                     lineRect(kCaptionLeft, rowTop(i), kCaptionWidth, kRowHeight),
-                                     QString::fromUtf8(kRows[i].caption),
-                                     printoutFont(kRowHeight)));
+    for (std::size_t i = 0; i < kListedRows.size(); ++i) {
+        page.elements.push_back(
+            text(QStringLiteral("caption") + QLatin1String(kListedRows[i].field),
+                 lineRect(kCaptionLeft, rowTop(i), kCaptionWidth, kRowHeight),
+                 QString::fromUtf8(kListedRows[i].printCaption), printoutFont(kRowHeight)));
     }
     page.elements.push_back(
         text(printout::kCommentsCaption,
-             lineRect(kCaptionLeft, rowTop(kRows.size()), kCaptionWidth, kRowHeight),
+             lineRect(kCaptionLeft, rowTop(kListedRows.size()), kCaptionWidth, kRowHeight),
              QStringLiteral("Inne informacje"), printoutFont(kRowHeight)));
     page.elements.push_back(text(printout::kSignatureLine, lineRect(500, 805, 240, 11),
                                  QString(60, QLatin1Char('.')), printoutFont(11)));
@@ -108,13 +85,13 @@ void addValues(common::Page& page, const VehicleDescription& d)
     page.elements.push_back(vin);
     page.elements.push_back(text(printout::kMakeAndType, lineRect(kLeft, 164, kContentWidth, 19),
                                  d.make + kTwoBlanks + d.type, printoutFont(19), HAlign::Center));
-    for (std::size_t i = 0; i < kRows.size(); ++i) {
-        page.elements.push_back(text(kRows[i].field,
+    for (std::size_t i = 0; i < kListedRows.size(); ++i) {
+        page.elements.push_back(text(kListedRows[i].field,
                                      lineRect(kValueLeft, rowTop(i), kValueWidth, kRowHeight),
-                                     d.*kRows[i].value, printoutFont(kRowHeight, true)));
+                                     d.*kListedRows[i].value, printoutFont(kRowHeight, true)));
     }
     PageElement comments =
-        text(printout::kComments, QRect(kValueLeft, rowTop(kRows.size()), 433, 201),
+        text(printout::kComments, QRect(kValueLeft, rowTop(kListedRows.size()), 433, 201),
              printoutComment(d), printoutFont(kRowHeight, true));
     // A line longer than the block goes on below, inside the block.
     comments.wordWrap = true;

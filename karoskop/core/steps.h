@@ -9,7 +9,7 @@ struct DecodingContext;
 
 void applyWorldManufacturer(DecodingContext& context); // positions 1-3
 void rozkodujRocznik(DecodingContext& context);        // year code, position 11
-void modelYearStatement(DecodingContext& context);     // the "Rok modelowy" text
+void modelYearStatement(DecodingContext& context);     // the model-year text
 void romanianMakes(DecodingContext& context);          // V1 or V2 is "U"
 void rozkodujForda(DecodingContext& context);          // Ford of Europe tables
 void numerSeryjny(DecodingContext& context);           // serial number

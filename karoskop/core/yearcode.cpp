@@ -1,4 +1,4 @@
-// The year code at position 11 and the "Rok modelowy" statement.
+// The year code at position 11 and the model-year statement.
 #include "karoskop/core/yearcode.h"
 
 #include "karoskop/core/decodingcontext.h"

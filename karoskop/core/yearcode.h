@@ -14,7 +14,7 @@ struct DecodingSession;
 // second decoder start where a first one's lines leave the session.
 DecodingSession sessionAfter(DecodingSession before, const Vin& number);
 
-// The "Rok modelowy" text for a recognised year: the September-to-August
+// The model-year text for a recognised year: the September-to-August
 // period from the start-year text to the year copy.
 QString modelYearPeriodText(const DecodingContext& context);
 

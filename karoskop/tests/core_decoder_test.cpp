@@ -36,7 +36,7 @@ TEST(Decoder, ReadsTheNumberAsStoredInTheFile)
     // Typed with a letter O in positions 2 and 4: the file holds O and 0.
     const EntryResult entry = checkEntry(vinOf(QStringLiteral("WOLOXXXXXXX012345")));
     ASSERT_FALSE(entry.refusal.has_value());
-    ASSERT_FALSE(writeLastNumber(dir.path(), entry.stored).has_value());
+    ASSERT_TRUE(writeLastNumber(dir.path(), entry.stored));
     Decoder decoder;
     decoder.rozkodowanieVin(dir.path());
     EXPECT_EQ(decoder.lastRun().vin, entry.stored);

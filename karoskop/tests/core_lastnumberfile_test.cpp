@@ -42,11 +42,12 @@ TEST(LastNumberFile, WriteThenReadGivesTheNumberBack)
     QTemporaryDir dir;
     Vin number = vinOf(QStringLiteral("WF0AXXGBBAVA12345"));
     number[4] = QStringLiteral("Ż");
-    ASSERT_FALSE(writeLastNumber(dir.path(), number).has_value());
+    ASSERT_TRUE(writeLastNumber(dir.path(), number));
     EXPECT_EQ(fileBytes(dir.filePath("test.kfx")).size(), 51);
-    const LastNumberRead read = readLastNumber(dir.path());
-    ASSERT_EQ(read.status, LastNumberRead::Status::Ok);
-    EXPECT_EQ(read.number, number);
+    const auto read = readLastNumber(dir.path());
+    ASSERT_TRUE(read);
+    ASSERT_TRUE(read->has_value());
+    EXPECT_EQ(**read, number);
 }
 
 TEST(LastNumberFile, ReadingIsTolerant)
@@ -84,13 +85,15 @@ TEST(LastNumberFile, ReadingIsTolerant)
 TEST(LastNumberFile, MissingAndUnreadableFilesAreToldApart)
 {
     QTemporaryDir dir;
-    EXPECT_EQ(readLastNumber(dir.path()).status, LastNumberRead::Status::Missing);
+    const auto missing = readLastNumber(dir.path());
+    ASSERT_TRUE(missing);
+    EXPECT_FALSE(missing->has_value());
 
     // A folder in the file's place cannot be read as a file.
     ASSERT_TRUE(QDir(dir.path()).mkdir("test.kfx"));
-    const LastNumberRead read = readLastNumber(dir.path());
-    EXPECT_EQ(read.status, LastNumberRead::Status::Failed);
-    EXPECT_FALSE(read.error.isEmpty());
+    const auto read = readLastNumber(dir.path());
+    EXPECT_FALSE(read);
+    EXPECT_FALSE(read.error().isEmpty());
 }
 
 // A pipe must not freeze "Ostatni numer", nor a huge file fill the memory;
@@ -104,9 +107,9 @@ TEST(LastNumberFile, WhatIsNoSmallRegularFileIsRefusedUntouched)
         const QString path = dir.filePath("test.kfx");
         ASSERT_TRUE(makeOddFile(kind, path)) << describe(kind);
         const QString before = common::testing::oddFileState(path);
-        const LastNumberRead read = readLastNumber(dir.path());
-        EXPECT_EQ(read.status, LastNumberRead::Status::Failed) << describe(kind);
-        EXPECT_FALSE(read.error.isEmpty()) << describe(kind);
+        const auto read = readLastNumber(dir.path());
+        EXPECT_FALSE(read) << describe(kind);
+        EXPECT_FALSE(read.error().isEmpty()) << describe(kind);
         EXPECT_EQ(common::testing::oddFileState(path), before) << describe(kind);
     }
 }
@@ -116,13 +119,13 @@ TEST(LastNumberFile, FailedWriteLeavesTheOldFileWhole)
     QTemporaryDir dir;
     const QString path = dir.filePath("test.kfx");
     writeBytes(path, "OLD\r\n");
-    std::optional<QString> error;
+    common::Result<void> written;
     {
         const common::testing::FileSizeLimit full;
-        error = writeLastNumber(dir.path(), vinOf(QStringLiteral("WF0AXXGBBAVA12345")));
+        written = writeLastNumber(dir.path(), vinOf(QStringLiteral("WF0AXXGBBAVA12345")));
     }
-    ASSERT_TRUE(error.has_value());
-    EXPECT_TRUE(error->contains(QStringLiteral("test.kfx")));
+    ASSERT_FALSE(written);
+    EXPECT_TRUE(written.error().contains(QStringLiteral("test.kfx")));
     EXPECT_EQ(fileBytes(path), QByteArray("OLD\r\n"));
 }
 

@@ -3,6 +3,8 @@
 #include "karoskop/tests/vinfixture.h"
 
 #include <gtest/gtest.h>
+#include <utility>
+#include <vector>
 
 using karoskop::testing::VinFixture;
 
@@ -19,125 +21,110 @@ QString periodsFor(const char* model, const QString& productionYear)
     return f.d().modelYears;
 }
 
-const char* const kFiesta1 = "1980 1981 1982 1983";
-const char* const kFiesta2 = "1984 1985 1986 1987 1988";
-const char* const kFiesta3 = "1989 1990 1991 1992 1993 1994 1995";
-const char* const k96to99 = "1996 1997 1998 1999";
-const char* const kEscort1 = "1980 1981 1982 1983 1984 1985 1986";
-const char* const k86to90 = "1986 1987 1988 1989 1990";
-const char* const k91to95 = "1991 1992 1993 1994 1995";
-const char* const k95to99 = "1995 1996 1997 1998 1999";
-const char* const k83to86 = "1983 1984 1985 1986";
-const char* const k91to94 = "1991 1992 1993 1994";
-const char* const k82to86 = "1982 1983 1984 1985 1986";
-const char* const k86to93 = "1986 1987 1988 1989 1990 1991 1992 1993";
-const char* const k93to96 = "1993 1994 1995 1996";
-const char* const kScorpio1 = "1985 1986 1987 1988 1989 1990 1991 1992";
-const char* const k92to95 = "1992 1993 1994 1995";
-const char* const k95to98 = "1995 1996 1997 1998";
-
-struct PeriodCase
+// The years from first to last as the field lists them, blank-separated;
+// empty for a first year of 0.
+QString yearSpan(int first, int last)
 {
-    const char* model;
-    int year;
-    const char* years; // "" when no row holds
+    QStringList years;
+    for (int year = first; first != 0 && year <= last; ++year) {
+        years << QString::number(year);
+    }
+    return years.join(u' ');
+}
+
+struct Span
+{
+    int first = 0; // 0: no row holds
+    int last = 0;
+};
+
+// Production years of one model and the span each gives.
+struct ModelPeriods
+{
+    std::vector<const char*> models; // models that share their rows
+    std::vector<std::pair<int, Span>> years;
 };
 
 // Each row's bounds from both sides; bounds are strict and where two rows
 // hold the later one stands.
 TEST(DecodingPeriods, YearConditionedRowsAtTheirBounds)
 {
-    const PeriodCase cases[] = {
-        {"Ford Fiesta", 1979, ""},
-        {"Ford Fiesta", 1980, kFiesta1},
-        {"Ford Fiesta", 1983, kFiesta1},
-        {"Ford Fiesta", 1984, kFiesta2},
-        {"Ford Fiesta", 1988, kFiesta2},
-        {"Ford Fiesta", 1989, kFiesta3},
-        {"Ford Fiesta", 1995, kFiesta3},
-        {"Ford Fiesta", 1996, k96to99},
-        {"Ford Fiesta", 2000, k96to99},
-
-        {"Ford Escort", 1979, ""},
-        {"Ford Escort", 1980, kEscort1},
-        {"Ford Escort", 1985, kEscort1},
-        {"Ford Escort", 1986, k86to90},
-        {"Ford Escort", 1990, k86to90},
-        {"Ford Escort", 1991, k91to95},
-        {"Ford Escort", 1994, k91to95},
-        {"Ford Escort", 1995, k95to99},
-        {"Ford Escort", 2000, k95to99},
-
-        {"Ford Escort Kombi", 1979, ""},
-        {"Ford Escort Kombi", 1980, kEscort1},
-        {"Ford Escort Kombi", 1985, kEscort1},
-        {"Ford Escort Kombi", 1986, k86to90},
-        {"Ford Escort Kombi", 1990, k86to90},
-        {"Ford Escort Kombi", 1991, k91to95},
-        {"Ford Escort Kombi", 1994, k91to95},
-        {"Ford Escort Kombi", 1995, k95to99},
-
-        {"Ford Escort Cabrio", 1980, ""},
-        {"Ford Escort Cabrio", 1982, ""},
-        {"Ford Escort Cabrio", 1983, k83to86},
-        {"Ford Escort Cabrio", 1985, k83to86},
-        {"Ford Escort Cabrio", 1986, k86to90},
-        {"Ford Escort Cabrio", 1990, k86to90},
-        {"Ford Escort Cabrio", 1991, k91to94},
-        {"Ford Escort Cabrio", 1994, k91to94},
-        {"Ford Escort Cabrio", 1995, k95to99},
-
-        {"Ford Orion", 1982, ""},
-        {"Ford Orion", 1983, k83to86},
-        {"Ford Orion", 1985, k83to86},
-        {"Ford Orion", 1986, k86to90},
-        {"Ford Orion", 1990, k86to90},
-        {"Ford Orion", 1991, k91to95},
-        {"Ford Orion", 1995, k91to95},
-        {"Ford Orion", 1996, ""},
-
-        {"Ford Sierra", 1981, ""},
-        {"Ford Sierra", 1982, k82to86},
-        {"Ford Sierra", 1986, k82to86},
-        {"Ford Sierra", 1987, ""},
-        {"Ford Sierra Kombi", 1981, ""},
-        {"Ford Sierra Kombi", 1982, k82to86},
-        {"Ford Sierra Kombi", 1986, k82to86},
-        {"Ford Sierra Kombi", 1987, ""},
-        {"Ford Sierra II", 1985, ""},
-        {"Ford Sierra II", 1986, k86to93},
-        {"Ford Sierra II", 1993, k86to93},
-        {"Ford Sierra II", 1994, ""},
-        {"Ford Sierra II Kombi", 1985, ""},
-        {"Ford Sierra II Kombi", 1986, k86to93},
-        {"Ford Sierra II Kombi", 1993, k86to93},
-        {"Ford Sierra II Kombi", 1994, ""},
-
-        {"Ford Mondeo", 1992, ""},
-        {"Ford Mondeo", 1993, k93to96},
-        {"Ford Mondeo", 1995, k93to96},
-        {"Ford Mondeo", 1996, k96to99},
-        {"Ford Mondeo", 2000, k96to99},
-        {"Ford Mondeo Kombi", 1992, ""},
-        {"Ford Mondeo Kombi", 1993, k93to96},
-        {"Ford Mondeo Kombi", 1995, k93to96},
-        {"Ford Mondeo Kombi", 1996, k96to99},
-
-        {"Ford Scorpio", 1984, ""},
-        {"Ford Scorpio", 1985, kScorpio1},
-        {"Ford Scorpio", 1991, kScorpio1},
-        {"Ford Scorpio", 1992, k92to95},
-        {"Ford Scorpio", 1994, k92to95},
-        {"Ford Scorpio", 1995, k95to98},
-        {"Ford Scorpio", 2000, k95to98},
-        {"Ford Scorpio Kombi", 1991, ""},
-        {"Ford Scorpio Kombi", 1992, k92to95},
-        {"Ford Scorpio Kombi", 1994, k92to95},
-        {"Ford Scorpio Kombi", 1995, k95to98},
+    constexpr Span kNone;
+    constexpr Span k80to83{1980, 1983};
+    constexpr Span k84to88{1984, 1988};
+    constexpr Span k89to95{1989, 1995};
+    constexpr Span k96to99{1996, 1999};
+    constexpr Span k80to86{1980, 1986};
+    constexpr Span k86to90{1986, 1990};
+    constexpr Span k91to95{1991, 1995};
+    constexpr Span k95to99{1995, 1999};
+    constexpr Span k83to86{1983, 1986};
+    constexpr Span k91to94{1991, 1994};
+    constexpr Span k82to86{1982, 1986};
+    constexpr Span k86to93{1986, 1993};
+    constexpr Span k93to96{1993, 1996};
+    constexpr Span k85to92{1985, 1992};
+    constexpr Span k92to95{1992, 1995};
+    constexpr Span k95to98{1995, 1998};
+    const ModelPeriods cases[] = {
+        {{"Ford Fiesta"},
+         {{1979, kNone},
+          {1980, k80to83},
+          {1983, k80to83},
+          {1984, k84to88},
+          {1988, k84to88},
+          {1989, k89to95},
+          {1995, k89to95},
+          {1996, k96to99},
+          {2000, k96to99}}},
+        {{"Ford Escort", "Ford Escort Kombi"},
+         {{1979, kNone},
+          {1980, k80to86},
+          {1985, k80to86},
+          {1986, k86to90},
+          {1990, k86to90},
+          {1991, k91to95},
+          {1994, k91to95},
+          {1995, k95to99}}},
+        {{"Ford Escort"}, {{2000, k95to99}}},
+        {{"Ford Escort Cabrio"},
+         {{1980, kNone},
+          {1982, kNone},
+          {1983, k83to86},
+          {1985, k83to86},
+          {1986, k86to90},
+          {1990, k86to90},
+          {1991, k91to94},
+          {1994, k91to94},
+          {1995, k95to99}}},
+        {{"Ford Orion"},
+         {{1982, kNone},
+          {1983, k83to86},
+          {1985, k83to86},
+          {1986, k86to90},
+          {1990, k86to90},
+          {1991, k91to95},
+          {1995, k91to95},
+          {1996, kNone}}},
+        {{"Ford Sierra", "Ford Sierra Kombi"},
+         {{1981, kNone}, {1982, k82to86}, {1986, k82to86}, {1987, kNone}}},
+        {{"Ford Sierra II", "Ford Sierra II Kombi"},
+         {{1985, kNone}, {1986, k86to93}, {1993, k86to93}, {1994, kNone}}},
+        {{"Ford Mondeo", "Ford Mondeo Kombi"},
+         {{1992, kNone}, {1993, k93to96}, {1995, k93to96}, {1996, k96to99}}},
+        {{"Ford Mondeo"}, {{2000, k96to99}}},
+        {{"Ford Scorpio"}, {{1984, kNone}, {1985, k85to92}, {1991, k85to92}, {2000, k95to98}}},
+        {{"Ford Scorpio Kombi"}, {{1991, kNone}}},
+        {{"Ford Scorpio", "Ford Scorpio Kombi"},
+         {{1992, k92to95}, {1994, k92to95}, {1995, k95to98}}},
     };
-    for (const PeriodCase& c : cases) {
-        EXPECT_EQ(periodsFor(c.model, QString::number(c.year)), QLatin1String(c.years))
-            << c.model << ' ' << c.year;
+    for (const ModelPeriods& c : cases) {
+        for (const char* model : c.models) {
+            for (const auto& [year, span] : c.years) {
+                EXPECT_EQ(periodsFor(model, QString::number(year)), yearSpan(span.first, span.last))
+                    << model << ' ' << year;
+            }
+        }
     }
 }
 
@@ -146,26 +133,26 @@ TEST(DecodingPeriods, RowsWithoutConditionNeedNoYear)
     const struct
     {
         const char* model;
-        const char* years;
+        Span years;
     } cases[] = {
-        {"Ford Ka", "1996 1997 1998 1999"},
-        {"Ford Puma", "1997 1998 1999"},
-        {"Ford Focus", "1998 1999"},
-        {"Ford Taunus", "1980 1981 1982"},
-        {"Ford Taunus Kombi", "1980 1981 1982"},
-        {"Ford Granada Kombi", "1980 1981 1982 1983 1984 1985"},
-        {"Ford Probe I", "1990 1991 1992 1993 1994"},
-        {"Ford Probe II 16 V", "1994 1995 1996 1997 1998"},
-        {"Ford Probe II 24 V", "1994 1995 1996 1997 1998"},
-        {"Ford Galaxy", "1995 1996 1997 1998 1999"},
-        {"Ford Windstar", "1995 1996 1997 1998 1999"},
-        {"Ford Explorer", "1993 1994 1995 1996 1997 1998 1999"},
-        {"Ford Granada", ""}, // no row at all
+        {"Ford Ka", {1996, 1999}},
+        {"Ford Puma", {1997, 1999}},
+        {"Ford Focus", {1998, 1999}},
+        {"Ford Taunus", {1980, 1982}},
+        {"Ford Taunus Kombi", {1980, 1982}},
+        {"Ford Granada Kombi", {1980, 1985}},
+        {"Ford Probe I", {1990, 1994}},
+        {"Ford Probe II 16 V", {1994, 1998}},
+        {"Ford Probe II 24 V", {1994, 1998}},
+        {"Ford Galaxy", {1995, 1999}},
+        {"Ford Windstar", {1995, 1999}},
+        {"Ford Explorer", {1993, 1999}},
+        {"Ford Granada", {}}, // no row at all
     };
     for (const auto& c : cases) {
         for (const QString& year : {QStringLiteral("1970"), QStringLiteral("2000"),
                                     QStringLiteral("Brak danych o roku produkcji")}) {
-            EXPECT_EQ(periodsFor(c.model, year), QLatin1String(c.years))
+            EXPECT_EQ(periodsFor(c.model, year), yearSpan(c.years.first, c.years.last))
                 << c.model << ' ' << year.toStdString();
         }
     }
@@ -197,44 +184,39 @@ TEST(Lista1Change, EveryModelShowsItsWholeSpan)
     const struct
     {
         const char* model;
-        const char* years;
+        Span years;
     } cases[] = {
-        {"Ford Ka", "1996 1997 1998 1999"},
-        {"Ford Fiesta", "1980 1981 1982 1983 1984 1985 1986 1987 1988 1989 1990 1991 1992 1993 "
-                        "1994 1995 1996 1997 1998 1999"},
-        {"Ford Puma", "1997 1998 1999"},
-        {"Ford Escort", "1980 1981 1982 1983 1984 1985 1986 1987 1988 1989 1990 1991 1992 1993 "
-                        "1994 1995 1996 1997 1998 1999"},
-        {"Ford Escort Kombi", "1980 1981 1982 1983 1984 1985 1986 1987 1988 1989 1990 1991 1992 "
-                              "1993 1994 1995 1996 1997 1998 1999"},
-        {"Ford Escort Cabrio", "1983 1984 1985 1986 1987 1988 1989 1990 1991 1992 1993 1994 1995 "
-                               "1996 1997 1998 1999"},
-        {"Ford Focus", "1998 1999"},
-        {"Ford Orion", "1983 1984 1985 1986 1987 1988 1989 1990 1991 1992 1993"},
-        {"Ford Taunus", "1980 1981 1982"},
-        {"Ford Taunus Kombi", "1980 1981 1982"},
-        {"Ford Sierra", "1982 1983 1984 1985 1986"},
-        {"Ford Sierra II", "1987 1988 1989 1990 1991 1992 1993"},
-        {"Ford Sierra Kombi", "1982 1983 1984 1985 1986 1987 1988 1989 1990 1991 1992 1993"},
-        {"Ford Sierra II Kombi", "1987 1988 1989 1990 1991 1992 1993"},
-        {"Ford Mondeo", "1993 1994 1995 1996 1997 1998 1999"},
-        {"Ford Mondeo Kombi", "1993 1994 1995 1996 1997 1998 1999"},
-        {"Ford Granada", "1980 1981 1982 1983 1984 1985"},
-        {"Ford Granada Kombi", "1980 1981 1982 1983 1984 1985"},
-        {"Ford Scorpio", "1985 1986 1987 1988 1989 1990 1991 1992 1993 1994 1995 1996 1997 1998 "
-                         "1999"},
-        {"Ford Scorpio Kombi", "1992 1993 1994 1995 1996 1997 1998 1999"},
-        {"Ford Probe I", "1990 1991 1992 1993 1994"},
-        {"Ford Probe II 16 V", "1994 1995 1996 1997 1998"},
-        {"Ford Probe II 24 V", "1994 1995 1996 1997 1998"},
-        {"Ford Galaxy", "1995 1996 1997 1998 1999"},
-        {"Ford Windstar", "1995 1996 1997 1998 1999"},
-        {"Ford Explorer", "1993 1994 1995 1996 1997 1998 1999"},
+        {"Ford Ka", {1996, 1999}},
+        {"Ford Fiesta", {1980, 1999}},
+        {"Ford Puma", {1997, 1999}},
+        {"Ford Escort", {1980, 1999}},
+        {"Ford Escort Kombi", {1980, 1999}},
+        {"Ford Escort Cabrio", {1983, 1999}},
+        {"Ford Focus", {1998, 1999}},
+        {"Ford Orion", {1983, 1993}},
+        {"Ford Taunus", {1980, 1982}},
+        {"Ford Taunus Kombi", {1980, 1982}},
+        {"Ford Sierra", {1982, 1986}},
+        {"Ford Sierra II", {1987, 1993}},
+        {"Ford Sierra Kombi", {1982, 1993}},
+        {"Ford Sierra II Kombi", {1987, 1993}},
+        {"Ford Mondeo", {1993, 1999}},
+        {"Ford Mondeo Kombi", {1993, 1999}},
+        {"Ford Granada", {1980, 1985}},
+        {"Ford Granada Kombi", {1980, 1985}},
+        {"Ford Scorpio", {1985, 1999}},
+        {"Ford Scorpio Kombi", {1992, 1999}},
+        {"Ford Probe I", {1990, 1994}},
+        {"Ford Probe II 16 V", {1994, 1998}},
+        {"Ford Probe II 24 V", {1994, 1998}},
+        {"Ford Galaxy", {1995, 1999}},
+        {"Ford Windstar", {1995, 1999}},
+        {"Ford Explorer", {1993, 1999}},
     };
     for (const auto& c : cases) {
         VinFixture f(QStringLiteral("WF0XXXXXXXX012345"), QStringLiteral("Ford"));
         lista1Change(f.context, QString::fromUtf8(c.model));
-        EXPECT_EQ(f.d().modelYears, QLatin1String(c.years)) << c.model;
+        EXPECT_EQ(f.d().modelYears, yearSpan(c.years.first, c.years.last)) << c.model;
     }
 }
 

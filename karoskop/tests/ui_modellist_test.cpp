@@ -23,7 +23,7 @@ protected:
         for (int i = 0; i < kVinLength; ++i) {
             vin[static_cast<std::size_t>(i)] = QString(QLatin1Char(number[i]));
         }
-        ASSERT_FALSE(writeLastNumber(dir.path(), vin).has_value());
+        ASSERT_TRUE(writeLastNumber(dir.path(), vin));
         window.rozkodowanieVin();
         window.present();
         // The question about several types comes once the window is on screen.

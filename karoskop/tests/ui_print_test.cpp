@@ -121,8 +121,7 @@ TEST(PrintForm, NothingOfAnEarlierPrintCarriesOver)
 {
     RecordingPrintService printer;
     RecordingMessageService messages;
-    TfDruk druk;
-    druk.setServices(printer, messages);
+    TfDruk druk(printer, messages);
     VehicleDescription full = decodedFord();
     full.comments = {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")};
     const VehicleDescription sparse; // the start values of a run
@@ -141,8 +140,7 @@ TEST(PrintForm, SaysWhereThePageWentWhenThereIsNoPrinter)
 {
     RecordingPrintService printer;
     RecordingMessageService messages;
-    TfDruk druk;
-    druk.setServices(printer, messages);
+    TfDruk druk(printer, messages);
     printer.queueOutcome(
         {PrintOutcome::Status::SavedAsPdf, QStringLiteral("/praca/wydruki/a.pdf")});
     printer.queueOutcome(
@@ -165,8 +163,7 @@ TEST(PrintForm, ThePdfOfADecodedFordHoldsItsValues)
     InTemporaryFolder folder;
     SystemPrintService printer(QStringLiteral("wydruki"), SystemPrintService::Printers::None);
     RecordingMessageService messages;
-    TfDruk druk;
-    druk.setServices(printer, messages);
+    TfDruk druk(printer, messages);
     const VehicleDescription d = decodedFord();
     ASSERT_EQ(d.make, QStringLiteral("Ford"));
     ASSERT_EQ(d.type, QStringLiteral("Fiesta"));

@@ -206,7 +206,7 @@ TEST(ResultWindowDialog, SeveralTypesBoxIsCentredOverTheResultWindow)
     for (int i = 0; i < kVinLength; ++i) {
         number[static_cast<std::size_t>(i)] = QString(QLatin1Char(text[i]));
     }
-    ASSERT_FALSE(writeLastNumber(dir.path(), number).has_value());
+    ASSERT_TRUE(writeLastNumber(dir.path(), number));
     common::DialogMessageService messages;
     Decoder decoder;
     TfVinFind window(messages, decoder, dir.path());

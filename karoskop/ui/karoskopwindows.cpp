@@ -1,6 +1,8 @@
 #include "karoskop/ui/karoskopwindows.h"
 
 #include "common/seams/printservice.h"
+#include "karoskop/core/lastnumberfile.h"
+#include "karoskop/core/vinentry.h"
 #include "karoskop/ui/tfabout.h"
 #include "karoskop/ui/tfawaria.h"
 #include "karoskop/ui/tfdruk.h"
@@ -13,17 +15,16 @@ namespace karoskop {
 
 KaroskopWindows::KaroskopWindows(common::MessageService& messages, const QString& folder,
                                  common::PrintService* printer)
-    : m_mainVin(std::make_unique<TfMainVin>(messages, m_decoder, folder)),
+    : m_folder(folder),
+      m_systemPrinter(printer != nullptr ? nullptr
+                                         : std::make_unique<common::SystemPrintService>(
+                                               QDir(folder).filePath(QStringLiteral("wydruki")))),
+      m_mainVin(std::make_unique<TfMainVin>(messages, folder)),
       m_vinFind(std::make_unique<TfVinFind>(messages, m_decoder, folder)),
-      m_about(std::make_unique<TfAbout>()), m_druk(std::make_unique<TfDruk>()),
+      m_about(std::make_unique<TfAbout>()),
+      m_druk(std::make_unique<TfDruk>(printer != nullptr ? *printer : *m_systemPrinter, messages)),
       m_awaria(std::make_unique<TfAwaria>(m_decoder))
 {
-    if (printer == nullptr) {
-        m_systemPrinter = std::make_unique<common::SystemPrintService>(
-            QDir(folder).filePath(QStringLiteral("wydruki")));
-        printer = m_systemPrinter.get();
-    }
-    m_druk->setServices(*printer, messages);
     connectWindows();
 }
 
@@ -36,11 +37,8 @@ void KaroskopWindows::connectWindows()
     QObject::connect(main, &TfMainVin::informationReady, about, &TfAbout::setInformationLines);
     QObject::connect(main, &TfMainVin::aboutRequested, about, &QDialog::exec);
     QObject::connect(main, &TfMainVin::modelListCleared, result, &TfVinFind::clearModels);
-    QObject::connect(main, &TfMainVin::decodeRequested, result, &TfVinFind::rozkodowanieVin);
-    QObject::connect(main, &TfMainVin::resultRequested, result, &TfVinFind::present);
-    QObject::connect(main, &TfMainVin::emergencyOffered, result,
-                     [result] { result->showDescription(VehicleDescription::emptied()); });
-    QObject::connect(main, &TfMainVin::emergencyRequested, choice, &TfAwaria::bezTrzechPierwszych);
+    QObject::connect(main, &TfMainVin::numberSubmitted, main,
+                     [this](const Vin& typed) { submit(typed); });
     QObject::connect(result, &TfVinFind::positionChoiceRequested, choice, &QDialog::exec);
     QObject::connect(result, &TfVinFind::printRequested, m_druk.get(),
                      [this](const VehicleDescription& description) {
@@ -48,6 +46,46 @@ void KaroskopWindows::connectWindows()
                      });
     QObject::connect(choice, &TfAwaria::decoded, result, &TfVinFind::showEmergencyRun);
     QObject::connect(choice, &TfAwaria::cancelled, result, &TfVinFind::closeAfterCancel);
+}
+
+void KaroskopWindows::submit(const Vin& typed)
+{
+    const EntryResult entry = checkEntry(typed);
+    if (!entry.storeNumber) {
+        m_mainVin->showRefusal(*entry.refusal);
+        return;
+    }
+    m_vinFind->clearModels();
+    if (const auto written = writeLastNumber(m_folder, entry.stored); !written) {
+        m_mainVin->showError(written.error());
+        return;
+    }
+    if (entry.refusal) {
+        m_mainVin->showRefusal(*entry.refusal);
+        m_mainVin->focusField(entry.refusal->position);
+        return;
+    }
+    m_vinFind->rozkodowanieVin();
+    if (m_decoder.manufacturerKnown()) {
+        m_vinFind->present();
+        return;
+    }
+    offerEmergencyDecoding();
+}
+
+void KaroskopWindows::offerEmergencyDecoding()
+{
+    // The description is emptied while the user is asked whether to go on.
+    m_vinFind->showDescription(VehicleDescription::emptied());
+    if (!m_mainVin->askEmergencyDecoding()) {
+        return;
+    }
+    m_awaria->bezTrzechPierwszych(); // modal, until the position choice closes
+    m_mainVin->focusField(1);
+    // After "Rezygnacja" the user is back at the number, without a result.
+    if (m_decoder.emergencyUnderWay()) {
+        m_vinFind->present();
+    }
 }
 
 // The windows go in the reverse order of their making.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "karoskop/core/decoder.h"
+#include "karoskop/core/vin.h"
 
 #include <QString>
 #include <memory>
@@ -20,7 +21,8 @@ class TfVinFind;
 
 // Karoskop's five windows, created once in their order and kept for the
 // whole run of the program, with the decoder they share. The windows know
-// nothing of each other: this object connects their signals.
+// nothing of each other: this object connects their signals and runs the
+// flows that go through more than one of them.
 class KaroskopWindows final
 {
 public:
@@ -41,7 +43,13 @@ public:
 
 private:
     void connectWindows();
+    // "Rozkodowanie" with the number as typed: the entry checks, storing the
+    // number, the decoding run, then the result window, or the offer of
+    // emergency decoding when positions 1-3 name no manufacturer.
+    void submit(const Vin& typed);
+    void offerEmergencyDecoding();
 
+    QString m_folder;
     Decoder m_decoder;
     std::unique_ptr<common::PrintService> m_systemPrinter;
     std::unique_ptr<TfMainVin> m_mainVin;

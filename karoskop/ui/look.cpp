@@ -50,15 +50,21 @@ private:
     QWidget& m_tiles;
 };
 
-} // namespace
-
-void applyWindowLook(QWidget& window)
+// The dark background and the yellow texts, under whatever paints tiles.
+void setWindowColours(QWidget& window)
 {
     QPalette palette = window.palette();
     palette.setColor(QPalette::Window, kBackgroundColour);
     palette.setColor(QPalette::WindowText, kTextColour);
     window.setPalette(palette);
     window.setAutoFillBackground(true);
+}
+
+} // namespace
+
+void applyWindowLook(QWidget& window)
+{
+    setWindowColours(window);
     auto* tiles = new common::TTiledBitmap(&window);
     tiles->setObjectName(QStringLiteral("tlo"));
     tiles->setBitMap(backgroundTile().toImage());
@@ -67,11 +73,7 @@ void applyWindowLook(QWidget& window)
 
 void applyDialogLook(QWidget& window)
 {
-    QPalette palette = window.palette();
-    palette.setColor(QPalette::Window, kBackgroundColour);
-    palette.setColor(QPalette::WindowText, kTextColour);
-    window.setPalette(palette);
-    window.setAutoFillBackground(true);
+    setWindowColours(window);
     auto* background = new common::TBackground(&window);
     background->setObjectName(QStringLiteral("tlo"));
     background->setColor1(kBackgroundColour);
@@ -163,6 +165,18 @@ QPixmap backgroundTile()
 {
     common::initDecorationResources();
     return QPixmap(QStringLiteral(":/common/karoskop-tile.png"));
+}
+
+bool holdOuterSize(QWidget& window, QSize (*clamp)(QSize outer))
+{
+    const QSize extra = window.frameGeometry().size() - window.size();
+    const QSize outer = window.size() + extra;
+    const QSize held = clamp(outer);
+    if (held == outer || window.isMaximized()) {
+        return false;
+    }
+    window.resize(held - extra);
+    return true;
 }
 
 QFont fittedFont(QFont font, const QString& caption, int width)

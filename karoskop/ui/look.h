@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QPixmap>
+#include <QSize>
 #include <QString>
 #include <optional>
 
@@ -58,6 +59,11 @@ QPixmap logoPixmap(int size);
 
 // One tile of the window background, from the program's resources.
 QPixmap backgroundTile();
+
+// Keeps a window that is not maximised at an outer size (frame included)
+// that clamp allows: true when the window was resized for that, so that its
+// layout waits for the resize to come.
+bool holdOuterSize(QWidget& window, QSize (*clamp)(QSize outer));
 
 // font, made smaller step by step until caption fits into width (down to
 // a smallest readable size), so that a narrow button shows its whole caption.

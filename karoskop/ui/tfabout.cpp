@@ -18,16 +18,6 @@ namespace {
 
 constexpr QSize kAboutSize{331, 257};
 
-QLabel* makeText(const QString& text, int pixelSize, bool bold, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(pixelSize);
-    f.setBold(bold);
-    label->setFont(f);
-    return label;
-}
-
 } // namespace
 
 TfAbout::TfAbout(QWidget* parent) : QDialog(parent)
@@ -52,14 +42,14 @@ TfAbout::TfAbout(QWidget* parent) : QDialog(parent)
     auto* logo = new QLabel(panel);
     logo->setObjectName(QStringLiteral("logo"));
     logo->setPixmap(logoPixmap(64));
-    auto* name = makeText(QStringLiteral("Karoskop®"), 28, true, panel);
-    name->setObjectName(QStringLiteral("programName"));
+    auto* name =
+        makeTextLabel(panel, QStringLiteral("programName"), QStringLiteral("Karoskop®"), 28, true);
     name->setFont(QFont(QStringLiteral("Times New Roman"), -1, QFont::Bold));
     QFont nameFont = name->font();
     nameFont.setPixelSize(28);
     name->setFont(nameFont);
-    auto* version = makeText(QStringLiteral("Wersja 5.1999"), 13, false, panel);
-    version->setObjectName(QStringLiteral("version"));
+    auto* version =
+        makeTextLabel(panel, QStringLiteral("version"), QStringLiteral("Wersja 5.1999"), 13, false);
     auto* texts = new QVBoxLayout;
     texts->addWidget(name);
     texts->addWidget(version);
@@ -67,10 +57,7 @@ TfAbout::TfAbout(QWidget* parent) : QDialog(parent)
     panelLayout->addWidget(logo);
     panelLayout->addLayout(texts, 1);
 
-    auto* ok = new common::TTransparentButton(this);
-    ok->setCaption(QStringLiteral("OK"));
-    ok->setObjectName(QStringLiteral("b_ok"));
-    applyButtonLook(*ok);
+    auto* ok = makeTextButton(this, "b_ok", QStringLiteral("OK"), QString());
     connect(ok, &common::TTransparentButton::clicked, this, &QDialog::accept);
 
     auto* layout = new QVBoxLayout(this);

@@ -149,12 +149,13 @@ void TfAwaria::buildControls()
         m_characters[i] = character;
     }
 
-    b_rezygnacja = flatButton(*this, "b_rezygnacja", QStringLiteral("Rezygnacja"));
-    b_rozkodowanie = flatButton(*this, "b_rozkodowanie", QStringLiteral("Rozkodowanie"));
-    b_rezygnacja->setGeometry(20, 184, 190, 29);
-    b_rozkodowanie->setGeometry(kClientWidth - 20 - 190, 184, 190, 29);
-    connect(b_rezygnacja, &common::TTransparentButton::clicked, this, &TfAwaria::rezygnacjaClicked);
-    connect(b_rozkodowanie, &common::TTransparentButton::clicked, this,
+    m_cancelButton = flatButton(*this, "b_rezygnacja", QStringLiteral("Rezygnacja"));
+    m_decodeButton = flatButton(*this, "b_rozkodowanie", QStringLiteral("Rozkodowanie"));
+    m_cancelButton->setGeometry(20, 184, 190, 29);
+    m_decodeButton->setGeometry(kClientWidth - 20 - 190, 184, 190, 29);
+    connect(m_cancelButton, &common::TTransparentButton::clicked, this,
+            &TfAwaria::rezygnacjaClicked);
+    connect(m_decodeButton, &common::TTransparentButton::clicked, this,
             &TfAwaria::rozkodowanieClicked);
 }
 

@@ -66,8 +66,8 @@ private:
     std::array<QLabel*, kVinLength> m_numbers{};
     std::array<QCheckBox*, kVinLength> m_boxes{};   // CheckBox1 .. CheckBox17
     std::array<QLabel*, kVinLength> m_characters{}; // Label1 .. Label17
-    common::TTransparentButton* b_rezygnacja = nullptr;
-    common::TTransparentButton* b_rozkodowanie = nullptr;
+    common::TTransparentButton* m_cancelButton = nullptr;
+    common::TTransparentButton* m_decodeButton = nullptr;
 };
 
 } // namespace karoskop

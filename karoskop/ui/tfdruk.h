@@ -19,10 +19,10 @@ class TfDruk final : public QWidget
 {
     Q_OBJECT
 public:
-    explicit TfDruk(QWidget* parent = nullptr);
-
-    // Where pages go and who tells the user when one went into a file.
-    void setServices(common::PrintService& printer, common::MessageService& messages);
+    // printer is where pages go, messages who tells the user when one went
+    // into a file or could not be printed.
+    TfDruk(common::PrintService& printer, common::MessageService& messages,
+           QWidget* parent = nullptr);
 
     // "Drukowanie": fills the page from the description and prints it at
     // once. When the page went into a file instead, or could not be printed,
@@ -33,8 +33,8 @@ public:
     const common::Page& page() const { return m_page; }
 
 private:
-    common::PrintService* m_printer = nullptr;
-    common::MessageService* m_messages = nullptr;
+    common::PrintService& m_printer;
+    common::MessageService& m_messages;
     common::Page m_page;
 };
 

@@ -3,11 +3,11 @@
 #include "common/seams/messageservice.h"
 #include "common/widgets/transparentbutton.h"
 #include "common/widgets/transparentbuttonpainter.h"
-#include "karoskop/core/decoder.h"
 #include "karoskop/core/lastnumberfile.h"
 #include "karoskop/core/vinentry.h"
 #include "karoskop/ui/look.h"
 #include "karoskop/ui/mainvinlayout.h"
+#include "karoskop/ui/messages.h"
 #include "karoskop/ui/positionfield.h"
 
 #include <QCloseEvent>
@@ -19,8 +19,6 @@
 namespace karoskop {
 
 namespace {
-
-const QString kTitle = QStringLiteral("Karoskop");
 
 constexpr std::array<const char*, kInstructionLineCount> kInstructions{
     "W celu uruchomienia procedury identyfikacji pojazdu -",
@@ -44,9 +42,8 @@ QString informationText()
 
 } // namespace
 
-TfMainVin::TfMainVin(common::MessageService& messages, Decoder& decoder, QString folder,
-                     QWidget* parent)
-    : QWidget(parent), m_messages(messages), m_decoder(decoder), m_folder(std::move(folder)),
+TfMainVin::TfMainVin(common::MessageService& messages, QString folder, QWidget* parent)
+    : QWidget(parent), m_messages(messages), m_folder(std::move(folder)),
       m_informationText(informationText())
 {
     setObjectName(QStringLiteral("TfMainVin"));
@@ -76,18 +73,18 @@ void TfMainVin::buildControls()
                                           QString::fromUtf8(kInstructions[i]), 13, false);
     }
 
-    b_about = new QPushButton(this);
-    b_about->setObjectName(QStringLiteral("b_about"));
-    b_about->setToolTip(QStringLiteral("O programie"));
-    b_about->setIcon(QIcon(logoPixmap(40)));
-    b_about->setIconSize(QSize(40, 40));
-    b_about->setFlat(true);
-    b_about->setFocusPolicy(Qt::NoFocus);
-    b_about->setStyleSheet(
+    m_aboutButton = new QPushButton(this);
+    m_aboutButton->setObjectName(QStringLiteral("b_about"));
+    m_aboutButton->setToolTip(QStringLiteral("O programie"));
+    m_aboutButton->setIcon(QIcon(logoPixmap(40)));
+    m_aboutButton->setIconSize(QSize(40, 40));
+    m_aboutButton->setFlat(true);
+    m_aboutButton->setFocusPolicy(Qt::NoFocus);
+    m_aboutButton->setStyleSheet(
         QStringLiteral("QPushButton { background: transparent; border: none; }"));
     m_infoLabel =
         makeTextLabel(this, QStringLiteral("infoLabel"), QStringLiteral("Info"), 12, true);
-    connect(b_about, &QPushButton::clicked, this, &TfMainVin::aboutClicked);
+    connect(m_aboutButton, &QPushButton::clicked, this, &TfMainVin::aboutClicked);
 
     for (int n = 1; n <= kVinLength; ++n) {
         const auto i = static_cast<std::size_t>(n - 1);
@@ -102,20 +99,22 @@ void TfMainVin::buildControls()
         setTabOrder(m_fields[i - 1], m_fields[i]);
     }
 
-    b_start = makeTextButton(this, "b_start", QStringLiteral("Start wpisywania"),
-                             QStringLiteral("Wyczyszczenie zawartości pól"));
-    b_rozkodowanie = makeTextButton(this, "b_rozkodowanie", QStringLiteral("Rozkodowanie"),
+    m_startButton = makeTextButton(this, "b_start", QStringLiteral("Start wpisywania"),
+                                   QStringLiteral("Wyczyszczenie zawartości pól"));
+    m_decodeButton = makeTextButton(this, "b_rozkodowanie", QStringLiteral("Rozkodowanie"),
                                     QStringLiteral("Rozkodowanie wpisanego numeru"));
-    b_ostatni = makeTextButton(this, "b_ostatni", QStringLiteral("Ostatni numer"),
-                               QStringLiteral("Wczytuje ostatni rozkodowywany numer nadwozia"));
-    b_zamknij = makeTextButton(this, "b_zamknij", QStringLiteral("Zakończenie działania programu"),
-                               QStringLiteral("Wyjście z programu"));
-    connect(b_start, &common::TTransparentButton::clicked, this, &TfMainVin::startClicked);
-    connect(b_rozkodowanie, &common::TTransparentButton::clicked, this,
+    m_lastButton = makeTextButton(this, "b_ostatni", QStringLiteral("Ostatni numer"),
+                                  QStringLiteral("Wczytuje ostatni rozkodowywany numer nadwozia"));
+    m_closeButton =
+        makeTextButton(this, "b_zamknij", QStringLiteral("Zakończenie działania programu"),
+                       QStringLiteral("Wyjście z programu"));
+    connect(m_startButton, &common::TTransparentButton::clicked, this, &TfMainVin::startClicked);
+    connect(m_decodeButton, &common::TTransparentButton::clicked, this,
             &TfMainVin::rozkodowanieClicked);
-    connect(b_ostatni, &common::TTransparentButton::clicked, this, &TfMainVin::lastNumberClicked);
-    connect(b_zamknij, &common::TTransparentButton::clicked, this, &QWidget::close);
-    m_buttonFont = b_zamknij->font();
+    connect(m_lastButton, &common::TTransparentButton::clicked, this,
+            &TfMainVin::lastNumberClicked);
+    connect(m_closeButton, &common::TTransparentButton::clicked, this, &QWidget::close);
+    m_buttonFont = m_closeButton->font();
 
     m_footer =
         makeTextLabel(this, QStringLiteral("footer"),
@@ -176,14 +175,9 @@ void TfMainVin::showEvent(QShowEvent* event)
 void TfMainVin::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    const QSize extra = frameGeometry().size() - size();
-    const QSize outer = size() + extra;
-    const QSize held = clampedMainVinSize(outer);
-    if (held != outer && !isMaximized()) {
-        resize(held - extra);
-        return;
+    if (!holdOuterSize(*this, clampedMainVinSize)) {
+        applyLayout();
     }
-    applyLayout();
 }
 
 void TfMainVin::applyLayout()
@@ -207,10 +201,10 @@ void TfMainVin::applyLayout()
     // the mouse follows the caption.
     constexpr int kCaptionMargin = 8;
     const std::pair<common::TTransparentButton*, QRect> buttons[] = {
-        {b_start, g.startButton},
-        {b_ostatni, g.lastButton},
-        {b_rozkodowanie, g.decodeButton},
-        {b_zamknij, g.closeButton}};
+        {m_startButton, g.startButton},
+        {m_lastButton, g.lastButton},
+        {m_decodeButton, g.decodeButton},
+        {m_closeButton, g.closeButton}};
     for (const auto& [button, cell] : buttons) {
         button->setFont(fittedFont(m_buttonFont, button->text(), cell.width() - kCaptionMargin));
         const int captionWidth =
@@ -224,8 +218,8 @@ void TfMainVin::applyLayout()
         place(m_fields[i], g.fields[i]);
         place(m_positionLabels[i], g.positionLabels[i]);
     }
-    place(b_about, g.aboutButton);
-    b_about->raise();
+    place(m_aboutButton, g.aboutButton);
+    m_aboutButton->raise();
     place(m_infoLabel, g.infoLabel);
 }
 
@@ -247,76 +241,39 @@ void TfMainVin::startClicked()
 
 void TfMainVin::lastNumberClicked()
 {
-    const LastNumberRead read = readLastNumber(m_folder);
-    if (read.status == LastNumberRead::Status::Missing) {
-        common::Message message;
-        message.text = QStringLiteral("Brak informacji do odczytania.");
-        message.title = kTitle;
-        message.icon = common::MessageIcon::Information;
-        m_messages.show(message, this);
+    const auto read = readLastNumber(m_folder);
+    if (read && !read->has_value()) {
+        m_messages.show(karoskopMessage(QStringLiteral("Brak informacji do odczytania."),
+                                        common::MessageIcon::Information),
+                        this);
         return;
     }
     Q_EMIT modelListCleared();
-    if (read.status == LastNumberRead::Status::Failed) {
+    if (!read) {
         showError(QStringLiteral("Nie można odczytać pliku %1: %2")
-                      .arg(QString::fromLatin1(kLastNumberFileName), read.error));
+                      .arg(QString::fromLatin1(kLastNumberFileName), read.error()));
         return;
     }
+    const Vin& number = **read;
     for (std::size_t i = 0; i < m_fields.size(); ++i) {
-        m_fields[i]->setText(read.number[i]);
+        m_fields[i]->setText(number[i]);
     }
 }
 
 void TfMainVin::rozkodowanieClicked()
 {
-    const EntryResult entry = checkEntry(fieldTexts());
-    if (!entry.storeNumber) {
-        showRefusal(*entry.refusal);
-        return;
-    }
-    Q_EMIT modelListCleared();
-    if (const std::optional<QString> error = writeLastNumber(m_folder, entry.stored)) {
-        showError(*error);
-        return;
-    }
-    if (entry.refusal) {
-        showRefusal(*entry.refusal);
-        focusField(entry.refusal->position);
-        return;
-    }
-    Q_EMIT decodeRequested();
-    if (m_decoder.manufacturerKnown()) {
-        Q_EMIT resultRequested();
-        return;
-    }
-    offerEmergencyDecoding();
+    Q_EMIT numberSubmitted(fieldTexts());
 }
 
-void TfMainVin::offerEmergencyDecoding()
+bool TfMainVin::askEmergencyDecoding()
 {
-    Q_EMIT emergencyOffered();
-    common::Message question;
-    question.text = unknownManufacturerQuestion();
-    question.title = QStringLiteral("Karoskop®");
-    question.icon = common::MessageIcon::Question;
-    question.buttons = common::MessageButtons::YesNo;
-    question.defaultAnswer = common::MessageAnswer::No;
-    if (m_messages.show(question, this) != common::MessageAnswer::Yes) {
-        return;
-    }
-    Q_EMIT emergencyRequested();
-    focusField(1);
-    // After "Rezygnacja" the user is back at the number, without a result.
-    if (m_decoder.emergencyUnderWay()) {
-        Q_EMIT resultRequested();
-    }
+    return m_messages.show(karoskopQuestion(unknownManufacturerQuestion()), this) ==
+           common::MessageAnswer::Yes;
 }
 
 void TfMainVin::showRefusal(const EntryRefusal& refusal)
 {
-    common::Message message;
-    message.text = refusal.message;
-    message.title = kTitle;
+    common::Message message = karoskopMessage(refusal.message);
     const int screenWidth = screen() != nullptr ? screen()->geometry().width() : 0;
     message.topLeft = refusalMessagePosition(refusal.check, frameGeometry().topLeft(), screenWidth);
     m_messages.show(message, this);
@@ -324,11 +281,7 @@ void TfMainVin::showRefusal(const EntryRefusal& refusal)
 
 void TfMainVin::showError(const QString& text)
 {
-    common::Message message;
-    message.text = text;
-    message.title = kTitle;
-    message.icon = common::MessageIcon::Error;
-    m_messages.show(message, this);
+    m_messages.show(karoskopMessage(text, common::MessageIcon::Error), this);
 }
 
 void TfMainVin::aboutClicked()

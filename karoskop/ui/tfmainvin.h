@@ -20,7 +20,6 @@ struct Message;
 
 namespace karoskop {
 
-class Decoder;
 class PositionField;
 struct EntryRefusal;
 
@@ -29,10 +28,8 @@ class TfMainVin final : public QWidget
 {
     Q_OBJECT
 public:
-    // folder is the working folder that holds the last-number file; the
-    // decoder tells how the run of a submitted number ended.
-    TfMainVin(common::MessageService& messages, Decoder& decoder, QString folder,
-              QWidget* parent = nullptr);
+    // folder is the working folder that holds the last-number file.
+    TfMainVin(common::MessageService& messages, QString folder, QWidget* parent = nullptr);
 
     // The texts of fields 1..17.
     Vin fieldTexts() const;
@@ -43,6 +40,13 @@ public:
     // The lines of the information text, up to the first empty one.
     QStringList informationLines() const;
 
+    // Why a number was refused, placed by the check that refused it.
+    void showRefusal(const EntryRefusal& refusal);
+    void showError(const QString& text);
+    // Positions 1-3 named no manufacturer: asks whether to decode the
+    // rest of the number; true for yes.
+    bool askEmergencyDecoding();
+
 Q_SIGNALS:
     // The window was closed: the program ends.
     void closed();
@@ -52,15 +56,8 @@ Q_SIGNALS:
     // A number is about to be stored or recalled: the vehicle-type list of
     // the last run goes.
     void modelListCleared();
-    // The number is stored: decode it and show the description.
-    void decodeRequested();
-    // Show the description of the run.
-    void resultRequested();
-    // Positions 1-3 named no manufacturer: the description is emptied while
-    // the user is asked whether to go on.
-    void emergencyOffered();
-    // The user goes on: the position choice, modal, until it closes.
-    void emergencyRequested();
+    // "Rozkodowanie": the texts of the seventeen fields as typed.
+    void numberSubmitted(const Vin& typed);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -77,12 +74,7 @@ private:
     void rozkodowanieClicked(); // submit
     void aboutClicked();
 
-    void showRefusal(const EntryRefusal& refusal);
-    void showError(const QString& text);
-    void offerEmergencyDecoding();
-
     common::MessageService& m_messages;
-    Decoder& m_decoder;
     QString m_folder;
 
     // The hidden information text that feeds the about box's list.
@@ -93,14 +85,14 @@ private:
     QFrame* m_titleBand = nullptr;
     QLabel* m_title = nullptr;
     std::array<QLabel*, 6> m_instructions{};
-    QPushButton* b_about = nullptr;
+    QPushButton* m_aboutButton = nullptr;
     QLabel* m_infoLabel = nullptr;
     std::array<QLabel*, kVinLength> m_positionLabels{};
     std::array<PositionField*, kVinLength> m_fields{};
-    common::TTransparentButton* b_start = nullptr;
-    common::TTransparentButton* b_rozkodowanie = nullptr;
-    common::TTransparentButton* b_ostatni = nullptr;
-    common::TTransparentButton* b_zamknij = nullptr;
+    common::TTransparentButton* m_startButton = nullptr;
+    common::TTransparentButton* m_decodeButton = nullptr;
+    common::TTransparentButton* m_lastButton = nullptr;
+    common::TTransparentButton* m_closeButton = nullptr;
     QLabel* m_footer = nullptr;
 };
 

@@ -3,7 +3,9 @@
 #include "common/seams/messageservice.h"
 #include "common/widgets/transparentbutton.h"
 #include "karoskop/core/decoder.h"
+#include "karoskop/core/descriptionrows.h"
 #include "karoskop/ui/look.h"
+#include "karoskop/ui/messages.h"
 #include "karoskop/ui/vinfindlayout.h"
 
 #include <QComboBox>
@@ -19,21 +21,6 @@ namespace {
 
 const QString kBackToChoice = QStringLiteral("Powrót do wyboru znaków");
 const QString kBackToEntry = QStringLiteral("Powrót do edycji numeru");
-
-constexpr std::array<const char*, kDescriptionRowCount> kCaptions{
-    "Strefa geograficzna", "Kraj producenta", "Marka pojazdu",      "Typ pojazdu",
-    "Rok produkcji",       "Rok modelowy",    "Miesiąc produkcji",  "Lokalizacja fabryki",
-    "Typ nadwozia",        "Typ silnika",     "Typ skrzyni biegów", "Lata produkcji modelu",
-    "Numer seryjny",
-};
-
-// The description's fields in the order of the rows, Label1 .. Label13.
-std::array<QString*, kDescriptionRowCount> rowFields(VehicleDescription& d)
-{
-    return {&d.region,    &d.country,         &d.make,  &d.type, &d.productionYear,
-            &d.modelYear, &d.productionMonth, &d.plant, &d.body, &d.engine,
-            &d.gearbox,   &d.modelYears,      &d.serial};
-}
 
 QStringList itemsOf(const QComboBox& list)
 {
@@ -54,11 +41,8 @@ public:
     WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QColor& colour,
-                  bool bold)
-{
-    return makeTextLabel(parent, name, text, 13, bold, colour);
-}
+// The pixel size of the window's texts.
+constexpr int kTextPixels = 13;
 
 } // namespace
 
@@ -79,63 +63,70 @@ TfVinFind::TfVinFind(common::MessageService& messages, Decoder& decoder, QString
 
 void TfVinFind::buildControls()
 {
-    for (int i = 0; i < kDescriptionRowCount; ++i) {
-        const auto row = static_cast<std::size_t>(i);
-        m_captions[row] = makeLabel(this, QStringLiteral("caption%1").arg(i + 1),
-                                    QString::fromUtf8(kCaptions[row]), kTextColour, true);
-        m_values[row] =
-            makeLabel(this, QStringLiteral("Label%1").arg(i + 1), QString(), kValueColour, true);
+    for (std::size_t i = 0; i < kListedRows.size(); ++i) {
+        m_captions[i] = makeTextLabel(this, QStringLiteral("caption%1").arg(i + 1),
+                                      QString::fromUtf8(kListedRows[i].caption), kTextPixels, true,
+                                      kTextColour);
+        m_values[i] = makeTextLabel(this, QString::fromLatin1(kListedRows[i].field), QString(),
+                                    kTextPixels, true, kValueColour);
     }
-    m_commentsCaption = makeLabel(this, QStringLiteral("captionComments"),
-                                  QStringLiteral("Komentarze :"), kTextColour, true);
+    m_commentsCaption =
+        makeTextLabel(this, QStringLiteral("captionComments"), QString::fromUtf8(kCommentsCaption),
+                      kTextPixels, true, kTextColour);
     const std::array<const char*, 3> commentNames{"Label140", "Label150", "Label160"};
     for (std::size_t i = 0; i < m_comments.size(); ++i) {
-        m_comments[i] =
-            makeLabel(this, QString::fromLatin1(commentNames[i]), QString(), kValueColour, false);
+        m_comments[i] = makeTextLabel(this, QString::fromLatin1(commentNames[i]), QString(),
+                                      kTextPixels, false, kValueColour);
     }
-    m_fullVinCaption = makeLabel(this, QStringLiteral("captionFullVin"),
-                                 QStringLiteral("Pełny numer nadwozia :"), kTextColour, true);
-    Label0 = makeLabel(this, QStringLiteral("Label0"), QString(), kHighlightColour, true);
-    QFont vinFont = Label0->font();
+    const DescriptionRow& fullVin = kDescriptionRows.front();
+    m_fullVinCaption =
+        makeTextLabel(this, QStringLiteral("captionFullVin"), QString::fromUtf8(fullVin.caption),
+                      kTextPixels, true, kTextColour);
+    m_fullVin = makeTextLabel(this, QString::fromLatin1(fullVin.field), QString(), kTextPixels,
+                              true, kHighlightColour);
+    QFont vinFont = m_fullVin->font();
     vinFont.setPixelSize(20);
-    Label0->setFont(vinFont);
-    m_listCaption = makeLabel(this, QStringLiteral("captionLista1"),
-                              QStringLiteral("Lista typów pojazdów spełniających zadane kryteria"),
-                              kTextColour, true);
+    m_fullVin->setFont(vinFont);
+    m_listCaption =
+        makeTextLabel(this, QStringLiteral("captionLista1"), QString::fromUtf8(kModelListCaption),
+                      kTextPixels, true, kTextColour);
 
-    Lista1 = new QComboBox(this);
-    Lista1->setObjectName(QStringLiteral("Lista1"));
-    Lista1->setEditable(false);
-    Lista1->setMaxVisibleItems(16);
-    Lista1->setToolTip(QStringLiteral("Listę można przeglądać przy pomocy kursorów : góra - dół"));
+    m_models = new QComboBox(this);
+    m_models->setObjectName(QStringLiteral("Lista1"));
+    m_models->setEditable(false);
+    m_models->setMaxVisibleItems(16);
+    m_models->setToolTip(
+        QStringLiteral("Listę można przeglądać przy pomocy kursorów : góra - dół"));
     // The opened list keeps the window's dark background, so that its aqua
     // text reads as well as in the closed box.
-    Lista1->setStyleSheet(QStringLiteral(
+    m_models->setStyleSheet(QStringLiteral(
         "QComboBox { color: aqua; background: rgb(28,29,55); border: 1px solid gray; "
         "font-weight: bold; }"
         "QComboBox QAbstractItemView { color: aqua; background: rgb(28,29,55); "
         "selection-color: rgb(28,29,55); selection-background-color: aqua; }"));
 
-    blad =
-        makeLabel(this, QStringLiteral("blad"), QStringLiteral("Błąd w roczniku"), Qt::red, true);
-    blad->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    blad->hide();
+    m_yearError = makeTextLabel(this, QStringLiteral("blad"), QStringLiteral("Błąd w roczniku"),
+                                kTextPixels, true, Qt::red);
+    m_yearError->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_yearError->hide();
 
-    b_druk = makeTextButton(this, "b_druk", QStringLiteral("Drukowanie"),
-                            QStringLiteral("Druk rozkodowania na arkuszu A4"));
-    b_check = makeTextButton(this, "b_check", QStringLiteral("Check digit"),
-                             QStringLiteral("Kontrola metodą \"Check digit\" weryfikuje poprawność "
-                                            "numeru w pojazdach z USA , Kanady i Meksyku."));
-    b_check->setEnabled(false);
-    b_powrot = makeTextButton(this, "b_powrot", kBackToEntry, QString());
-    connect(b_druk, &common::TTransparentButton::clicked, this, &TfVinFind::drukClicked);
-    connect(b_powrot, &common::TTransparentButton::clicked, this, &TfVinFind::powrotClicked);
-    connect(Lista1, &QComboBox::activated, this, &TfVinFind::lista1Change);
+    m_printButton = makeTextButton(this, "b_druk", QStringLiteral("Drukowanie"),
+                                   QStringLiteral("Druk rozkodowania na arkuszu A4"));
+    m_checkButton =
+        makeTextButton(this, "b_check", QStringLiteral("Check digit"),
+                       QStringLiteral("Kontrola metodą \"Check digit\" weryfikuje poprawność "
+                                      "numeru w pojazdach z USA , Kanady i Meksyku."));
+    m_checkButton->setEnabled(false);
+    m_backButton = makeTextButton(this, "b_powrot", kBackToEntry, QString());
+    connect(m_printButton, &common::TTransparentButton::clicked, this, &TfVinFind::drukClicked);
+    connect(m_backButton, &common::TTransparentButton::clicked, this, &TfVinFind::powrotClicked);
+    connect(m_models, &QComboBox::activated, this, &TfVinFind::modelChosen);
 
-    m_footer = makeLabel(this, QStringLiteral("footer"),
-                         QStringLiteral("Karoskop® - identyfikacja pojazdów na podstawie numeru "
-                                        "VIN"),
-                         kTextColour, false);
+    m_footer =
+        makeTextLabel(this, QStringLiteral("footer"),
+                      QStringLiteral("Karoskop® - identyfikacja pojazdów na podstawie numeru "
+                                     "VIN"),
+                      kTextPixels, false, kTextColour);
     m_footer->setAlignment(Qt::AlignCenter);
 }
 
@@ -201,64 +192,61 @@ void TfVinFind::askIfSettled()
     }
     window->removeEventFilter(this);
     m_modelQuestionPending = false;
-    common::Message message;
-    message.text = QStringLiteral(
-        "Program znalazł więcej niż jeden typ pojazdu pasujący do kodu nadwozia. Aby "
-        "rozkodować dane pojazdu - program potrzebuje więcej informacji. Proszę wybrać z "
-        "rozwijalnej listy odpowiedni model.");
-    message.title = QStringLiteral("Karoskop");
-    message.icon = common::MessageIcon::Exclamation;
+    common::Message message = karoskopMessage(
+        QStringLiteral(
+            "Program znalazł więcej niż jeden typ pojazdu pasujący do kodu nadwozia. Aby "
+            "rozkodować dane pojazdu - program potrzebuje więcej informacji. Proszę wybrać z "
+            "rozwijalnej listy odpowiedni model."),
+        common::MessageIcon::Exclamation);
     message.centredOver = frameGeometry();
     m_messages.show(message, this);
-    Lista1->setFocus();
+    m_models->setFocus();
 }
 
-void TfVinFind::lista1Change()
+void TfVinFind::modelChosen()
 {
-    m_decoder.chooseModel(Lista1->currentText());
+    m_decoder.chooseModel(m_models->currentText());
     showDescription(m_decoder.description());
 }
 
 void TfVinFind::showDescription(const VehicleDescription& description)
 {
-    VehicleDescription d = description;
-    const auto fields = rowFields(d);
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        m_values[i]->setText(*fields[i]);
+    const VehicleDescription& d = description;
+    for (std::size_t i = 0; i < kListedRows.size(); ++i) {
+        m_values[i]->setText(d.*kListedRows[i].value);
         m_values[i]->adjustSize();
     }
-    Label0->setText(d.fullVin);
-    Label0->adjustSize();
+    m_fullVin->setText(d.fullVin);
+    m_fullVin->adjustSize();
     for (std::size_t i = 0; i < m_comments.size(); ++i) {
         m_comments[i]->setText(d.comments[i]);
         m_comments[i]->adjustSize();
     }
-    if (itemsOf(*Lista1) != d.models) {
-        Lista1->clear();
-        Lista1->addItems(d.models);
+    if (itemsOf(*m_models) != d.models) {
+        m_models->clear();
+        m_models->addItems(d.models);
     }
-    blad->setVisible(d.yearErrorShown);
+    m_yearError->setVisible(d.yearErrorShown);
 }
 
 VehicleDescription TfVinFind::description() const
 {
     VehicleDescription d;
-    const auto fields = rowFields(d);
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        *fields[i] = m_values[i]->text();
+    for (std::size_t i = 0; i < kListedRows.size(); ++i) {
+        d.*kListedRows[i].value = m_values[i]->text();
     }
-    d.fullVin = Label0->text();
+    d.fullVin = m_fullVin->text();
     for (std::size_t i = 0; i < m_comments.size(); ++i) {
         d.comments[i] = m_comments[i]->text();
     }
-    d.models = itemsOf(*Lista1);
-    d.yearErrorShown = !blad->isHidden();
+    d.models = itemsOf(*m_models);
+    d.yearErrorShown = !m_yearError->isHidden();
     return d;
 }
 
 void TfVinFind::clearModels()
 {
-    Lista1->clear();
+    m_models->clear();
 }
 
 void TfVinFind::present()
@@ -282,22 +270,17 @@ bool TfVinFind::eventFilter(QObject* watched, QEvent* event)
 void TfVinFind::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    if (Lista1->count() > 0) {
-        Lista1->setCurrentIndex(0);
+    if (m_models->count() > 0) {
+        m_models->setCurrentIndex(0);
     }
 }
 
 void TfVinFind::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    const QSize extra = frameGeometry().size() - size();
-    const QSize outer = size() + extra;
-    const QSize held = clampedVinFindSize(outer);
-    if (held != outer && !isMaximized()) {
-        resize(held - extra);
-        return;
+    if (!holdOuterSize(*this, clampedVinFindSize)) {
+        applyLayout();
     }
-    applyLayout();
 }
 
 void TfVinFind::applyLayout()
@@ -313,9 +296,9 @@ void TfVinFind::applyLayout()
     m.fullVinCaptionWidth = m_fullVinCaption->width();
     m_listCaption->adjustSize();
     m.listCaptionWidth = m_listCaption->width();
-    m.listSize = Lista1->sizeHint();
-    blad->adjustSize();
-    m.errorMarker = blad->size();
+    m.listSize = m_models->sizeHint();
+    m_yearError->adjustSize();
+    m.errorMarker = m_yearError->size();
     m_footer->adjustSize();
     m.footerHeight = m_footer->height();
 
@@ -329,20 +312,20 @@ void TfVinFind::applyLayout()
         m_comments[i]->move(g.comments[i]);
     }
     m_fullVinCaption->move(g.fullVinCaption);
-    Label0->move(g.fullVin);
+    m_fullVin->move(g.fullVin);
     m_listCaption->move(g.listCaption);
-    Lista1->setGeometry(g.list);
-    blad->setGeometry(g.errorMarker);
-    b_druk->setGeometry(g.buttons[0]);
-    b_check->setGeometry(g.buttons[1]);
-    b_powrot->setGeometry(g.buttons[2]);
+    m_models->setGeometry(g.list);
+    m_yearError->setGeometry(g.errorMarker);
+    m_printButton->setGeometry(g.buttons[0]);
+    m_checkButton->setGeometry(g.buttons[1]);
+    m_backButton->setGeometry(g.buttons[2]);
     m_footer->setGeometry(g.footer);
 }
 
 void TfVinFind::showBackCaption()
 {
     const bool toChoice = m_decoder.emergencyStage() == EmergencyStage::Decoded;
-    b_powrot->setCaption(toChoice ? kBackToChoice : kBackToEntry);
+    m_backButton->setCaption(toChoice ? kBackToChoice : kBackToEntry);
 }
 
 void TfVinFind::powrotClicked()

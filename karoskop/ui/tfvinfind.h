@@ -1,6 +1,7 @@
 #pragma once
 
 #include "karoskop/core/vehicledescription.h"
+#include "karoskop/ui/vinfindlayout.h"
 
 #include <QString>
 #include <QTimer>
@@ -72,7 +73,7 @@ private:
     void buildControls();
     void applyLayout();
     void powrotClicked();
-    void lista1Change(); // the user picked an entry of Lista1
+    void modelChosen(); // the user picked an entry of the vehicle-type list
     void drukClicked();
     // After an emergency decoding the back button returns to the position
     // choice ("Powrót do wyboru znaków") instead of to the main window.
@@ -86,18 +87,18 @@ private:
     Decoder& m_decoder;
     QString m_folder;
 
-    std::array<QLabel*, 13> m_captions{};
-    std::array<QLabel*, 13> m_values{}; // Label1 .. Label13
+    std::array<QLabel*, kDescriptionRowCount> m_captions{};
+    std::array<QLabel*, kDescriptionRowCount> m_values{}; // Label1 .. Label13
     QLabel* m_commentsCaption = nullptr;
     std::array<QLabel*, 3> m_comments{}; // Label140, Label150, Label160
     QLabel* m_fullVinCaption = nullptr;
-    QLabel* Label0 = nullptr;
+    QLabel* m_fullVin = nullptr;
     QLabel* m_listCaption = nullptr;
-    QComboBox* Lista1 = nullptr;
-    QLabel* blad = nullptr;
-    common::TTransparentButton* b_druk = nullptr;
-    common::TTransparentButton* b_check = nullptr;
-    common::TTransparentButton* b_powrot = nullptr;
+    QComboBox* m_models = nullptr;
+    QLabel* m_yearError = nullptr;
+    common::TTransparentButton* m_printButton = nullptr;
+    common::TTransparentButton* m_checkButton = nullptr;
+    common::TTransparentButton* m_backButton = nullptr;
     QLabel* m_footer = nullptr;
     // The last run found several types and the user has not been asked yet.
     bool m_modelQuestionPending = false;

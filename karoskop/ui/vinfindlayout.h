@@ -1,5 +1,7 @@
 #pragma once
 
+#include "karoskop/core/descriptionrows.h"
+
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -9,9 +11,8 @@ namespace karoskop {
 
 inline constexpr QSize kVinFindMinimumOuterSize{644, 460};
 inline constexpr QSize kVinFindRunSize{644, 460};
-// Region, country, make, type, production year, model year, month, plant,
-// body, engine, gearbox, model years, serial number.
-inline constexpr int kDescriptionRowCount = 13;
+// The description's rows under the full number.
+inline constexpr int kDescriptionRowCount = static_cast<int>(kListedRows.size());
 inline constexpr int kProductionYearRow = 4;
 inline constexpr int kCommentLineCount = 3;
 
@@ -19,9 +20,9 @@ inline constexpr int kCommentLineCount = 3;
 struct VinFindMetrics
 {
     std::array<int, kDescriptionRowCount> captionWidths{};
-    int commentsCaptionWidth = 0; // "Komentarze :"
-    int fullVinCaptionWidth = 0;  // "Pełny numer nadwozia :"
-    int listCaptionWidth = 0;     // "Lista typów pojazdów spełniających zadane kryteria"
+    int commentsCaptionWidth = 0; // the comment lines' caption
+    int fullVinCaptionWidth = 0;  // the full number's caption
+    int listCaptionWidth = 0;     // the vehicle-type list's caption
     int rowHeight = 16;
     QSize listSize{200, 22};
     QSize errorMarker{110, 16}; // "Błąd w roczniku"

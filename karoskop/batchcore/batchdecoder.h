@@ -1,8 +1,8 @@
 #pragma once
 
 #include "common/core/result.h"
-#include "karoskop/core/batchinput.h"
-#include "karoskop/core/batchoutput.h"
+#include "karoskop/batchcore/batchinput.h"
+#include "karoskop/batchcore/batchoutput.h"
 #include "karoskop/core/vin.h"
 
 #include <functional>

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "common/core/result.h"
+
 #include <QByteArray>
 #include <QString>
 #include <condition_variable>
 #include <deque>
 #include <mutex>
-#include <optional>
 #include <thread>
 #include <vector>
 
@@ -33,21 +34,21 @@ public:
     [[nodiscard]] bool push(QByteArray& block);
 
     // Writes what is left and stops; the reason when a write failed.
-    std::optional<QString> finish();
+    common::Result<void> finish();
 
 private:
     void run();
     void fail();
 
-    QIODevice& out_;
-    std::mutex mutex_;
-    std::condition_variable changed_;
-    std::deque<QByteArray> queue_;
-    std::vector<QByteArray> written_; // emptied, for reuse
-    bool closing_ = false;
-    bool failed_ = false;
-    QString error_;
-    std::thread thread_; // last: starts once the members above exist
+    QIODevice& m_out;
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::deque<QByteArray> m_queue;
+    std::vector<QByteArray> m_written; // emptied, for reuse
+    bool m_closing = false;
+    bool m_failed = false;
+    QString m_error;
+    std::thread m_thread; // last: starts once the members above exist
 };
 
 } // namespace karoskop::batch

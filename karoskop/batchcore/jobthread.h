@@ -25,11 +25,11 @@ public:
 private:
     void run();
 
-    std::mutex mutex_;
-    std::condition_variable changed_;
-    std::function<void()> job_; // set while a job waits or runs
-    bool stopping_ = false;
-    std::thread thread_; // last: starts once the members above exist
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::function<void()> m_job; // set while a job waits or runs
+    bool m_stopping = false;
+    std::thread m_thread; // last: starts once the members above exist
 };
 
 } // namespace karoskop::batch

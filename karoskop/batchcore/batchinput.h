@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/core/result.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringDecoder>
@@ -27,25 +29,24 @@ public:
 
     explicit LineReader(QIODevice& device);
 
-    // The next line, or no value at the end of the input or when reading
-    // failed (then failed() tells).
-    std::optional<InputLine> next();
-
-    bool failed() const { return !error_.isEmpty(); }
-    const QString& errorString() const { return error_; }
+    // The next line, no value at the end of the input, or the system's
+    // reason when reading failed; after a failure every call fails so.
+    common::Result<std::optional<InputLine>> next();
 
 private:
-    bool fill(); // false at the end of the input or on a read error
+    // Reads the next block: false at the end of the input, a failure when
+    // reading failed.
+    common::Result<bool> fill();
     InputLine makeLine(const char* bytes, qsizetype size, bool cutShort);
 
-    QIODevice& device_;
-    QStringDecoder decoder_;
-    QByteArray block_;
-    qsizetype pos_ = 0;
-    qsizetype end_ = 0;
-    QByteArray long_; // the start of a line that runs past the block
-    QString error_;
-    bool first_ = true;
+    QIODevice& m_device;
+    QStringDecoder m_decoder;
+    QByteArray m_block;
+    qsizetype m_pos = 0;
+    qsizetype m_end = 0;
+    QByteArray m_long; // the start of a line that runs past the block
+    QString m_error;   // why reading failed; empty while it has not
+    bool m_first = true;
 };
 
 } // namespace karoskop::batch

@@ -1,10 +1,10 @@
-#include "karoskop/core/batchdecoder.h"
+#include "karoskop/batchcore/batchdecoder.h"
 
-#include "karoskop/core/batchinput.h"
-#include "karoskop/core/batchwriter.h"
+#include "karoskop/batchcore/batchinput.h"
+#include "karoskop/batchcore/batchwriter.h"
+#include "karoskop/batchcore/jobthread.h"
 #include "karoskop/core/checkdigit.h"
 #include "karoskop/core/decoder.h"
-#include "karoskop/core/jobthread.h"
 #include "karoskop/core/vinentry.h"
 #include "karoskop/core/yearcode.h"
 
@@ -19,21 +19,28 @@ namespace karoskop::batch {
 namespace {
 
 // The ASCII characters, which one-character texts point into.
-constexpr std::array<char16_t, 128> kAsciiChars = [] {
-    std::array<char16_t, 128> chars{};
+constexpr std::array<QChar, 128> kAsciiChars = [] {
+    std::array<QChar, 128> chars{};
     for (std::size_t i = 0; i < chars.size(); ++i) {
-        chars[i] = static_cast<char16_t>(i);
+        chars.at(i) = QChar(static_cast<char16_t>(i));
     }
     return chars;
 }();
 
-// The one-character text of an ASCII character. It points into static
-// storage, so it needs no allocation, and its copies no reference counting.
-QString asciiText(char16_t c)
+// The one-character texts of the ASCII characters. They point into static
+// storage, so that making one needs no allocation and copying one no
+// reference counting.
+const std::array<QString, 128> kAsciiTexts = [] {
+    std::array<QString, 128> texts;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        texts.at(i) = QString::fromRawData(&kAsciiChars.at(i), 1);
+    }
+    return texts;
+}();
+
+const QString& asciiText(char16_t c)
 {
-    // Never written through: a text without a header is copied before a change.
-    auto* data = const_cast<char16_t*>(&kAsciiChars[c]);
-    return QString(QString::DataPointer(nullptr, data, 1));
+    return kAsciiTexts[c];
 }
 
 } // namespace
@@ -147,20 +154,20 @@ class Append final
 {
 public:
     explicit Append(const RunOptions& options)
-        : csv_(options.format == OutputFormat::Csv), separator_(options.separator)
+        : m_csv(options.format == OutputFormat::Csv), m_separator(options.separator)
     {}
     void operator()(QByteArray& out, const LineView& line) const
     {
-        if (csv_) {
-            appendCsv(out, line, separator_);
+        if (m_csv) {
+            appendCsv(out, line, m_separator);
         } else {
             appendJson(out, line);
         }
     }
 
 private:
-    bool csv_;
-    char separator_;
+    bool m_csv;
+    char m_separator;
 };
 
 // Decodes lines and appends their results to out, straight from the
@@ -213,7 +220,7 @@ namespace {
 class HalvedRun final
 {
 public:
-    HalvedRun(Decoder& decoder, const Append& append) : decoder_(decoder), append_(append) {}
+    HalvedRun(Decoder& decoder, const Append& append) : m_decoder(decoder), m_append(append) {}
 
     // Decodes lines, appending the earlier half's results to earlierOut and
     // the later half's to laterOut.
@@ -223,39 +230,43 @@ public:
         const auto earlier = lines.first(split);
         const auto later = lines.subspan(split);
         if (later.empty()) {
-            decodeInto(earlierOut, earlier, decoder_, append_);
+            decodeInto(earlierOut, earlier, m_decoder, m_append);
             return;
         }
-        DecodingSession session = decoder_.session();
+        DecodingSession session = m_decoder.session();
         for (const CheckedLine& line : earlier) {
             if (!line.refusal) {
                 session = sessionAfter(std::move(session), line.stored);
             }
         }
-        laterDecoder_.setSession(std::move(session));
-        laterThread_.start([&] { decodeInto(laterOut, later, laterDecoder_, append_); });
-        decodeInto(earlierOut, earlier, decoder_, append_);
-        laterThread_.wait();
-        decoder_.setSession(laterDecoder_.session());
+        m_laterDecoder.setSession(std::move(session));
+        m_laterThread.start([&] { decodeInto(laterOut, later, m_laterDecoder, m_append); });
+        decodeInto(earlierOut, earlier, m_decoder, m_append);
+        m_laterThread.wait();
+        m_decoder.setSession(m_laterDecoder.session());
     }
 
 private:
-    Decoder& decoder_;
-    const Append append_;
-    Decoder laterDecoder_;
-    JobThread laterThread_;
+    Decoder& m_decoder;
+    const Append m_append;
+    Decoder m_laterDecoder;
+    JobThread m_laterThread;
 };
 
-// Reads up to kBatchLines lines into lines; false when none were left.
-bool readBatch(LineReader& reader, std::vector<InputLine>& lines)
+// Reads up to kBatchLines lines into lines; false when none were left. When
+// reading fails, the lines read before are kept for the caller to decode.
+common::Result<bool> readBatch(LineReader& reader, std::vector<InputLine>& lines)
 {
     lines.clear();
     while (lines.size() < kBatchLines) {
-        std::optional<InputLine> line = reader.next();
+        common::Result<std::optional<InputLine>> line = reader.next();
         if (!line) {
+            return line.forward();
+        }
+        if (!line->has_value()) {
             break;
         }
-        lines.push_back(std::move(*line));
+        lines.push_back(std::move(*line.value()));
     }
     return !lines.empty();
 }
@@ -287,8 +298,13 @@ common::Result<qint64> decodeAll(QIODevice& in, QIODevice& out, Decoder& decoder
     // Empty blocks to start with; each push gives the next one back.
     bool writing = writer.push(earlierOut) && writer.push(laterOut);
     qint64 lines = 0;
-    // What was decoded before a read error is still written.
-    while (writing && readBatch(reader, read)) {
+    common::Result<bool> batchRead = true;
+    // What was read before a read error is still decoded and written.
+    while (writing) {
+        batchRead = readBatch(reader, read);
+        if (read.empty()) {
+            break;
+        }
         const auto batch = std::span(checked).first(read.size());
         checkInto(read, batch);
         run.decode(batch, earlierOut, laterOut);
@@ -296,13 +312,16 @@ common::Result<qint64> decodeAll(QIODevice& in, QIODevice& out, Decoder& decoder
         const qint64 before = linesBefore + lines;
         lines += static_cast<qint64>(read.size());
         reportProgress(options, before, linesBefore + lines);
+        if (!batchRead) {
+            break;
+        }
     }
-    if (const std::optional<QString> error = writer.finish()) {
-        return common::Result<qint64>::failure(*error);
+    if (const common::Result<void> written = writer.finish(); !written) {
+        return written.forward();
     }
-    if (reader.failed()) {
-        return common::Result<qint64>::failure(
-            QStringLiteral("Nie można odczytać danych wejściowych: %1").arg(reader.errorString()));
+    if (!batchRead) {
+        return common::fail(
+            QStringLiteral("Nie można odczytać danych wejściowych: %1").arg(batchRead.error()));
     }
     return lines;
 }

@@ -1,5 +1,5 @@
-#include "karoskop/core/batchdecoder.h"
-#include "karoskop/core/batchinput.h"
+#include "karoskop/batchcore/batchdecoder.h"
+#include "karoskop/batchcore/batchinput.h"
 #include "karoskop/core/decoder.h"
 #include "karoskop/tests/vinfixture.h"
 
@@ -7,6 +7,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
+#include <cstring>
 #include <gtest/gtest.h>
 
 namespace karoskop::batch {
@@ -233,8 +235,8 @@ TEST(BatchRun, HalvesDecodedAtOnceGiveWhatOneDecoderGivesLineByLine)
         lines.setData(input);
         lines.open(QIODevice::ReadOnly);
         LineReader reader(lines);
-        while (std::optional<InputLine> line = reader.next()) {
-            appendJson(expected, decodeLine(std::move(*line), oneByOne));
+        for (auto line = reader.next(); line && line->has_value(); line = reader.next()) {
+            appendJson(expected, decodeLine(std::move(*line.value()), oneByOne));
         }
         Decoder decoder;
         const QByteArray output = runBatch(input, OutputFormat::Json, &decoder);
@@ -253,6 +255,59 @@ TEST(BatchRun, AFailedWriteIsReported)
     QBuffer out; // not opened: every write fails
     Decoder decoder;
     EXPECT_FALSE(decodeAll(in, out, decoder, RunOptions{}).ok());
+}
+
+// Gives its bytes in small reads, then fails every read.
+class FailingInput final : public QIODevice
+{
+public:
+    explicit FailingInput(QByteArray bytes) : m_bytes(std::move(bytes))
+    {
+        open(QIODevice::ReadOnly);
+    }
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override
+    {
+        if (m_pos == m_bytes.size()) {
+            setErrorString(QStringLiteral("dysk odłączony"));
+            return -1;
+        }
+        const qint64 n = std::min<qint64>({maxSize, 7, m_bytes.size() - m_pos});
+        std::memcpy(data, m_bytes.constData() + m_pos, static_cast<std::size_t>(n));
+        m_pos += n;
+        return n;
+    }
+    qint64 writeData(const char* /*data*/, qint64 /*size*/) override { return -1; }
+
+private:
+    QByteArray m_bytes;
+    qint64 m_pos = 0;
+};
+
+TEST(BatchRun, AFailedReadIsReportedAfterTheLinesReadBefore)
+{
+    // The last line has no end: the failure comes while it is being read.
+    FailingInput in("WF0XXXXXAAG012345\nABC\nWF0XXXX");
+    QBuffer out;
+    out.open(QIODevice::WriteOnly);
+    Decoder decoder;
+    const common::Result<qint64> lines = decodeAll(in, out, decoder, RunOptions{});
+    ASSERT_FALSE(lines.ok());
+    EXPECT_EQ(lines.error(),
+              QStringLiteral("Nie można odczytać danych wejściowych: dysk odłączony"));
+    const std::vector<QJsonObject> written = jsonLines(out.data());
+    ASSERT_EQ(written.size(), 2U);
+    EXPECT_EQ(written[0]["vin"].toString(), QStringLiteral("WF0XXXXXAAG012345"));
+    EXPECT_EQ(written[1]["error"].toString(), kCompleteness);
+
+    // The reader itself goes on failing, and never gives the cut line.
+    FailingInput again("A\nB");
+    LineReader reader(again);
+    ASSERT_TRUE(reader.next());
+    const auto failed = reader.next();
+    EXPECT_FALSE(failed.ok());
+    EXPECT_FALSE(reader.next().ok());
 }
 
 TEST(BatchJson, TextIsEscaped)

@@ -1,4 +1,6 @@
-#include "karoskop/core/batchoutput.h"
+#include "karoskop/batchcore/batchoutput.h"
+
+#include "karoskop/core/descriptionrows.h"
 
 #include <QStringList>
 #include <QStringView>
@@ -267,30 +269,15 @@ template <typename List> char* writeJsonStrings(char* p, const List& list)
     return p;
 }
 
-// The decoded text fields in output order, with their keys and captions.
-struct Field
-{
-    Piece key; // with its comma and colon
-    const char* caption;
-    QString VehicleDescription::*value;
-};
-
-constexpr std::array<Field, 14> kFields{{
-    {keyPiece("full_vin"), "Pełny numer nadwozia :", &VehicleDescription::fullVin},
-    {keyPiece("region"), "Strefa geograficzna", &VehicleDescription::region},
-    {keyPiece("country"), "Kraj producenta", &VehicleDescription::country},
-    {keyPiece("make"), "Marka pojazdu", &VehicleDescription::make},
-    {keyPiece("type"), "Typ pojazdu", &VehicleDescription::type},
-    {keyPiece("production_year"), "Rok produkcji", &VehicleDescription::productionYear},
-    {keyPiece("model_year"), "Rok modelowy", &VehicleDescription::modelYear},
-    {keyPiece("production_month"), "Miesiąc produkcji", &VehicleDescription::productionMonth},
-    {keyPiece("plant"), "Lokalizacja fabryki", &VehicleDescription::plant},
-    {keyPiece("body"), "Typ nadwozia", &VehicleDescription::body},
-    {keyPiece("engine"), "Typ silnika", &VehicleDescription::engine},
-    {keyPiece("gearbox"), "Typ skrzyni biegów", &VehicleDescription::gearbox},
-    {keyPiece("model_years"), "Lata produkcji modelu", &VehicleDescription::modelYears},
-    {keyPiece("serial"), "Numer seryjny", &VehicleDescription::serial},
-}};
+// The keys of the description's fields, with their commas and colons, in
+// the order of the rows.
+constexpr std::array<Piece, kDescriptionRows.size()> kFieldKeys = [] {
+    std::array<Piece, kDescriptionRows.size()> keys{};
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        keys.at(i) = keyPiece(kDescriptionRows.at(i).jsonKey);
+    }
+    return keys;
+}();
 
 void appendCsvField(QByteArray& out, QStringView text, char separator)
 {
@@ -352,8 +339,8 @@ void appendJson(QByteArray& out, const LineView& r)
     const VehicleDescription* d = r.description; // none for a refused line
     qsizetype bound = kFixedBytes + jsonBound(r.vin) + (r.error ? jsonBound(*r.error) : 0);
     if (d != nullptr) {
-        for (const Field& field : kFields) {
-            bound += jsonBound(d->*field.value);
+        for (const DescriptionRow& row : kDescriptionRows) {
+            bound += jsonBound(d->*row.value);
         }
         bound += jsonListBound(d->comments) + jsonListBound(d->models);
     }
@@ -365,9 +352,9 @@ void appendJson(QByteArray& out, const LineView& r)
     p = writeJsonString(p, r.vin);
     p = writePiece(p, kError);
     p = r.error ? writeJsonString(p, *r.error) : writePiece(p, kNull);
-    for (const Field& field : kFields) {
-        p = writePiece(p, field.key);
-        p = d != nullptr ? writeJsonString(p, d->*field.value) : writePiece(p, kNull);
+    for (std::size_t i = 0; i < kDescriptionRows.size(); ++i) {
+        p = writePiece(p, kFieldKeys[i]);
+        p = d != nullptr ? writeJsonString(p, d->*kDescriptionRows[i].value) : writePiece(p, kNull);
     }
     if (d != nullptr) {
         p = writeJsonStrings(writePiece(p, kTail[0]), d->comments);
@@ -398,15 +385,15 @@ QByteArray csvHeader(char separator)
 {
     // The columns that are not one description field, in their places.
     static const char* const kLeading[] = {"Wczytany numer", "Błąd"};
-    static const char* const kTrailing[] = {
-        "Komentarze :", "Lista typów pojazdów spełniających zadane kryteria",
-        "Więcej niż jeden typ", "Nieznany producent", "Cyfra kontrolna"};
+    static const char* const kTrailing[] = {kCommentsCaption, kModelListCaption,
+                                            "Więcej niż jeden typ", "Nieznany producent",
+                                            "Cyfra kontrolna"};
     QStringList headings;
     for (const char* caption : kLeading) {
         headings << csvHeading(QString::fromUtf8(caption));
     }
-    for (const Field& field : kFields) {
-        headings << csvHeading(QString::fromUtf8(field.caption));
+    for (const DescriptionRow& row : kDescriptionRows) {
+        headings << csvHeading(QString::fromUtf8(row.caption));
     }
     for (const char* caption : kTrailing) {
         headings << csvHeading(QString::fromUtf8(caption));
@@ -428,14 +415,14 @@ void appendCsv(QByteArray& out, const LineView& r, char separator)
     out.append(separator);
     if (r.description == nullptr) {
         appendCsvField(out, r.error != nullptr ? QStringView(*r.error) : QStringView(), separator);
-        out.append(QByteArray(kFields.size() + 5, separator));
+        out.append(QByteArray(kDescriptionRows.size() + 5, separator));
         out.append('\n');
         return;
     }
     const VehicleDescription& d = *r.description;
-    for (const Field& field : kFields) {
+    for (const DescriptionRow& row : kDescriptionRows) {
         out.append(separator);
-        appendCsvField(out, d.*field.value, separator);
+        appendCsvField(out, d.*row.value, separator);
     }
     out.append(separator);
     appendCsvField(out, commentLine(d), separator);

@@ -45,7 +45,7 @@ void appendJson(QByteArray& out, const LineView& line);
 inline constexpr char kDefaultCsvSeparator = ',';
 
 // A column heading from a result window caption: without its trailing
-// colon and blanks ("Pełny numer nadwozia :" gives "Pełny numer nadwozia").
+// colon and blanks ("Numer :" gives "Numer").
 QString csvHeading(QStringView caption);
 
 // The header row: the result window's captions as headings.
