@@ -108,6 +108,16 @@ protected:
 
 private:
     void buildControls();
+    void buildNumber();
+    void buildLists();
+    void buildSearch();
+    void buildDetails();
+    void buildDates();
+    void buildPayment();
+    void buildCurrentLine();
+    void buildLineList();
+    void buildBottomRow();
+    void watchFocusColours();
     void buildColours();
     void applyTabOrder();
     void connectHandlers();
