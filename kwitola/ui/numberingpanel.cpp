@@ -29,11 +29,6 @@ const DocumentKind& NumberingPanel::kind() const
     return documentKind(m_controls.kind->currentIndex());
 }
 
-QString NumberingPanel::numberText() const
-{
-    return m_controls.number->text();
-}
-
 void NumberingPanel::DodajNumer()
 {
     step(1);

@@ -75,6 +75,7 @@ void TfFaktura::connectHandlers()
     m_goodsButtons =
         new GoodsButtons({lista_towarow, b_dodaj3, b_korekta3, b_usun3}, m_services.store,
                          m_services.messages, *m_documentPanel, *this);
+    connectHeader();
     connect(m_bottomRow[3], &QPushButton::clicked, this, &TfFaktura::optionsWanted);
     connect(m_bottomRow[4], &QPushButton::clicked, this, &QWidget::close);
     for (QWidget* widget :
@@ -82,6 +83,18 @@ void TfFaktura::connectHandlers()
           static_cast<QWidget*>(Edit1), static_cast<QWidget*>(find_nip)}) {
         widget->installEventFilter(this);
     }
+}
+
+void TfFaktura::connectHeader()
+{
+    // The header follows what the way of payment and the number show, whether
+    // the user typed it or the window wrote it; the dates are the date edits'.
+    m_header.paymentWay = ComboBox2->currentText();
+    m_header.number = Edit6->text();
+    connect(ComboBox2, &QComboBox::editTextChanged, this,
+            [this](const QString& text) { m_header.paymentWay = text; });
+    connect(Edit6, &QLineEdit::textChanged, this,
+            [this](const QString& text) { m_header.number = text; });
 }
 
 void TfFaktura::showMaximizedOnScreen()
@@ -168,9 +181,7 @@ void TfFaktura::resetDocument()
     for (QLineEdit* edit : {find_nip, Edit1, Edit2, Edit3, Edit4, Edit7}) {
         edit->clear();
     }
-    for (QLineEdit* date : m_dates) {
-        date->clear();
-    }
+    m_dateEdits->clear();
     for (QListWidget* column : m_columns) {
         column->clear();
     }
@@ -256,21 +267,12 @@ const DocumentKind& TfFaktura::documentKind() const
 
 QString TfFaktura::documentNumberText() const
 {
-    return m_numbering->numberText();
+    return m_header.number;
 }
 
 DocumentFields TfFaktura::documentFields(const QString& printerName) const
 {
-    DocumentFields fields;
-    for (std::size_t i = 0; i < fields.dates.size(); ++i) {
-        fields.dates.at(i) = m_dates.at(i)->text();
-    }
-    fields.paymentWay = ComboBox2->currentText();
-    fields.issuerEntry = lista_wystawcow->currentText();
-    fields.recipientEntry = lista_odbiorcow->currentText();
-    fields.number = documentNumberText();
-    fields.printerName = printerName;
-    return fields;
+    return {m_header, lista_wystawcow->currentText(), lista_odbiorcow->currentText(), printerName};
 }
 
 void TfFaktura::showError(const QString& text)

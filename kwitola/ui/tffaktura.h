@@ -1,5 +1,6 @@
 #pragma once
 
+#include "kwitola/core/documentheader.h"
 #include "kwitola/core/parties.h"
 #include "kwitola/core/printjob.h"
 #include "kwitola/core/settingsfile.h"
@@ -78,8 +79,10 @@ public:
     // user may have typed over.
     [[nodiscard]] const DocumentKind& documentKind() const;
     [[nodiscard]] QString documentNumberText() const;
-    // What a print reads from this window besides the document: the nine
-    // date edits, the way of payment, both party entries and the number.
+    // The dates, the way of payment and the number, as the window shows them.
+    [[nodiscard]] const DocumentHeader& header() const { return m_header; }
+    // What a print reads from this window besides the document: the header
+    // and both party entries.
     [[nodiscard]] DocumentFields documentFields(const QString& printerName) const;
     // True once the start-up step has opened the tables and filled the lists.
     [[nodiscard]] bool isStarted() const { return m_started; }
@@ -121,6 +124,7 @@ private:
     void buildColours();
     void applyTabOrder();
     void connectHandlers();
+    void connectHeader();
     void applyLayout();
     void placeDetailValues();
 
@@ -140,6 +144,7 @@ private:
     bool m_started = false;
     bool m_ending = false;
     Settings m_settings;
+    DocumentHeader m_header;
 
     DocumentPanel* m_documentPanel = nullptr;
     NumberingPanel* m_numbering = nullptr;

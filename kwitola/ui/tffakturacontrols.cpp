@@ -231,7 +231,7 @@ void TfFaktura::buildDates()
             limitLength(*m_dates[index], partLengths[part]);
         }
     }
-    m_dateEdits = new DateEdits(m_dates, this);
+    m_dateEdits = new DateEdits(m_dates, m_header, this);
 }
 
 void TfFaktura::buildPayment()
