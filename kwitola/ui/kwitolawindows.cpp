@@ -23,6 +23,7 @@ KwitolaWindows::KwitolaWindows(const Services& services)
       m_wystawca(std::make_unique<TfWystawca>(services)), m_druk(std::make_unique<TfDruk>()),
       m_magazyn(std::make_unique<TfMagazyn>(services.store, services.messages))
 {
+    connect(m_faktura.get(), &TfFaktura::startUpWanted, this, &KwitolaWindows::startUp);
     // The main window and the windows it opens meet here, not through each other.
     connect(&m_faktura->goodsButtons(), &GoodsButtons::newGoodsWanted, m_magazyn.get(),
             &TfMagazyn::openForNew);
@@ -35,6 +36,16 @@ KwitolaWindows::KwitolaWindows(const Services& services)
 }
 
 KwitolaWindows::~KwitolaWindows() = default;
+
+void KwitolaWindows::startUp()
+{
+    TfFaktura* main = m_faktura.get();
+    if (main->refuseSecondCopy()) {
+        return;
+    }
+    loadSettings(main);
+    main->startUp();
+}
 
 void KwitolaWindows::connectSettings()
 {

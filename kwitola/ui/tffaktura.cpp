@@ -110,7 +110,7 @@ void TfFaktura::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     if (!m_startUpRun) {
         m_startUpRun = true;
-        startUp();
+        Q_EMIT startUpWanted();
     }
 }
 
@@ -122,12 +122,8 @@ void TfFaktura::resizeEvent(QResizeEvent* event)
 
 void TfFaktura::startUp()
 {
-    if (refuseSecondCopy()) {
-        return;
-    }
     m_services.store.setPassword(kTablePassword);
     applyLayout();
-    LoadConfig();
     resetDocument();
     if (!openTables()) {
         return;
@@ -158,6 +154,11 @@ bool TfFaktura::refuseSecondCopy()
     Q_EMIT programEnded();
     QTimer::singleShot(0, this, &QWidget::close);
     return true;
+}
+
+std::array<QPushButton*, 3> TfFaktura::printButtons() const
+{
+    return {m_bottomRow[0], m_bottomRow[1], m_bottomRow[2]};
 }
 
 void TfFaktura::LoadConfig()

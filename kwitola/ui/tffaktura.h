@@ -50,8 +50,8 @@ public:
     // maximises it.
     void showMaximizedOnScreen();
 
-    // Asks the program to read faktura.kfx; the value comes back through
-    // showSettings.
+    // Asks the program to read faktura.kfx again; the value comes back
+    // through showSettings.
     void LoadConfig();
     // The program's settings as last handed to this window.
     [[nodiscard]] const Settings& settings() const { return m_settings; }
@@ -84,14 +84,23 @@ public:
     // What a print reads from this window besides the document: the header
     // and both party entries.
     [[nodiscard]] DocumentFields documentFields(const QString& printerName) const;
+    // The start-up, which the program runs when the window is first shown: a
+    // second copy is told and ends; otherwise, with the settings in hand, the
+    // tables are opened and the lists filled.
+    [[nodiscard]] bool refuseSecondCopy();
+    void startUp();
     // True once the start-up step has opened the tables and filled the lists.
     [[nodiscard]] bool isStarted() const { return m_started; }
     // The party lists, for the cards' wiring.
     [[nodiscard]] PartyPanel& partyPanel() const { return *m_parties; }
     // The goods buttons, for the stock card's wiring.
     [[nodiscard]] GoodsButtons& goodsButtons() const { return *m_goodsButtons; }
+    // "Drukuj 1egz.", "Drukuj 2egz." and "Drukuj 3egz.", for the print wiring.
+    [[nodiscard]] std::array<QPushButton*, 3> printButtons() const;
 
 Q_SIGNALS:
+    // The window is shown for the first time: the program runs its start-up.
+    void startUpWanted();
     // The program is to end: the user confirmed closing, or another copy
     // already runs.
     void programEnded();
@@ -128,8 +137,6 @@ private:
     void applyLayout();
     void placeDetailValues();
 
-    void startUp();
-    bool refuseSecondCopy();
     void resetDocument();
     bool openTables();
     void showError(const QString& text);
