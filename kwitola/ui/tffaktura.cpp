@@ -4,6 +4,7 @@
 #include "common/seams/messageservice.h"
 #include "kwitola/core/singleinstance.h"
 #include "kwitola/core/tablestore.h"
+#include "kwitola/ui/controlfactory.h"
 #include "kwitola/ui/dateedits.h"
 #include "kwitola/ui/documentpanel.h"
 #include "kwitola/ui/dottedlabel.h"
@@ -20,7 +21,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -29,19 +29,6 @@
 #include <QTimer>
 
 namespace kwitola::ui {
-
-namespace {
-
-bool isEnter(const QEvent* event)
-{
-    if (event->type() != QEvent::KeyPress) {
-        return false;
-    }
-    const int key = static_cast<const QKeyEvent*>(event)->key();
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-
-} // namespace
 
 TfFaktura::TfFaktura(const Services& services, QWidget* parent)
     : QWidget(parent, Qt::Window), m_services(services)
@@ -307,7 +294,7 @@ void TfFaktura::closeEvent(QCloseEvent* event)
 
 bool TfFaktura::eventFilter(QObject* watched, QEvent* event)
 {
-    if (!isEnter(event)) {
+    if (!isEnterPress(event)) {
         return QWidget::eventFilter(watched, event);
     }
     if (watched == lista_odbiorcow) {
