@@ -91,28 +91,20 @@ void KwitolaWindows::saveSettings(const Settings& value, QWidget* asker)
 
 bool KwitolaWindows::askToReplaceUnreadable(QWidget* asker)
 {
-    common::Message question;
-    question.text = QStringLiteral(
+    const QString question = QStringLiteral(
         "Pliku ustawień faktura.kfx nie udało się odczytać przy uruchomieniu programu, "
         "więc może on zawierać inny numer dokumentu niż pokazany.\n"
         "Czy zastąpić go nowymi ustawieniami? Dotychczasowy plik zostanie zachowany "
         "jako faktura.kfx.bak.\n"
         "Nie: plik pozostaje bez zmian, a nowe ustawienia obowiązują do końca pracy "
         "programu.");
-    question.title = messageTitle();
-    question.icon = common::MessageIcon::Question;
-    question.buttons = common::MessageButtons::YesNo;
-    question.defaultAnswer = common::MessageAnswer::No;
-    return m_messages.show(question, asker) == common::MessageAnswer::Yes;
+    return askYesNo(m_messages, asker, question, common::MessageIcon::Question,
+                    common::MessageAnswer::No);
 }
 
 void KwitolaWindows::report(const QString& text, common::MessageIcon icon, QWidget* asker)
 {
-    common::Message message;
-    message.text = text;
-    message.title = messageTitle();
-    message.icon = icon;
-    m_messages.show(message, asker);
+    showMessage(m_messages, asker, text, icon);
 }
 
 // The party lists open the cards; a card that saved has the list filled

@@ -184,23 +184,12 @@ void PartyCard::finish(const CardFields& typed, RecordId record)
 common::MessageAnswer PartyCard::ask(const QString& text, common::MessageIcon icon,
                                      common::MessageButtons buttons)
 {
-    common::Message message;
-    message.text = text;
-    message.title = messageTitle();
-    message.icon = icon;
-    message.buttons = buttons;
-    message.defaultAnswer = buttons == common::MessageButtons::Ok ? common::MessageAnswer::Ok
-                                                                  : common::MessageAnswer::Yes;
-    return m_messages.show(message, this);
+    return showMessage(m_messages, this, text, icon, buttons);
 }
 
 void PartyCard::showError(const QString& text)
 {
-    common::Message message;
-    message.text = text;
-    message.title = messageTitle();
-    message.icon = common::MessageIcon::Error;
-    m_messages.show(message, this);
+    showMessage(m_messages, this, text, common::MessageIcon::Error);
 }
 
 void PartyCard::showEvent(QShowEvent* event)

@@ -132,10 +132,9 @@ bool TfFaktura::refuseSecondCopy()
     if (m_instance->tryAcquire() != SingleInstance::Outcome::HeldElsewhere) {
         return false;
     }
-    common::Message message;
-    message.text = QStringLiteral("Program jest już uruchomiony");
+    common::Message message = programMessage(QStringLiteral("Program jest już uruchomiony"),
+                                             common::MessageIcon::Information);
     message.title = QStringLiteral("Informacja");
-    message.icon = common::MessageIcon::Information;
     m_services.messages.show(message, this);
     m_ending = true;
     Q_EMIT programEnded();
@@ -274,13 +273,8 @@ void TfFaktura::closeEvent(QCloseEvent* event)
         event->accept();
         return;
     }
-    common::Message question;
-    question.text = QStringLiteral("Czy zakończyć fakturowanie ?");
-    question.title = messageTitle();
-    question.icon = common::MessageIcon::Question;
-    question.buttons = common::MessageButtons::YesNo;
-    question.defaultAnswer = common::MessageAnswer::Yes;
-    if (m_services.messages.show(question, this) != common::MessageAnswer::Yes) {
+    if (!askYesNo(m_services.messages, this, QStringLiteral("Czy zakończyć fakturowanie ?"),
+                  common::MessageIcon::Question)) {
         event->ignore();
         return;
     }

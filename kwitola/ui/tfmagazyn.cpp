@@ -247,11 +247,7 @@ bool TfMagazyn::eventFilter(QObject* watched, QEvent* event)
 
 void TfMagazyn::tell(const QString& text, common::MessageIcon icon, QWidget* focus)
 {
-    common::Message message;
-    message.text = text;
-    message.title = messageTitle();
-    message.icon = icon;
-    m_messages.show(message, this);
+    showMessage(m_messages, this, text, icon);
     if (focus) {
         focus->setFocus(Qt::OtherFocusReason);
     }
