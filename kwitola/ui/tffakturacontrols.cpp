@@ -57,7 +57,6 @@ constexpr int kPrintButtonHeight = 30;
 constexpr int kLeftColumnWidth = 220;
 // The lists and what lines up with them start right of the number.
 constexpr int kListLeft = kDruk.right() + 1 + 16;
-
 const QColor kNavy{0, 0, 128};
 
 void setHorizontal(QWidget& widget, const Span& span)
@@ -336,7 +335,6 @@ void TfFaktura::buildBottomRow()
     Edit5->setReadOnly(true);
     Edit5->setMaxLength(20);
     Edit5->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-
     struct BottomButton
     {
         const char* name;
@@ -431,7 +429,6 @@ void TfFaktura::applyLayout()
     input.printButtonHeight = m_bottomRow[0]->height();
     input.totalHeight = Edit5->height();
     const MainLayout layout = computeMainLayout(input);
-
     for (QComboBox* list : {lista_wystawcow, lista_odbiorcow, lista_towarow}) {
         setHorizontal(*list, layout.lists);
     }
