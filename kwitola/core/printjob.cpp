@@ -19,18 +19,13 @@ PrintTotals printTotals(const Totals& totals)
     return {totals.net, totals.vat, totals.gross};
 }
 
-PrintDate printDate(const DocumentFields& fields, std::size_t first)
-{
-    return {fields.dates.at(first), fields.dates.at(first + 1), fields.dates.at(first + 2)};
-}
-
 InvoicePrintInput pageOf(const SalesDocument& document, const Parties& parties,
                          const Settings& settings, const DocumentFields& fields)
 {
     InvoicePrintInput in;
-    in.issueDate = printDate(fields, 0);
-    in.deliveryDate = printDate(fields, 3);
-    in.advanceDate = printDate(fields, 6);
+    in.issueDate = fields.header.date(DocumentHeader::Date::Issue);
+    in.deliveryDate = fields.header.date(DocumentHeader::Date::Delivery);
+    in.advanceDate = fields.header.date(DocumentHeader::Date::Advance);
     in.placeOfIssue = settings.placeOfIssue;
     in.placeIsRecipientTown = settings.placeIsRecipientTown;
     if (const auto& i = parties.issuer) {
@@ -53,7 +48,7 @@ InvoicePrintInput pageOf(const SalesDocument& document, const Parties& parties,
     in.rate22 = printTotals(document.groupTotals(RateGroup::TwentyTwo));
     in.amountInWords = document.amountInWords().slownie_zlotych;
     in.grosze = document.amountInWords().groszy;
-    in.paymentWay = fields.paymentWay;
+    in.paymentWay = fields.header.paymentWay;
     return in;
 }
 
@@ -67,12 +62,12 @@ PrintJob printJob(const SalesDocument& document, const Parties& parties, const S
     job.issuerEntry = fields.issuerEntry;
     job.recipientEntry = fields.recipientEntry;
     job.page = pageOf(document, parties, settings, fields);
-    job.page.title = documentTitle(kind, fields.number);
+    job.page.title = documentTitle(kind, fields.header.number);
     job.logoPath = settings.logoPath;
     job.postingStep = kind.posting;
-    const auto stored = storedNumber(kind, fields.number);
+    const auto stored = storedNumber(kind, fields.header.number);
     if (stored && parties.recipient) {
-        const PostingKind posting{fields.number, *stored, QString::fromUtf8(kind.kindName),
+        const PostingKind posting{fields.header.number, *stored, QString::fromUtf8(kind.kindName),
                                   kind.ledgerRow};
         job.posting = postingRequest(job.page, posting, parties.recipient->id,
                                      parties.recipient->Telefon_firmy);

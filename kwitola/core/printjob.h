@@ -1,12 +1,12 @@
 #pragma once
 
+#include "kwitola/core/documentheader.h"
 #include "kwitola/core/documentkinds.h"
 #include "kwitola/core/invoiceprintout.h"
 #include "kwitola/core/posting.h"
 
 #include <QString>
 #include <QStringList>
-#include <array>
 #include <optional>
 
 namespace kwitola {
@@ -56,16 +56,13 @@ struct PostingKind
                                             const PostingKind& kind, RecordId recipientId,
                                             const QString& recipientPhone);
 
-// The main window's own values a print job reads besides the document,
-// the parties and the settings.
+// What a print job reads besides the document's lines, the parties and the
+// settings: the document's header and the texts of the main window's lists.
 struct DocumentFields
 {
-    // Issue, delivery and advance-payment date: day, month, year each.
-    std::array<QString, 9> dates;
-    QString paymentWay;
+    DocumentHeader header;
     QString issuerEntry;
     QString recipientEntry;
-    QString number; // as the number field shows it
     QString printerName;
 };
 

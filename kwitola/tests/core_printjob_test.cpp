@@ -39,11 +39,12 @@ protected:
         parties.recipient = recipient;
         settings.placeOfIssue = QStringLiteral("Gdańsk");
         settings.automaticNumbering = true;
-        fields.dates = {QStringLiteral("05"), QStringLiteral("03"), QStringLiteral("2001"),
-                        QStringLiteral("06"), QStringLiteral("03"), QStringLiteral("2001"),
-                        QStringLiteral("-"),  QStringLiteral("-"),  QStringLiteral("-")};
-        fields.number = QStringLiteral("12/2001");
-        fields.paymentWay = QStringLiteral("gotówka");
+        fields.header.dateParts = {
+            QStringLiteral("05"), QStringLiteral("03"), QStringLiteral("2001"),
+            QStringLiteral("06"), QStringLiteral("03"), QStringLiteral("2001"),
+            QStringLiteral("-"),  QStringLiteral("-"),  QStringLiteral("-")};
+        fields.header.number = QStringLiteral("12/2001");
+        fields.header.paymentWay = QStringLiteral("gotówka");
         fields.issuerEntry = QStringLiteral("Hurtownia");
         fields.recipientEntry = QStringLiteral("Sklep");
     }

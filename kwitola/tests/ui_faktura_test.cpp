@@ -245,7 +245,45 @@ TEST_F(MainWindowTest, LeavingADateEditCopiesItForwardToTheLaterDates)
         for (int other : c.untouched) {
             EXPECT_EQ(date(other)->text(), before[other]) << "Edit" << other;
         }
+        // What a print reads is what the edits show, typed and copied alike.
+        for (int n = 8; n <= 16; ++n) {
+            EXPECT_EQ(faktura().header().dateParts.at(std::size_t(n - 8)), date(n)->text())
+                << "Edit" << n;
+        }
     }
+}
+
+TEST_F(MainWindowTest, TheHeaderHoldsThePaymentAndNumberAsChosenOrTyped)
+{
+    writeFile(QStringLiteral("faktura.kfx"), "close\r\n\r\n\r\n41\r\n/01\r\n");
+    startActive();
+    EXPECT_EQ(faktura().header().paymentWay, QStringLiteral("gotówka"));
+    EXPECT_EQ(faktura().header().number, QStringLiteral("41/01"));
+    EXPECT_EQ(faktura().header().date(DocumentHeader::Date::Issue).joined(),
+              QStringLiteral("05-03-2001"));
+
+    auto* payment = control<QComboBox>("ComboBox2");
+    payment->setCurrentIndex(5);
+    EXPECT_EQ(faktura().header().paymentWay, QStringLiteral("przelew 7 dni"));
+    payment->setFocus(Qt::MouseFocusReason);
+    payment->lineEdit()->selectAll();
+    QTest::keyClicks(payment->lineEdit(), QStringLiteral("za pobraniem"));
+    EXPECT_EQ(faktura().header().paymentWay, QStringLiteral("za pobraniem"));
+
+    auto* number = control<QLineEdit>("Edit6");
+    number->setFocus(Qt::MouseFocusReason);
+    number->selectAll();
+    QTest::keyClicks(number, QStringLiteral("7/X"));
+    EXPECT_EQ(faktura().header().number, QStringLiteral("7/X"));
+    control<QPushButton>("Button8")->click();
+    EXPECT_EQ(faktura().header().number, QStringLiteral("42/01"))
+        << "a step shows the counter's number again";
+
+    const DocumentFields fields = faktura().documentFields(QStringLiteral("Drukarka"));
+    EXPECT_EQ(fields.header.paymentWay, QStringLiteral("za pobraniem"));
+    EXPECT_EQ(fields.header.number, QStringLiteral("42/01"));
+    EXPECT_EQ(fields.header.dateParts, faktura().header().dateParts);
+    EXPECT_EQ(fields.printerName, QStringLiteral("Drukarka"));
 }
 
 TEST_F(MainWindowTest, DateEditsBecomeTabStopsAfterAKeyAndStopBeingThemAfterTheLast)

@@ -1,5 +1,7 @@
 #include "kwitola/ui/dateedits.h"
 
+#include "kwitola/core/documentheader.h"
+
 #include <QDate>
 #include <QFocusEvent>
 #include <QLineEdit>
@@ -9,29 +11,41 @@ namespace kwitola::ui {
 
 namespace {
 
-constexpr std::size_t kParts = 3; // day, month, year
 constexpr std::size_t kAdvanceYear = DateEdits::kCount - 1;
 
 } // namespace
 
-DateEdits::DateEdits(const Edits& edits, QObject* parent) : QObject(parent), m_edits(edits)
+DateEdits::DateEdits(const Edits& edits, DocumentHeader& header, QObject* parent)
+    : QObject(parent), m_edits(edits), m_header(header)
 {
-    for (QLineEdit* edit : m_edits) {
-        edit->installEventFilter(this);
+    static_assert(kCount == DocumentHeader::kDateParts);
+    for (std::size_t i = 0; i < kCount; ++i) {
+        m_edits[i]->installEventFilter(this);
+        m_header.dateParts[i] = m_edits[i]->text();
+        connect(m_edits[i], &QLineEdit::textChanged, this,
+                [this, i](const QString& text) { m_header.dateParts[i] = text; });
     }
     makeNoTabStops();
 }
 
 void DateEdits::setToday(const QDate& today)
 {
-    const std::array<QString, kParts> parts = {
-        QStringLiteral("%1").arg(today.day(), 2, 10, QLatin1Char('0')),
-        QStringLiteral("%1").arg(today.month(), 2, 10, QLatin1Char('0')),
-        QStringLiteral("%1").arg(today.year(), 4, 10, QLatin1Char('0'))};
-    for (std::size_t part = 0; part < kParts; ++part) {
-        m_edits[part]->setText(parts[part]);
-        m_edits[kParts + part]->setText(parts[part]);
-        m_edits[2 * kParts + part]->setText(QStringLiteral("-"));
+    m_header.setToday(today);
+    showHeader();
+}
+
+void DateEdits::clear()
+{
+    m_header.dateParts = {};
+    showHeader();
+}
+
+void DateEdits::showHeader()
+{
+    for (std::size_t i = 0; i < kCount; ++i) {
+        if (m_edits[i]->text() != m_header.dateParts[i]) {
+            m_edits[i]->setText(m_header.dateParts[i]);
+        }
     }
 }
 
@@ -70,12 +84,8 @@ void DateEdits::keyPressedIn(std::size_t index)
 
 void DateEdits::left(std::size_t index)
 {
-    // The same part of the next date is three edits on: issue copies to
-    // delivery and advance payment, delivery to advance payment.
-    const QString text = m_edits[index]->text();
-    for (std::size_t target = index + kParts; target < kCount; target += kParts) {
-        m_edits[target]->setText(text);
-    }
+    m_header.copyForward(index);
+    showHeader();
     if (index == kAdvanceYear) {
         makeNoTabStops();
     }

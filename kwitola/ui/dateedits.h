@@ -6,10 +6,15 @@
 class QDate;
 class QLineEdit;
 
+namespace kwitola {
+struct DocumentHeader;
+}
+
 namespace kwitola::ui {
 
 // The nine date edits of the main window: day, month and year of issue, of
-// delivery and of the advance payment, in that order.
+// delivery and of the advance payment, in that order. They show the dates of
+// the document's header and hand what is typed back to it.
 //  - Leaving an issue edit copies its text to the delivery and advance edits
 //    of the same part; leaving a delivery edit copies it to the advance edit.
 //  - They are passed over by Tab until a key is pressed in one, which makes
@@ -23,11 +28,13 @@ public:
     static constexpr std::size_t kCount = 9;
     using Edits = std::array<QLineEdit*, kCount>;
 
-    explicit DateEdits(const Edits& edits, QObject* parent = nullptr);
+    DateEdits(const Edits& edits, DocumentHeader& header, QObject* parent = nullptr);
 
     // Issue and delivery get the date (day and month with two digits, the
     // year with four), the advance-payment edits "-" each.
     void setToday(const QDate& today);
+    // Empties all nine.
+    void clear();
     void makeNoTabStops();
 
 protected:
@@ -36,8 +43,11 @@ protected:
 private:
     void left(std::size_t index);
     void keyPressedIn(std::size_t index);
+    // Writes the header's parts into the edits that show another text.
+    void showHeader();
 
     Edits m_edits;
+    DocumentHeader& m_header;
 };
 
 } // namespace kwitola::ui

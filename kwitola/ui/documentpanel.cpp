@@ -180,14 +180,9 @@ void DocumentPanel::removeFromLine()
         return;
     case RemovalCheck::WholeLine: {
         const auto index = static_cast<std::size_t>(m_document.selectedIndex());
-        common::Message question;
-        question.text = QStringLiteral("Czy usunąć ") + m_document.lines().at(index).name +
-                        QStringLiteral(" z faktury?");
-        question.title = messageTitle();
-        question.icon = common::MessageIcon::Exclamation;
-        question.buttons = common::MessageButtons::YesNo;
-        question.defaultAnswer = common::MessageAnswer::Yes;
-        if (m_messages.show(question, &m_window) == common::MessageAnswer::Yes &&
+        const QString question = QStringLiteral("Czy usunąć ") + m_document.lines().at(index).name +
+                                 QStringLiteral(" z faktury?");
+        if (askYesNo(m_messages, &m_window, question, common::MessageIcon::Exclamation) &&
             m_document.removeSelectedLine()) {
             afterRemoval();
         }
@@ -215,14 +210,9 @@ void DocumentPanel::afterRemoval()
 
 void DocumentPanel::clearDocument()
 {
-    common::Message question;
-    question.text =
-        QStringLiteral("Zostaną usunięte wszystkie pozycje z faktury. Czy kontynuować ?");
-    question.title = messageTitle();
-    question.icon = common::MessageIcon::Exclamation;
-    question.buttons = common::MessageButtons::YesNo;
-    question.defaultAnswer = common::MessageAnswer::Yes;
-    if (m_messages.show(question, &m_window) != common::MessageAnswer::Yes) {
+    if (!askYesNo(m_messages, &m_window,
+                  QStringLiteral("Zostaną usunięte wszystkie pozycje z faktury. Czy kontynuować ?"),
+                  common::MessageIcon::Exclamation)) {
         return;
     }
     m_document.clear();
@@ -244,11 +234,8 @@ void DocumentPanel::UstawKwoteSlownie()
         m_controls.total->setText(m_document.totalToPay());
         return;
     }
-    common::Message message;
-    message.text = QStringLiteral("Błędnie wprowadzona wartość.");
-    message.title = messageTitle();
-    message.icon = common::MessageIcon::Exclamation;
-    m_messages.show(message, &m_window);
+    showMessage(m_messages, &m_window, QStringLiteral("Błędnie wprowadzona wartość."),
+                common::MessageIcon::Exclamation);
     m_controls.total->setFocus(Qt::OtherFocusReason);
     m_controls.total->setText(m_document.totalToPay());
 }
@@ -286,11 +273,7 @@ void DocumentPanel::setQuantity(const QString& text)
 
 void DocumentPanel::refuse(const QString& text, QWidget* focus)
 {
-    common::Message message;
-    message.text = text;
-    message.title = messageTitle();
-    message.icon = common::MessageIcon::Exclamation;
-    m_messages.show(message, &m_window);
+    showMessage(m_messages, &m_window, text, common::MessageIcon::Exclamation);
     if (focus) {
         focus->setFocus(Qt::OtherFocusReason);
     }

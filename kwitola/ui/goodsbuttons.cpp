@@ -63,14 +63,10 @@ void GoodsButtons::removeGoods()
         tell(QStringLiteral("Brak określonego towaru w magazynie."), true);
         return;
     }
-    common::Message question;
-    question.text =
-        QStringLiteral("Czy na pewno usunąć ") + entry + QStringLiteral(" z listy towarów ?");
-    question.title = messageTitle();
-    question.icon = common::MessageIcon::Question;
-    question.buttons = common::MessageButtons::YesNo;
-    question.defaultAnswer = common::MessageAnswer::Yes;
-    if (m_messages.show(question, &m_window) != common::MessageAnswer::Yes) {
+    if (!askYesNo(m_messages, &m_window,
+                  QStringLiteral("Czy na pewno usunąć ") + entry +
+                      QStringLiteral(" z listy towarów ?"),
+                  common::MessageIcon::Question)) {
         return;
     }
     if (const StoreError error = m_store.remove(Table::Magazyn, **id)) {

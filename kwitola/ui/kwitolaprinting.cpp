@@ -8,8 +8,6 @@
 #include "kwitola/ui/tffaktura.h"
 #include "kwitola/ui/tfopcje.h"
 
-#include <QPushButton>
-
 namespace kwitola::ui {
 
 PrintController& KwitolaWindows::connectPrinting(common::PrintService& printer,
@@ -24,13 +22,8 @@ PrintController& KwitolaWindows::connectPrinting(common::PrintService& printer,
     };
     auto* controller = new PrintController({m_messages, printer, preview, m_store, *m_druk}, *main,
                                            std::move(source));
-    auto button = [main](const char* name) {
-        return main->findChild<QPushButton*>(QLatin1String(name));
-    };
-    if (QPushButton* one = button("Button1"), *two = button("Button2"), *three = button("Button3");
-        one && two && three) {
-        controller->connectButtons(*one, *two, *three);
-    }
+    const auto buttons = main->printButtons();
+    controller->connectButtons(*buttons[0], *buttons[1], *buttons[2]);
     connect(controller, &PrintController::DodajNumer, this, [this, main] { advanceNumber(main); });
     return *controller;
 }

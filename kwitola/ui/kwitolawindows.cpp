@@ -23,6 +23,7 @@ KwitolaWindows::KwitolaWindows(const Services& services)
       m_wystawca(std::make_unique<TfWystawca>(services)), m_druk(std::make_unique<TfDruk>()),
       m_magazyn(std::make_unique<TfMagazyn>(services.store, services.messages))
 {
+    connect(m_faktura.get(), &TfFaktura::startUpWanted, this, &KwitolaWindows::startUp);
     // The main window and the windows it opens meet here, not through each other.
     connect(&m_faktura->goodsButtons(), &GoodsButtons::newGoodsWanted, m_magazyn.get(),
             &TfMagazyn::openForNew);
@@ -35,6 +36,16 @@ KwitolaWindows::KwitolaWindows(const Services& services)
 }
 
 KwitolaWindows::~KwitolaWindows() = default;
+
+void KwitolaWindows::startUp()
+{
+    TfFaktura* main = m_faktura.get();
+    if (main->refuseSecondCopy()) {
+        return;
+    }
+    loadSettings(main);
+    main->startUp();
+}
 
 void KwitolaWindows::connectSettings()
 {
@@ -80,28 +91,20 @@ void KwitolaWindows::saveSettings(const Settings& value, QWidget* asker)
 
 bool KwitolaWindows::askToReplaceUnreadable(QWidget* asker)
 {
-    common::Message question;
-    question.text = QStringLiteral(
+    const QString question = QStringLiteral(
         "Pliku ustawień faktura.kfx nie udało się odczytać przy uruchomieniu programu, "
         "więc może on zawierać inny numer dokumentu niż pokazany.\n"
         "Czy zastąpić go nowymi ustawieniami? Dotychczasowy plik zostanie zachowany "
         "jako faktura.kfx.bak.\n"
         "Nie: plik pozostaje bez zmian, a nowe ustawienia obowiązują do końca pracy "
         "programu.");
-    question.title = messageTitle();
-    question.icon = common::MessageIcon::Question;
-    question.buttons = common::MessageButtons::YesNo;
-    question.defaultAnswer = common::MessageAnswer::No;
-    return m_messages.show(question, asker) == common::MessageAnswer::Yes;
+    return askYesNo(m_messages, asker, question, common::MessageIcon::Question,
+                    common::MessageAnswer::No);
 }
 
 void KwitolaWindows::report(const QString& text, common::MessageIcon icon, QWidget* asker)
 {
-    common::Message message;
-    message.text = text;
-    message.title = messageTitle();
-    message.icon = icon;
-    m_messages.show(message, asker);
+    showMessage(m_messages, asker, text, icon);
 }
 
 // The party lists open the cards; a card that saved has the list filled

@@ -71,6 +71,9 @@ Q_SIGNALS:
     void settingsChanged(const kwitola::Settings& settings);
 
 private:
+    // The main window's start-up: the second-copy check, the settings, then
+    // the tables and lists.
+    void startUp();
     void connectSettings();
     [[nodiscard]] bool askToReplaceUnreadable(QWidget* asker);
     void report(const QString& text, common::MessageIcon icon, QWidget* asker);

@@ -9,19 +9,6 @@
 
 namespace kwitola::ui {
 
-namespace {
-
-common::Message message(const QString& text, common::MessageIcon icon)
-{
-    common::Message m;
-    m.text = text;
-    m.title = messageTitle();
-    m.icon = icon;
-    return m;
-}
-
-} // namespace
-
 LegacyOfferOutcome offerLegacyConversion(const Services& services, QWidget* parent)
 {
     const auto found = legacy::findParadoxTables(services.folder);
@@ -32,15 +19,13 @@ LegacyOfferOutcome offerLegacyConversion(const Services& services, QWidget* pare
     for (const legacy::FoundTable& table : found) {
         names << QDir(services.folder).relativeFilePath(table.path);
     }
-    common::Message question = message(
+    const QString question =
+
         QStringLiteral("W folderze roboczym są tabele poprzedniej wersji programu Kwitola "
                        "(format Paradox): %1.\n\nCzy przekształcić je do nowego formatu? Pliki "
                        "Paradox zostaną zachowane w podfolderze %2.")
-            .arg(names.join(QStringLiteral(", ")), legacy::backupFolderName()),
-        common::MessageIcon::Question);
-    question.buttons = common::MessageButtons::YesNo;
-    question.defaultAnswer = common::MessageAnswer::Yes;
-    if (services.messages.show(question, parent) != common::MessageAnswer::Yes) {
+            .arg(names.join(QStringLiteral(", ")), legacy::backupFolderName());
+    if (!askYesNo(services.messages, parent, question, common::MessageIcon::Question)) {
         return LegacyOfferOutcome::Declined;
     }
 
@@ -50,14 +35,13 @@ LegacyOfferOutcome offerLegacyConversion(const Services& services, QWidget* pare
     const auto report = legacy::convertFolder(services.folder, options);
     QApplication::restoreOverrideCursor();
     if (!report) {
-        services.messages.show(message(report.error(), common::MessageIcon::Error), parent);
+        showMessage(services.messages, parent, report.error(), common::MessageIcon::Error);
         return LegacyOfferOutcome::Failed;
     }
-    services.messages.show(
-        message(QStringLiteral("Tabele zostały przekształcone. Pliki Paradox są w folderze %1.")
+    showMessage(services.messages, parent,
+                QStringLiteral("Tabele zostały przekształcone. Pliki Paradox są w folderze %1.")
                     .arg(QDir::toNativeSeparators(report->backupFolder)),
-                common::MessageIcon::Information),
-        parent);
+                common::MessageIcon::Information);
     return LegacyOfferOutcome::Converted;
 }
 

@@ -29,11 +29,6 @@ const DocumentKind& NumberingPanel::kind() const
     return documentKind(m_controls.kind->currentIndex());
 }
 
-QString NumberingPanel::numberText() const
-{
-    return m_controls.number->text();
-}
-
 void NumberingPanel::DodajNumer()
 {
     step(1);
@@ -48,13 +43,11 @@ void NumberingPanel::step(int by)
 {
     const auto stepped = steppedCounter(m_settings, by);
     if (!stepped) {
-        common::Message message;
-        message.text = QStringLiteral("Numer dokumentu „%1” nie jest liczbą całkowitą. Popraw go "
-                                      "w ustawieniach drukowania (Opcje).")
-                           .arg(m_settings.numberPart);
-        message.title = messageTitle();
-        message.icon = common::MessageIcon::Exclamation;
-        m_messages.show(message, &m_window);
+        showMessage(m_messages, &m_window,
+                    QStringLiteral("Numer dokumentu „%1” nie jest liczbą całkowitą. Popraw go "
+                                   "w ustawieniach drukowania (Opcje).")
+                        .arg(m_settings.numberPart),
+                    common::MessageIcon::Exclamation);
         return;
     }
     Q_EMIT settingsChangeRequested(*stepped);

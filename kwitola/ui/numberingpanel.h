@@ -41,8 +41,6 @@ public:
     void setSettings(const Settings& settings);
     [[nodiscard]] const Settings& settings() const { return m_settings; }
     [[nodiscard]] const DocumentKind& kind() const;
-    // The number of the next document as shown; the user may have typed it.
-    [[nodiscard]] QString numberText() const;
 
     // Advances the counter by one.
     void DodajNumer();

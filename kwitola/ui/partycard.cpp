@@ -1,16 +1,13 @@
 #include "kwitola/ui/partycard.h"
 
+#include "kwitola/ui/controlfactory.h"
 #include "kwitola/ui/focuscolours.h"
 #include "kwitola/ui/services.h"
-#include "kwitola/ui/windowcaption.h"
 
 #include <QFontMetrics>
-#include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <algorithm>
 
 namespace kwitola::ui {
@@ -48,15 +45,6 @@ void fitText(QLabel& label)
     label.setFont(font);
 }
 
-bool isEnter(const QEvent* event)
-{
-    if (event->type() != QEvent::KeyPress) {
-        return false;
-    }
-    const int key = static_cast<const QKeyEvent*>(event)->key();
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-
 } // namespace
 
 QString PartyCard::newRecordCaption()
@@ -66,18 +54,9 @@ QString PartyCard::newRecordCaption()
 
 PartyCard::PartyCard(const CardRules& rules, const Services& services, const QString& caption,
                      QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint),
-      m_rules(rules), m_store(services.store), m_messages(services.messages)
+    : FixedDialog(caption, kClientSize, parent), m_rules(rules), m_store(services.store),
+      m_messages(services.messages)
 {
-    installCaption(*this, caption);
-    // The controls live in a client area of their own, so that a caption bar
-    // drawn by the window itself only has to move that area.
-    m_client = new QWidget(this);
-    m_client->setObjectName(QStringLiteral("client"));
-    setFixedSize(kClientSize.grownBy(contentsMargins()));
-    m_client->setGeometry(contentsRect());
-    setModal(true);
     buildControls();
 }
 
@@ -87,23 +66,23 @@ void PartyCard::buildControls()
     for (std::size_t i = 0; i < m_rules.fieldCount; ++i) {
         const int top = kMargin + static_cast<int>(i) * kRowStep;
         const QByteArray number = QByteArray::number(static_cast<int>(i) + 1);
-        m_labels[i] = new QLabel(QString::fromUtf8(kLabels[i]), m_client);
-        m_labels[i]->setObjectName(QLatin1String("Label" + number));
-        m_labels[i]->setGeometry(kLabelLeft, top, kFieldLeft - kLabelLeft - 3, kRowStep - 1);
-        m_edits[i] = new QLineEdit(m_client);
-        m_edits[i]->setObjectName(QLatin1String("Edit" + number));
-        m_edits[i]->setGeometry(kFieldLeft, top, kFieldWidth, kRowStep);
+        m_labels[i] =
+            makeControl<QLabel>(client(), QByteArray("Label" + number).constData(),
+                                {kLabelLeft, top, kFieldLeft - kLabelLeft - 3, kRowStep - 1},
+                                QString::fromUtf8(kLabels[i]));
+        m_edits[i] = makeControl<QLineEdit>(client(), QByteArray("Edit" + number).constData(),
+                                            {kFieldLeft, top, kFieldWidth, kRowStep});
         m_edits[i]->installEventFilter(this);
         if (i > 0 || m_rules.nameTurnsNavy) {
             colours->watch(*m_edits[i]);
         }
     }
-    b_anuluj = new QPushButton(QStringLiteral("Anuluj"), m_client);
-    b_anuluj->setObjectName(QStringLiteral("b_anuluj"));
-    b_anuluj->setGeometry(kMargin, kButtonTop, kCancelWidth, kButtonHeight);
-    b_zapisz = new QPushButton(newRecordCaption(), m_client);
-    b_zapisz->setObjectName(QStringLiteral("b_zapisz"));
-    b_zapisz->setGeometry(kFieldLeft, kButtonTop, kFieldWidth, kButtonHeight);
+    b_anuluj = makeControl<QPushButton>(client(), "b_anuluj",
+                                        {kMargin, kButtonTop, kCancelWidth, kButtonHeight},
+                                        QStringLiteral("Anuluj"));
+    b_zapisz = makeControl<QPushButton>(client(), "b_zapisz",
+                                        {kFieldLeft, kButtonTop, kFieldWidth, kButtonHeight},
+                                        newRecordCaption());
     // Enter in a field saves through the field's own handler, never through
     // a default button.
     for (QPushButton* button : {b_anuluj, b_zapisz}) {
@@ -205,53 +184,31 @@ void PartyCard::finish(const CardFields& typed, RecordId record)
 common::MessageAnswer PartyCard::ask(const QString& text, common::MessageIcon icon,
                                      common::MessageButtons buttons)
 {
-    common::Message message;
-    message.text = text;
-    message.title = messageTitle();
-    message.icon = icon;
-    message.buttons = buttons;
-    message.defaultAnswer = buttons == common::MessageButtons::Ok ? common::MessageAnswer::Ok
-                                                                  : common::MessageAnswer::Yes;
-    return m_messages.show(message, this);
+    return showMessage(m_messages, this, text, icon, buttons);
 }
 
 void PartyCard::showError(const QString& text)
 {
-    common::Message message;
-    message.text = text;
-    message.title = messageTitle();
-    message.icon = common::MessageIcon::Error;
-    m_messages.show(message, this);
+    showMessage(m_messages, this, text, common::MessageIcon::Error);
 }
 
 void PartyCard::showEvent(QShowEvent* event)
 {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
     // Fonts are final only now.
     for (std::size_t i = 0; i < m_rules.fieldCount; ++i) {
         fitText(*m_labels[i]);
     }
-    QDialog::showEvent(event);
+    FixedDialog::showEvent(event);
     m_edits[0]->setFocus(Qt::OtherFocusReason);
-}
-
-void PartyCard::resizeEvent(QResizeEvent* event)
-{
-    m_client->setGeometry(contentsRect());
-    QDialog::resizeEvent(event);
 }
 
 bool PartyCard::eventFilter(QObject* watched, QEvent* event)
 {
-    if (isEnter(event) && qobject_cast<QLineEdit*>(watched)) {
+    if (isEnterPress(event) && qobject_cast<QLineEdit*>(watched)) {
         b_zapiszClick();
         return true;
     }
-    return QDialog::eventFilter(watched, event);
+    return FixedDialog::eventFilter(watched, event);
 }
 
 } // namespace kwitola::ui

@@ -2,8 +2,8 @@
 
 #include "common/seams/messageservice.h"
 #include "kwitola/core/cards.h"
+#include "kwitola/ui/fixeddialog.h"
 
-#include <QDialog>
 #include <array>
 
 class QLabel;
@@ -33,7 +33,7 @@ struct CardRules
 // A card of a party: the fields of the company, "Anuluj" and the save
 // button, whose caption says whether a new record is written or the record
 // the card was opened for is corrected.
-class PartyCard : public QDialog
+class PartyCard : public FixedDialog
 {
     Q_OBJECT
 
@@ -62,7 +62,6 @@ protected:
     void openForCorrection(const CardFields& fields, RecordId id);
 
     void showEvent(QShowEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -76,7 +75,6 @@ private:
     TableStore& m_store;
     common::MessageService& m_messages;
     RecordId m_target = 0;
-    QWidget* m_client = nullptr;
     std::array<QLabel*, kIssuerCardFields> m_labels{};
     std::array<QLineEdit*, kIssuerCardFields> m_edits{};
     QPushButton* b_anuluj = nullptr;

@@ -237,22 +237,12 @@ void PartyPanel::b_usun2Click()
 
 void PartyPanel::warn(const QString& text)
 {
-    common::Message message;
-    message.text = text;
-    message.title = messageTitle();
-    message.icon = common::MessageIcon::Exclamation;
-    m_messages.show(message, &m_window);
+    showMessage(m_messages, &m_window, text, common::MessageIcon::Exclamation);
 }
 
 bool PartyPanel::askToDelete(const QString& question)
 {
-    common::Message message;
-    message.text = question;
-    message.title = messageTitle();
-    message.icon = common::MessageIcon::Question;
-    message.buttons = common::MessageButtons::YesNo;
-    message.defaultAnswer = common::MessageAnswer::Yes;
-    return m_messages.show(message, &m_window) == common::MessageAnswer::Yes;
+    return askYesNo(m_messages, &m_window, question, common::MessageIcon::Question);
 }
 
 void PartyPanel::showError(const QString& text)

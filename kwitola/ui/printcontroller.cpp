@@ -13,23 +13,6 @@
 
 namespace kwitola::ui {
 
-namespace {
-
-common::Message message(const QString& text, common::MessageIcon icon,
-                        common::MessageButtons buttons = common::MessageButtons::Ok)
-{
-    common::Message m;
-    m.text = text;
-    m.title = messageTitle();
-    m.icon = icon;
-    m.buttons = buttons;
-    m.defaultAnswer = buttons == common::MessageButtons::Ok ? common::MessageAnswer::Ok
-                                                            : common::MessageAnswer::Yes;
-    return m;
-}
-
-} // namespace
-
 PrintController::PrintController(const PrintCollaborators& collaborators, QWidget& window,
                                  JobSource source)
     : QObject(&window), m_messages(collaborators.messages), m_printer(collaborators.printer),
@@ -48,7 +31,7 @@ void PrintController::print(int copies)
 {
     const PrintJob job = m_source();
     if (const auto refusal = printRefusal(job)) {
-        m_messages.show(message(*refusal, common::MessageIcon::Exclamation), &m_window);
+        m_messages.show(programMessage(*refusal, common::MessageIcon::Exclamation), &m_window);
         return;
     }
     m_form.CzyscWydruk();
@@ -58,15 +41,16 @@ void PrintController::print(int copies)
         m_preview.preview(m_form.page(), &m_window);
     }
     const auto answer =
-        m_messages.show(message(printConfirmation(job), common::MessageIcon::Question,
-                                common::MessageButtons::YesNo),
+        m_messages.show(programMessage(printConfirmation(job), common::MessageIcon::Question,
+                                       common::MessageButtons::YesNo),
                         &m_window);
     if (answer != common::MessageAnswer::Yes || !printCopies(job, copies)) {
         return;
     }
     if (job.postingStep == Posting::AfterQuestion &&
-        m_messages.show(message(QStringLiteral("Czy zaksięgować dokument ?"),
-                                common::MessageIcon::Exclamation, common::MessageButtons::YesNo),
+        m_messages.show(programMessage(QStringLiteral("Czy zaksięgować dokument ?"),
+                                       common::MessageIcon::Exclamation,
+                                       common::MessageButtons::YesNo),
                         &m_window) != common::MessageAnswer::Yes) {
         return;
     }
@@ -83,26 +67,26 @@ bool PrintController::post(PostingRequest request)
     const QString failed = QStringLiteral("Błąd w zapisie do rejestru transakcji.");
     const auto earlier = earlierPostings(m_store, request);
     if (!earlier) {
-        m_messages.show(message(failed, common::MessageIcon::Exclamation), &m_window);
+        m_messages.show(programMessage(failed, common::MessageIcon::Exclamation), &m_window);
         return true;
     }
     if (const StoredDocument* other = postingOfAnotherDate(*earlier, request)) {
-        common::Message question =
-            message(QStringLiteral("Dokument nr %1 z dnia %2 jest już zaksięgowany. Czy zastąpić "
-                                   "go tym dokumentem ?")
-                        .arg(other->Numer_faktury, other->issueDate),
-                    common::MessageIcon::Question, common::MessageButtons::YesNo);
+        common::Message question = programMessage(
+            QStringLiteral("Dokument nr %1 z dnia %2 jest już zaksięgowany. Czy zastąpić "
+                           "go tym dokumentem ?")
+                .arg(other->Numer_faktury, other->issueDate),
+            common::MessageIcon::Question, common::MessageButtons::YesNo);
         question.defaultAnswer = common::MessageAnswer::No;
         if (m_messages.show(question, &m_window) != common::MessageAnswer::Yes) {
-            m_messages.show(message(QStringLiteral("Dokument nie został zaksięgowany."),
-                                    common::MessageIcon::Exclamation),
+            m_messages.show(programMessage(QStringLiteral("Dokument nie został zaksięgowany."),
+                                           common::MessageIcon::Exclamation),
                             &m_window);
             return false;
         }
         request.replaceOtherIssueDate = true;
     }
     if (postDocument(m_store, request)) {
-        m_messages.show(message(failed, common::MessageIcon::Exclamation), &m_window);
+        m_messages.show(programMessage(failed, common::MessageIcon::Exclamation), &m_window);
     }
     return true;
 }
@@ -121,18 +105,19 @@ bool PrintController::printCopies(const PrintJob& job, int copies)
         return true;
     case common::PrintOutcome::Status::SavedAsPdf:
         m_messages.show(
-            message(QStringLiteral("W systemie nie ma drukarki. Dokument zapisano w pliku:\n%1")
-                        .arg(QDir::toNativeSeparators(outcome.detail)),
-                    common::MessageIcon::Information),
+            programMessage(
+                QStringLiteral("W systemie nie ma drukarki. Dokument zapisano w pliku:\n%1")
+                    .arg(QDir::toNativeSeparators(outcome.detail)),
+                common::MessageIcon::Information),
             &m_window);
         return true;
     case common::PrintOutcome::Status::Failed:
         break;
     }
-    m_messages.show(message(QStringLiteral("Nie udało się wydrukować dokumentu; nie został "
-                                           "zaksięgowany.\n%1")
-                                .arg(outcome.detail),
-                            common::MessageIcon::Exclamation),
+    m_messages.show(programMessage(QStringLiteral("Nie udało się wydrukować dokumentu; nie został "
+                                                  "zaksięgowany.\n%1")
+                                       .arg(outcome.detail),
+                                   common::MessageIcon::Exclamation),
                     &m_window);
     return false;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/seams/messageservice.h"
+#include "kwitola/ui/programmessages.h"
 
 #include <QString>
 
@@ -30,15 +31,5 @@ struct Services
     // The file that keeps a second copy of the program from starting.
     QString instanceLockPath;
 };
-
-// The title of the program's own message boxes.
-QString messageTitle();
-
-// Shows one of the program's message boxes over parent and answers the
-// button pressed.
-common::MessageAnswer showMessage(common::MessageService& messages, QWidget* parent,
-                                  const QString& text, common::MessageIcon icon,
-                                  common::MessageButtons buttons = common::MessageButtons::Ok,
-                                  common::MessageAnswer defaultAnswer = common::MessageAnswer::Ok);
 
 } // namespace kwitola::ui

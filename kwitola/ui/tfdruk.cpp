@@ -1,7 +1,5 @@
 #include "kwitola/ui/tfdruk.h"
 
-#include "kwitola/ui/windowcaption.h"
-
 #include <QFile>
 #include <QImage>
 
@@ -23,12 +21,9 @@ QByteArray loadPicture(const QString& path)
 } // namespace
 
 TfDruk::TfDruk(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint)
+    : FixedDialog(QStringLiteral("Druk"), QSize(), parent, CaptionStyle::Plain)
 {
     setObjectName(QStringLiteral("TfDruk"));
-    installCaption(*this, QStringLiteral("Druk"), CaptionStyle::Plain);
-    setModal(true);
     rebuild();
 }
 

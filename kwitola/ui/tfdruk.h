@@ -2,15 +2,15 @@
 
 #include "common/core/pagemodel.h"
 #include "kwitola/core/invoiceprintout.h"
+#include "kwitola/ui/fixeddialog.h"
 
 #include <QByteArray>
-#include <QDialog>
 
 namespace kwitola::ui {
 
 // The print form: never shown on screen, it holds the page of the document
 // being printed, the copy mark, and the logo last loaded in this run.
-class TfDruk final : public QDialog
+class TfDruk final : public FixedDialog
 {
     Q_OBJECT
 

@@ -4,6 +4,7 @@
 #include "common/seams/messageservice.h"
 #include "kwitola/core/singleinstance.h"
 #include "kwitola/core/tablestore.h"
+#include "kwitola/ui/controlfactory.h"
 #include "kwitola/ui/dateedits.h"
 #include "kwitola/ui/documentpanel.h"
 #include "kwitola/ui/dottedlabel.h"
@@ -20,7 +21,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -29,19 +29,6 @@
 #include <QTimer>
 
 namespace kwitola::ui {
-
-namespace {
-
-bool isEnter(const QEvent* event)
-{
-    if (event->type() != QEvent::KeyPress) {
-        return false;
-    }
-    const int key = static_cast<const QKeyEvent*>(event)->key();
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-
-} // namespace
 
 TfFaktura::TfFaktura(const Services& services, QWidget* parent)
     : QWidget(parent, Qt::Window), m_services(services)
@@ -75,6 +62,7 @@ void TfFaktura::connectHandlers()
     m_goodsButtons =
         new GoodsButtons({lista_towarow, b_dodaj3, b_korekta3, b_usun3}, m_services.store,
                          m_services.messages, *m_documentPanel, *this);
+    connectHeader();
     connect(m_bottomRow[3], &QPushButton::clicked, this, &TfFaktura::optionsWanted);
     connect(m_bottomRow[4], &QPushButton::clicked, this, &QWidget::close);
     for (QWidget* widget :
@@ -82,6 +70,18 @@ void TfFaktura::connectHandlers()
           static_cast<QWidget*>(Edit1), static_cast<QWidget*>(find_nip)}) {
         widget->installEventFilter(this);
     }
+}
+
+void TfFaktura::connectHeader()
+{
+    // The header follows what the way of payment and the number show, whether
+    // the user typed it or the window wrote it; the dates are the date edits'.
+    m_header.paymentWay = ComboBox2->currentText();
+    m_header.number = Edit6->text();
+    connect(ComboBox2, &QComboBox::editTextChanged, this,
+            [this](const QString& text) { m_header.paymentWay = text; });
+    connect(Edit6, &QLineEdit::textChanged, this,
+            [this](const QString& text) { m_header.number = text; });
 }
 
 void TfFaktura::showMaximizedOnScreen()
@@ -97,7 +97,7 @@ void TfFaktura::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     if (!m_startUpRun) {
         m_startUpRun = true;
-        startUp();
+        Q_EMIT startUpWanted();
     }
 }
 
@@ -109,12 +109,8 @@ void TfFaktura::resizeEvent(QResizeEvent* event)
 
 void TfFaktura::startUp()
 {
-    if (refuseSecondCopy()) {
-        return;
-    }
     m_services.store.setPassword(kTablePassword);
     applyLayout();
-    LoadConfig();
     resetDocument();
     if (!openTables()) {
         return;
@@ -136,15 +132,19 @@ bool TfFaktura::refuseSecondCopy()
     if (m_instance->tryAcquire() != SingleInstance::Outcome::HeldElsewhere) {
         return false;
     }
-    common::Message message;
-    message.text = QStringLiteral("Program jest już uruchomiony");
+    common::Message message = programMessage(QStringLiteral("Program jest już uruchomiony"),
+                                             common::MessageIcon::Information);
     message.title = QStringLiteral("Informacja");
-    message.icon = common::MessageIcon::Information;
     m_services.messages.show(message, this);
     m_ending = true;
     Q_EMIT programEnded();
     QTimer::singleShot(0, this, &QWidget::close);
     return true;
+}
+
+std::array<QPushButton*, 3> TfFaktura::printButtons() const
+{
+    return {m_bottomRow[0], m_bottomRow[1], m_bottomRow[2]};
 }
 
 void TfFaktura::LoadConfig()
@@ -168,9 +168,7 @@ void TfFaktura::resetDocument()
     for (QLineEdit* edit : {find_nip, Edit1, Edit2, Edit3, Edit4, Edit7}) {
         edit->clear();
     }
-    for (QLineEdit* date : m_dates) {
-        date->clear();
-    }
+    m_dateEdits->clear();
     for (QListWidget* column : m_columns) {
         column->clear();
     }
@@ -256,21 +254,12 @@ const DocumentKind& TfFaktura::documentKind() const
 
 QString TfFaktura::documentNumberText() const
 {
-    return m_numbering->numberText();
+    return m_header.number;
 }
 
 DocumentFields TfFaktura::documentFields(const QString& printerName) const
 {
-    DocumentFields fields;
-    for (std::size_t i = 0; i < fields.dates.size(); ++i) {
-        fields.dates.at(i) = m_dates.at(i)->text();
-    }
-    fields.paymentWay = ComboBox2->currentText();
-    fields.issuerEntry = lista_wystawcow->currentText();
-    fields.recipientEntry = lista_odbiorcow->currentText();
-    fields.number = documentNumberText();
-    fields.printerName = printerName;
-    return fields;
+    return {m_header, lista_wystawcow->currentText(), lista_odbiorcow->currentText(), printerName};
 }
 
 void TfFaktura::showError(const QString& text)
@@ -284,13 +273,8 @@ void TfFaktura::closeEvent(QCloseEvent* event)
         event->accept();
         return;
     }
-    common::Message question;
-    question.text = QStringLiteral("Czy zakończyć fakturowanie ?");
-    question.title = messageTitle();
-    question.icon = common::MessageIcon::Question;
-    question.buttons = common::MessageButtons::YesNo;
-    question.defaultAnswer = common::MessageAnswer::Yes;
-    if (m_services.messages.show(question, this) != common::MessageAnswer::Yes) {
+    if (!askYesNo(m_services.messages, this, QStringLiteral("Czy zakończyć fakturowanie ?"),
+                  common::MessageIcon::Question)) {
         event->ignore();
         return;
     }
@@ -304,7 +288,7 @@ void TfFaktura::closeEvent(QCloseEvent* event)
 
 bool TfFaktura::eventFilter(QObject* watched, QEvent* event)
 {
-    if (!isEnter(event)) {
+    if (!isEnterPress(event)) {
         return QWidget::eventFilter(watched, event);
     }
     if (watched == lista_odbiorcow) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "kwitola/core/documentheader.h"
 #include "kwitola/core/parties.h"
 #include "kwitola/core/printjob.h"
 #include "kwitola/core/settingsfile.h"
@@ -49,8 +50,8 @@ public:
     // maximises it.
     void showMaximizedOnScreen();
 
-    // Asks the program to read faktura.kfx; the value comes back through
-    // showSettings.
+    // Asks the program to read faktura.kfx again; the value comes back
+    // through showSettings.
     void LoadConfig();
     // The program's settings as last handed to this window.
     [[nodiscard]] const Settings& settings() const { return m_settings; }
@@ -78,17 +79,28 @@ public:
     // user may have typed over.
     [[nodiscard]] const DocumentKind& documentKind() const;
     [[nodiscard]] QString documentNumberText() const;
-    // What a print reads from this window besides the document: the nine
-    // date edits, the way of payment, both party entries and the number.
+    // The dates, the way of payment and the number, as the window shows them.
+    [[nodiscard]] const DocumentHeader& header() const { return m_header; }
+    // What a print reads from this window besides the document: the header
+    // and both party entries.
     [[nodiscard]] DocumentFields documentFields(const QString& printerName) const;
+    // The start-up, which the program runs when the window is first shown: a
+    // second copy is told and ends; otherwise, with the settings in hand, the
+    // tables are opened and the lists filled.
+    [[nodiscard]] bool refuseSecondCopy();
+    void startUp();
     // True once the start-up step has opened the tables and filled the lists.
     [[nodiscard]] bool isStarted() const { return m_started; }
     // The party lists, for the cards' wiring.
     [[nodiscard]] PartyPanel& partyPanel() const { return *m_parties; }
     // The goods buttons, for the stock card's wiring.
     [[nodiscard]] GoodsButtons& goodsButtons() const { return *m_goodsButtons; }
+    // "Drukuj 1egz.", "Drukuj 2egz." and "Drukuj 3egz.", for the print wiring.
+    [[nodiscard]] std::array<QPushButton*, 3> printButtons() const;
 
 Q_SIGNALS:
+    // The window is shown for the first time: the program runs its start-up.
+    void startUpWanted();
     // The program is to end: the user confirmed closing, or another copy
     // already runs.
     void programEnded();
@@ -108,14 +120,23 @@ protected:
 
 private:
     void buildControls();
+    void buildNumber();
+    void buildLists();
+    void buildSearch();
+    void buildDetails();
+    void buildDates();
+    void buildPayment();
+    void buildCurrentLine();
+    void buildLineList();
+    void buildBottomRow();
+    void watchFocusColours();
     void buildColours();
     void applyTabOrder();
     void connectHandlers();
+    void connectHeader();
     void applyLayout();
     void placeDetailValues();
 
-    void startUp();
-    bool refuseSecondCopy();
     void resetDocument();
     bool openTables();
     void showError(const QString& text);
@@ -130,6 +151,7 @@ private:
     bool m_started = false;
     bool m_ending = false;
     Settings m_settings;
+    DocumentHeader m_header;
 
     DocumentPanel* m_documentPanel = nullptr;
     NumberingPanel* m_numbering = nullptr;

@@ -1,4 +1,5 @@
 // Construction, colours, keyboard order and geometry of the main window.
+#include "kwitola/ui/controlfactory.h"
 #include "kwitola/ui/dateedits.h"
 #include "kwitola/ui/dottedlabel.h"
 #include "kwitola/ui/fakturalayout.h"
@@ -10,7 +11,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -55,27 +55,9 @@ constexpr int kHintHeight = 80;
 constexpr int kTotalHeight = 36;
 constexpr int kPrintButtonHeight = 30;
 constexpr int kLeftColumnWidth = 220;
-
+// The lists and what lines up with them start right of the number.
+constexpr int kListLeft = kDruk.right() + 1 + 16;
 const QColor kNavy{0, 0, 128};
-
-template <typename Widget, typename... Args>
-Widget* make(QWidget* parent, const char* name, Args&&... args)
-{
-    auto* widget = new Widget(std::forward<Args>(args)..., parent);
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-QComboBox* makeList(QWidget* parent, const char* name, int rowsOpen)
-{
-    auto* list = make<QComboBox>(parent, name);
-    list->setMaxVisibleItems(rowsOpen);
-    // Lists of a hundred thousand entries open quickly only with rows of one height.
-    if (auto* view = qobject_cast<QListView*>(list->view())) {
-        view->setUniformItemSizes(true);
-    }
-    return list;
-}
 
 void setHorizontal(QWidget& widget, const Span& span)
 {
@@ -87,6 +69,13 @@ void setRightEdge(QWidget& widget, int right)
     widget.move(right - widget.width(), widget.y());
 }
 
+QFont boldFont(const QWidget& window)
+{
+    QFont bold = window.font();
+    bold.setBold(true);
+    return bold;
+}
+
 } // namespace
 
 void TfFaktura::buildControls()
@@ -96,18 +85,32 @@ void TfFaktura::buildControls()
     m_client = new QWidget(this);
     m_client->setObjectName(QStringLiteral("client"));
     m_client->setGeometry(contentsRect());
-    Druk = make<QComboBox>(m_client, "Druk");
+    buildNumber();
+    buildLists();
+    buildSearch();
+    buildDetails();
+    buildDates();
+    buildPayment();
+    buildCurrentLine();
+    buildLineList();
+    buildBottomRow();
+    watchFocusColours();
+}
+
+void TfFaktura::buildNumber()
+{
+    Druk = makeControl<QComboBox>(m_client, "Druk", kDruk);
     Druk->addItems({QStringLiteral("Faktura VAT"), QStringLiteral("Rachunek uproszczony"),
                     QStringLiteral("Faktura ProForma"), QStringLiteral("Paragon"),
                     QStringLiteral("WZ")});
-    Druk->setGeometry(kDruk);
-    Edit6 = make<QLineEdit>(m_client, "Edit6");
-    Edit6->setGeometry(kNumber);
-    Button9 = make<QPushButton>(m_client, "Button9", QStringLiteral("<<<"));
-    Button9->setGeometry(8, 70, 60, 20);
-    Button8 = make<QPushButton>(m_client, "Button8", QStringLiteral(">>>"));
-    Button8->setGeometry(168, 70, 60, 20);
+    Edit6 = makeControl<QLineEdit>(m_client, "Edit6", kNumber);
+    Button9 = makeControl<QPushButton>(m_client, "Button9", {8, 70, 60, 20}, QStringLiteral("<<<"));
+    Button8 =
+        makeControl<QPushButton>(m_client, "Button8", {168, 70, 60, 20}, QStringLiteral(">>>"));
+}
 
+void TfFaktura::buildLists()
+{
     struct ListRow
     {
         QComboBox*& list;
@@ -141,75 +144,100 @@ void TfFaktura::buildControls()
                                                    QStringLiteral("-")};
     const std::array<int, 3> tripleWidths = {kAddWidth, kCorrectWidth, kRemoveWidth};
     for (const ListRow& row : listRows) {
-        row.list = makeList(m_client, row.name, row.rowsOpen);
-        row.list->setGeometry(0, row.top, 100, kListHeight);
+        row.list = makeList(m_client, row.name, {0, row.top, 100, kListHeight}, row.rowsOpen);
         for (std::size_t i = 0; i < 3; ++i) {
-            *row.buttons[i] = make<QPushButton>(m_client, row.buttonNames[i], tripleCaptions[i]);
-            (*row.buttons[i])->setGeometry(0, row.top, tripleWidths[i], kListHeight);
+            *row.buttons[i] = makeControl<QPushButton>(m_client, row.buttonNames[i],
+                                                       {0, row.top, tripleWidths[i], kListHeight},
+                                                       tripleCaptions[i]);
         }
     }
-    const int listLeft = kDruk.right() + 1 + 16;
-    Label2 = make<QLabel>(m_client, "Label2", QStringLiteral("Odbiorca"));
-    Label2->setGeometry(listLeft, kRecipientCaptionTop, 200, 16);
+}
 
-    Label11 = make<DottedLabel>(m_client, "Label11",
-                                QStringLiteral("Szukaj wg NIP, nazwy lub siedziby ........"));
-    Label11->setGeometry(8, kSearchTop + 4, listLeft - 12, 18);
-    find_nip = make<QLineEdit>(m_client, "find_nip");
-    find_nip->setGeometry(0, kSearchTop, 100, kListHeight);
+void TfFaktura::buildSearch()
+{
+    Label2 = makeControl<QLabel>(m_client, "Label2", {kListLeft, kRecipientCaptionTop, 200, 16},
+                                 QStringLiteral("Odbiorca"));
+    Label11 =
+        makeControl<DottedLabel>(m_client, "Label11", {8, kSearchTop + 4, kListLeft - 12, 18},
+                                 QStringLiteral("Szukaj wg NIP, nazwy lub siedziby ........"));
+    find_nip = makeControl<QLineEdit>(m_client, "find_nip", {0, kSearchTop, 100, kListHeight});
     limitLength(*find_nip, 25);
-    b_szukaj = make<QPushButton>(m_client, "b_szukaj", QStringLiteral("Szukaj"));
-    b_szukaj->setGeometry(0, kSearchTop, 100, kListHeight);
+    b_szukaj = makeControl<QPushButton>(m_client, "b_szukaj", {0, kSearchTop, 100, kListHeight},
+                                        QStringLiteral("Szukaj"));
     b_wszystkie =
-        make<QPushButton>(m_client, "b_wszystkie", QStringLiteral("Wczytaj pełną listę odbiorców"));
-    b_wszystkie->setGeometry(0, kSearchTop, 100, kListHeight);
+        makeControl<QPushButton>(m_client, "b_wszystkie", {0, kSearchTop, 100, kListHeight},
+                                 QStringLiteral("Wczytaj pełną listę odbiorców"));
+}
 
-    const std::array<const char*, 6> captionNames = {"Label3",  "Label12", "Label14",
-                                                     "Label15", "Label19", "Label20"};
-    const std::array<QString, 6> captions = {
-        QStringLiteral("Nazwa firmy ..."), QStringLiteral("Adres ..."),
-        QStringLiteral("NIP ..."),         QStringLiteral("Osoba uprawniona ..."),
-        QStringLiteral("Telefon ..."),     QStringLiteral("Data ostatniej transakcji ...")};
-    QFont bold = font();
-    bold.setBold(true);
-    for (std::size_t i = 0; i < captions.size(); ++i) {
+void TfFaktura::buildDetails()
+{
+    struct DetailRow
+    {
+        const char* captionName;
+        const char* caption;
+        const char* valueName;
+    };
+    constexpr std::array<DetailRow, 6> rows = {{
+        {"Label3", "Nazwa firmy ...", "Label101"},
+        {"Label12", "Adres ...", "Label102"},
+        {"Label14", "NIP ...", "Label103"},
+        {"Label15", "Osoba uprawniona ...", "Label104"},
+        {"Label19", "Telefon ...", "Label105"},
+        {"Label20", "Data ostatniej transakcji ...", "Label106"},
+    }};
+    const QFont bold = boldFont(*this);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
         const int top = kDetailsTop + static_cast<int>(i) * kDetailStep;
-        m_detailCaptions[i] = make<DottedLabel>(m_client, captionNames[i], captions[i]);
-        m_detailCaptions[i]->setGeometry(8, top, 100, kDetailHeight);
-        m_detailValues[i] = make<QLabel>(
-            m_client, QByteArray("Label10" + QByteArray::number(int(i) + 1)).constData());
-        m_detailValues[i]->setGeometry(0, top, 0, kDetailHeight);
+        m_detailCaptions[i] =
+            makeControl<DottedLabel>(m_client, rows[i].captionName, {8, top, 100, kDetailHeight},
+                                     QString::fromUtf8(rows[i].caption));
+        m_detailValues[i] =
+            makeControl<QLabel>(m_client, rows[i].valueName, {0, top, 0, kDetailHeight});
         m_detailValues[i]->setFont(bold);
         m_detailValues[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         m_detailValues[i]->setAutoFillBackground(true);
     }
+}
 
-    const std::array<QLabel**, 3> dateCaptions = {&Label9, &wydania, &Label13};
-    const std::array<const char*, 3> dateCaptionNames = {"Label9", "wydania", "Label13"};
-    const std::array<QString, 3> dateCaptionTexts = {QStringLiteral("Data  wystawienia"),
-                                                     QStringLiteral("Data  wydania"),
-                                                     QStringLiteral("Data  wpłaty  zaliczki")};
-    const std::array<int, 3> partWidths = {kDayWidth, kMonthWidth, kYearWidth};
-    const std::array<int, 3> partLengths = {2, 2, 4};
-    for (std::size_t date = 0; date < 3; ++date) {
-        *dateCaptions[date] =
-            make<QLabel>(m_client, dateCaptionNames[date], dateCaptionTexts[date]);
-        (*dateCaptions[date])->setGeometry(0, kDateCaptionTops[date], kDateCaptionWidth, 16);
-        (*dateCaptions[date])->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+void TfFaktura::buildDates()
+{
+    struct DateRow
+    {
+        QLabel*& caption;
+        const char* name;
+        const char* text;
+        int top;
+    };
+    const std::array<DateRow, 3> rows = {{
+        {Label9, "Label9", "Data  wystawienia", kDateCaptionTops[0]},
+        {wydania, "wydania", "Data  wydania", kDateCaptionTops[1]},
+        {Label13, "Label13", "Data  wpłaty  zaliczki", kDateCaptionTops[2]},
+    }};
+    constexpr std::array<int, 3> partWidths = {kDayWidth, kMonthWidth, kYearWidth};
+    constexpr std::array<int, 3> partLengths = {2, 2, 4};
+    constexpr std::array<const char*, DateEdits::kCount> editNames = {
+        "Edit8", "Edit9", "Edit10", "Edit11", "Edit12", "Edit13", "Edit14", "Edit15", "Edit16"};
+    for (std::size_t date = 0; date < rows.size(); ++date) {
+        const DateRow& row = rows[date];
+        row.caption = makeControl<QLabel>(m_client, row.name, {0, row.top, kDateCaptionWidth, 16},
+                                          QString::fromUtf8(row.text));
+        row.caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         for (std::size_t part = 0; part < 3; ++part) {
             const std::size_t index = date * 3 + part;
-            m_dates[index] = make<QLineEdit>(
-                m_client, QByteArray("Edit" + QByteArray::number(int(index) + 8)).constData());
-            m_dates[index]->setGeometry(0, kDateCaptionTops[date] + kDateEditOffset,
-                                        partWidths[part], kDateEditHeight);
+            m_dates[index] = makeControl<QLineEdit>(
+                m_client, editNames[index],
+                {0, row.top + kDateEditOffset, partWidths[part], kDateEditHeight});
             limitLength(*m_dates[index], partLengths[part]);
         }
     }
-    m_dateEdits = new DateEdits(m_dates, this);
+    m_dateEdits = new DateEdits(m_dates, m_header, this);
+}
 
-    Label18 = make<QLabel>(m_client, "Label18", QStringLiteral("Sposób zapłaty"));
-    Label18->setGeometry(8, kPaymentTop + 4, kLeftColumnWidth, 16);
-    ComboBox2 = makeList(m_client, "ComboBox2", 16);
+void TfFaktura::buildPayment()
+{
+    Label18 = makeControl<QLabel>(m_client, "Label18", {8, kPaymentTop + 4, kLeftColumnWidth, 16},
+                                  QStringLiteral("Sposób zapłaty"));
+    ComboBox2 = makeList(m_client, "ComboBox2", {kListLeft, kPaymentTop, 300, kListHeight}, 16);
     ComboBox2->setEditable(true);
     ComboBox2->setInsertPolicy(QComboBox::NoInsert);
     ComboBox2->addItems({QStringLiteral("gotówka"), QStringLiteral("gotówka + kredyt"),
@@ -218,83 +246,116 @@ void TfFaktura::buildControls()
                          QStringLiteral("przelew 14 dni"), QStringLiteral("przelew 21 dni"),
                          QStringLiteral("przelew 30 dni"), QStringLiteral("przelew 45 dni"),
                          QStringLiteral("przelew 60 dni"), QStringLiteral("przelew 90 dni")});
-    ComboBox2->setGeometry(listLeft, kPaymentTop, 300, kListHeight);
     limitLength(*ComboBox2->lineEdit(), 30);
+}
 
-    Label5 = make<QLabel>(m_client, "Label5", QStringLiteral("Nazwa towaru"));
-    Label5->setGeometry(8, kGoodsTop + 4, kLeftColumnWidth, 16);
-
+void TfFaktura::buildCurrentLine()
+{
+    Label5 = makeControl<QLabel>(m_client, "Label5", {8, kGoodsTop + 4, kLeftColumnWidth, 16},
+                                 QStringLiteral("Nazwa towaru"));
     struct LinePair
     {
         const char* captionName;
-        QString caption;
+        const char* caption;
         QLineEdit*& edit;
         const char* editName;
     };
     const std::array<LinePair, 5> pairs = {{
-        {"Label6", QStringLiteral("Jednostka miary"), Edit7, "Edit7"},
-        {"Label7", QStringLiteral("Ilość"), Edit1, "Edit1"},
-        {"Label8", QStringLiteral("Cena jedn. netto"), Edit2, "Edit2"},
-        {"Label10", QStringLiteral("Wartość netto"), Edit3, "Edit3"},
-        {"Label16", QStringLiteral("Kwota VAT"), Edit4, "Edit4"},
+        {"Label6", "Jednostka miary", Edit7, "Edit7"},
+        {"Label7", "Ilość", Edit1, "Edit1"},
+        {"Label8", "Cena jedn. netto", Edit2, "Edit2"},
+        {"Label10", "Wartość netto", Edit3, "Edit3"},
+        {"Label16", "Kwota VAT", Edit4, "Edit4"},
     }};
     for (std::size_t i = 0; i < pairs.size(); ++i) {
-        const int left = listLeft + static_cast<int>(i) * kLinePairStep;
-        m_lineCaptions[i] = make<QLabel>(m_client, pairs[i].captionName, pairs[i].caption);
-        m_lineCaptions[i]->setGeometry(left, kLineCaptionTop, kLinePairWidth, 16);
-        pairs[i].edit = make<QLineEdit>(m_client, pairs[i].editName);
-        pairs[i].edit->setGeometry(left, kLineEditTop, kLinePairWidth, kListHeight);
+        const int left = kListLeft + static_cast<int>(i) * kLinePairStep;
+        m_lineCaptions[i] = makeControl<QLabel>(m_client, pairs[i].captionName,
+                                                {left, kLineCaptionTop, kLinePairWidth, 16},
+                                                QString::fromUtf8(pairs[i].caption));
+        pairs[i].edit = makeControl<QLineEdit>(m_client, pairs[i].editName,
+                                               {left, kLineEditTop, kLinePairWidth, kListHeight});
         pairs[i].edit->setReadOnly(pairs[i].edit != Edit1);
     }
     limitLength(*Edit1, 10);
+}
 
-    const std::array<QString, 4> titles = {QStringLiteral("Nazwa towaru"), QStringLiteral("j.m."),
-                                           QStringLiteral("Ilość"),
-                                           QStringLiteral("Wartość brutto")};
-    for (std::size_t i = 0; i < titles.size(); ++i) {
-        m_columnTitles[i] = make<QLabel>(
-            m_client, QByteArray("Label" + QByteArray::number(int(i) + 22)).constData(), titles[i]);
-        m_columnTitles[i]->setGeometry(0, kColumnTitleTop, 120, 16);
-        m_columns[i] = make<QListWidget>(
-            m_client, QByteArray("Memo" + QByteArray::number(int(i) + 1)).constData());
-        m_columns[i]->setGeometry(0, kLinesTop, 100, 100);
+void TfFaktura::buildLineList()
+{
+    struct Column
+    {
+        const char* titleName;
+        const char* title;
+        const char* name;
+    };
+    constexpr std::array<Column, 4> columns = {{
+        {"Label22", "Nazwa towaru", "Memo1"},
+        {"Label23", "j.m.", "Memo2"},
+        {"Label24", "Ilość", "Memo3"},
+        {"Label25", "Wartość brutto", "Memo4"},
+    }};
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        m_columnTitles[i] =
+            makeControl<QLabel>(m_client, columns[i].titleName, {0, kColumnTitleTop, 120, 16},
+                                QString::fromUtf8(columns[i].title));
+        m_columns[i] =
+            makeControl<QListWidget>(m_client, columns[i].name, {0, kLinesTop, 100, 100});
     }
-
-    b_dodaj_do_faktury =
-        make<QPushButton>(m_client, "b_dodaj_do_faktury", QStringLiteral("Dodaj do faktury"));
-    Button5 = make<QPushButton>(m_client, "Button5", QStringLiteral("Usuń z faktury"));
+    struct LineButton
+    {
+        QPushButton*& button;
+        const char* name;
+        const char* caption;
+        int top;
+    };
+    const std::array<LineButton, 3> buttons = {{
+        {b_dodaj_do_faktury, "b_dodaj_do_faktury", "Dodaj do faktury", kLineButtonTops[0]},
+        {Button5, "Button5", "Usuń z faktury", kLineButtonTops[1]},
+        {Button7, "Button7", "Wyczyść ", kLineButtonTops[2]},
+    }};
+    for (const LineButton& row : buttons) {
+        row.button =
+            makeControl<QPushButton>(m_client, row.name, {0, row.top, 100, kLineButtonHeight},
+                                     QString::fromUtf8(row.caption));
+    }
     Button5->setEnabled(false);
-    Button7 = make<QPushButton>(m_client, "Button7", QStringLiteral("Wyczyść "));
-    const std::array<QPushButton*, 3> lineButtons = {b_dodaj_do_faktury, Button5, Button7};
-    for (std::size_t i = 0; i < lineButtons.size(); ++i) {
-        lineButtons[i]->setGeometry(0, kLineButtonTops[i], 100, kLineButtonHeight);
-    }
-    Label4 = make<QLabel>(m_client, "Label4",
-                          QStringLiteral("Aby usunąć pozycję z faktury - zaznaczyć na liście "
-                                         "towar do usunięcia i kliknąć Usuń z faktury."));
-    Label4->setGeometry(0, kHintTop, 100, kHintHeight);
+    Label4 = makeControl<QLabel>(m_client, "Label4", {0, kHintTop, 100, kHintHeight},
+                                 QStringLiteral("Aby usunąć pozycję z faktury - zaznaczyć na "
+                                                "liście towar do usunięcia i kliknąć Usuń z "
+                                                "faktury."));
     Label4->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label4->setWordWrap(true);
+}
 
-    Label17 = make<QLabel>(m_client, "Label17", QStringLiteral("RAZEM  DO  ZAPŁATY :"));
-    Label17->setGeometry(8, 0, kLeftColumnWidth, 18);
-    Label17->setFont(bold);
-    Edit5 = make<QLineEdit>(m_client, "Edit5");
-    Edit5->setGeometry(8, 0, kLeftColumnWidth, kTotalHeight);
+void TfFaktura::buildBottomRow()
+{
+    Label17 = makeControl<QLabel>(m_client, "Label17", {8, 0, kLeftColumnWidth, 18},
+                                  QStringLiteral("RAZEM  DO  ZAPŁATY :"));
+    Label17->setFont(boldFont(*this));
+    Edit5 = makeControl<QLineEdit>(m_client, "Edit5", {8, 0, kLeftColumnWidth, kTotalHeight});
     Edit5->setReadOnly(true);
     Edit5->setMaxLength(20);
     Edit5->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-
-    const std::array<const char*, 5> bottomNames = {"Button1", "Button2", "Button3", "b_opcje",
-                                                    "b_zamknij"};
-    const std::array<QString, 5> bottomCaptions = {
-        QStringLiteral("Drukuj 1egz."), QStringLiteral("Drukuj 2egz."),
-        QStringLiteral("Drukuj 3egz."), QStringLiteral("Opcje"), QStringLiteral("Zamknij")};
-    for (std::size_t i = 0; i < bottomNames.size(); ++i) {
-        m_bottomRow[i] = make<QPushButton>(m_client, bottomNames[i], bottomCaptions[i]);
-        m_bottomRow[i]->setGeometry(0, 0, 100, kPrintButtonHeight);
+    struct BottomButton
+    {
+        const char* name;
+        const char* caption;
+    };
+    constexpr std::array<BottomButton, 5> buttons = {{
+        {"Button1", "Drukuj 1egz."},
+        {"Button2", "Drukuj 2egz."},
+        {"Button3", "Drukuj 3egz."},
+        {"b_opcje", "Opcje"},
+        {"b_zamknij", "Zamknij"},
+    }};
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        m_bottomRow[i] =
+            makeControl<QPushButton>(m_client, buttons[i].name, {0, 0, 100, kPrintButtonHeight},
+                                     QString::fromUtf8(buttons[i].caption));
     }
+}
 
+void TfFaktura::watchFocusColours()
+{
     m_focusColours = new FocusColours(this);
     QWidget* const coloured[] = {find_nip, ComboBox2, Edit1, Edit2, Edit3, Edit4, Edit7};
     for (QWidget* widget : coloured) {
@@ -368,7 +429,6 @@ void TfFaktura::applyLayout()
     input.printButtonHeight = m_bottomRow[0]->height();
     input.totalHeight = Edit5->height();
     const MainLayout layout = computeMainLayout(input);
-
     for (QComboBox* list : {lista_wystawcow, lista_odbiorcow, lista_towarow}) {
         setHorizontal(*list, layout.lists);
     }

@@ -3,19 +3,17 @@
 #include "common/seams/messageservice.h"
 #include "kwitola/core/goodscard.h"
 #include "kwitola/core/stockprices.h"
+#include "kwitola/ui/controlfactory.h"
 #include "kwitola/ui/dottedlabel.h"
 #include "kwitola/ui/focuscolours.h"
 #include "kwitola/ui/lengthlimit.h"
 #include "kwitola/ui/services.h"
-#include "kwitola/ui/windowcaption.h"
 
 #include <QComboBox>
 #include <QEvent>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 
 namespace kwitola::ui {
 
@@ -34,17 +32,10 @@ const QString kNewRecord = QStringLiteral("Dodaj do bazy");
 } // namespace
 
 TfMagazyn::TfMagazyn(TableStore& store, common::MessageService& messages, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint),
-      m_store(store), m_messages(messages)
+    : FixedDialog(QStringLiteral(" Kartoteka magazynowa"), kClientSize, parent), m_store(store),
+      m_messages(messages)
 {
     setObjectName(QStringLiteral("TfMagazyn"));
-    installCaption(*this, QStringLiteral(" Kartoteka magazynowa"));
-    m_client = new QWidget(this);
-    m_client->setObjectName(QStringLiteral("client"));
-    setFixedSize(kClientSize.grownBy(contentsMargins()));
-    m_client->setGeometry(contentsRect());
-    setModal(true);
     buildControls();
     applyTabOrder();
     prepareNew();
@@ -54,19 +45,18 @@ void TfMagazyn::buildControls()
 {
     QFont bold = font();
     bold.setBold(true);
-    Label1 = new QLabel(QStringLiteral("Opis towaru"), m_client);
-    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1 = makeControl<QLabel>(client(), "Label1", {kLabelLeft, 4, kLabelWidth, 18},
+                                 QStringLiteral("Opis towaru"));
     Label1->setFont(bold);
-    Label1->setGeometry(kLabelLeft, 4, kLabelWidth, 18);
 
-    Edit1 = new QLineEdit(m_client);
-    Edit2 = new QLineEdit(m_client);
-    Edit3 = new QLineEdit(m_client);
-    Edit4 = new QLineEdit(m_client);
-    Edit6 = new QComboBox(m_client);
-    Edit5 = new QLineEdit(m_client);
-    Edit9 = new QLineEdit(m_client);
-    Edit7 = new QLineEdit(m_client);
+    Edit1 = new QLineEdit(client());
+    Edit2 = new QLineEdit(client());
+    Edit3 = new QLineEdit(client());
+    Edit4 = new QLineEdit(client());
+    Edit6 = new QComboBox(client());
+    Edit5 = new QLineEdit(client());
+    Edit9 = new QLineEdit(client());
+    Edit7 = new QLineEdit(client());
     struct Row
     {
         const char* caption;
@@ -87,14 +77,13 @@ void TfMagazyn::buildControls()
     auto* focusColours = new FocusColours(this);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const int top = kFirstRow + static_cast<int>(i) * kRowStep;
-        auto* caption = new DottedLabel(QString::fromUtf8(rows[i].caption), m_client);
-        caption->setObjectName(QStringLiteral("Label%1").arg(i + 2));
-        caption->setGeometry(kLabelLeft, top, kLabelWidth, kRowHeight);
+        auto* caption = makeControl<DottedLabel>(
+            client(), QByteArray("Label" + QByteArray::number(int(i) + 2)).constData(),
+            {kLabelLeft, top, kLabelWidth, kRowHeight}, QString::fromUtf8(rows[i].caption));
         if (rows[i].field == Edit9) {
             caption->setFont(bold);
         }
-        rows[i].field->setObjectName(QLatin1String(rows[i].name));
-        rows[i].field->setGeometry(kFieldLeft, top, kFieldWidth, kRowHeight);
+        nameControl(*rows[i].field, rows[i].name, {kFieldLeft, top, kFieldWidth, kRowHeight});
         if (auto* edit = qobject_cast<QLineEdit*>(rows[i].field); edit && rows[i].limit > 0) {
             limitLength(*edit, rows[i].limit);
         }
@@ -116,13 +105,11 @@ void TfMagazyn::buildControls()
     }
 
     const int buttonTop = kFirstRow + 8 * kRowStep + 10;
-    Button1 = new QPushButton(QStringLiteral("Anuluj"), m_client);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(kLabelLeft, buttonTop, 120, 26);
-    Button2 = new QPushButton(kNewRecord, m_client);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    Button2->setGeometry(kLabelLeft + 128, buttonTop, kClientSize.width() - 2 * kLabelLeft - 128,
-                         26);
+    Button1 = makeControl<QPushButton>(client(), "Button1", {kLabelLeft, buttonTop, 120, 26},
+                                       QStringLiteral("Anuluj"));
+    Button2 = makeControl<QPushButton>(
+        client(), "Button2",
+        {kLabelLeft + 128, buttonTop, kClientSize.width() - 2 * kLabelLeft - 128, 26}, kNewRecord);
     // A rate picked from the list converts like a typed one.
     connect(Edit6, &QComboBox::activated, this, &TfMagazyn::grossFromNet);
     connect(Button1, &QPushButton::clicked, this, &QDialog::reject);
@@ -255,16 +242,12 @@ bool TfMagazyn::eventFilter(QObject* watched, QEvent* event)
         auto* edit = static_cast<QLineEdit*>(watched);
         edit->setText(normalisedPrice(edit->text()));
     }
-    return QDialog::eventFilter(watched, event);
+    return FixedDialog::eventFilter(watched, event);
 }
 
 void TfMagazyn::tell(const QString& text, common::MessageIcon icon, QWidget* focus)
 {
-    common::Message message;
-    message.text = text;
-    message.title = messageTitle();
-    message.icon = icon;
-    m_messages.show(message, this);
+    showMessage(m_messages, this, text, icon);
     if (focus) {
         focus->setFocus(Qt::OtherFocusReason);
     }
@@ -272,19 +255,8 @@ void TfMagazyn::tell(const QString& text, common::MessageIcon icon, QWidget* foc
 
 void TfMagazyn::showEvent(QShowEvent* event)
 {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
-    QDialog::showEvent(event);
+    FixedDialog::showEvent(event);
     Edit1->setFocus(Qt::OtherFocusReason);
-}
-
-void TfMagazyn::resizeEvent(QResizeEvent* event)
-{
-    m_client->setGeometry(contentsRect());
-    QDialog::resizeEvent(event);
 }
 
 void TfMagazyn::openForNew()

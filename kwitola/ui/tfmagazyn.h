@@ -1,8 +1,7 @@
 #pragma once
 
 #include "kwitola/core/tablerecords.h"
-
-#include <QDialog>
+#include "kwitola/ui/fixeddialog.h"
 
 class QComboBox;
 class QLabel;
@@ -24,7 +23,7 @@ namespace kwitola::ui {
 // The stock card, where the user enters and corrects goods. The caption of
 // the save button is the mode: "Dodaj do bazy" enters a new record, anything
 // else corrects the record `Index_towaru`.
-class TfMagazyn final : public QDialog
+class TfMagazyn final : public FixedDialog
 {
     Q_OBJECT
 
@@ -49,7 +48,6 @@ Q_SIGNALS:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void buildControls();
@@ -65,7 +63,6 @@ private:
 
     TableStore& m_store;
     common::MessageService& m_messages;
-    QWidget* m_client = nullptr;
     RecordId m_index = 0;
 
     QLabel* Label1 = nullptr;

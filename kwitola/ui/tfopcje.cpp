@@ -2,18 +2,16 @@
 
 #include "common/seams/filedialogservice.h"
 #include "common/seams/printerdialogservice.h"
+#include "kwitola/ui/controlfactory.h"
 #include "kwitola/ui/lengthlimit.h"
-#include "kwitola/ui/windowcaption.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
 
 namespace kwitola::ui {
@@ -23,32 +21,14 @@ namespace {
 constexpr QSize kClientSize{460, 492};
 constexpr QSize kPictureSize{720, 100};
 
-template <typename Widget, typename... Args>
-Widget* place(QWidget* parent, const char* name, QRect geometry, Args&&... args)
-{
-    auto* widget = new Widget(std::forward<Args>(args)..., parent);
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(geometry);
-    return widget;
-}
-
 } // namespace
 
 TfOpcje::TfOpcje(common::FileDialogService& files, common::PrinterDialogService& printers,
                  QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint),
-      m_files(files), m_printers(printers)
+    : FixedDialog(QStringLiteral(" Ustawienia drukowania"), kClientSize, parent), m_files(files),
+      m_printers(printers)
 {
     setObjectName(QStringLiteral("TfOpcje"));
-    installCaption(*this, QStringLiteral(" Ustawienia drukowania"));
-    // The controls live in a client area of their own, so that a caption bar
-    // drawn by the window itself only has to move that area.
-    m_client = new QWidget(this);
-    m_client->setObjectName(QStringLiteral("client"));
-    setFixedSize(kClientSize.grownBy(contentsMargins()));
-    m_client->setGeometry(contentsRect());
-    setModal(true);
     buildControls();
     applyTabOrder();
     setSettings(Settings{});
@@ -56,38 +36,39 @@ TfOpcje::TfOpcje(common::FileDialogService& files, common::PrinterDialogService&
 
 void TfOpcje::buildControls()
 {
-    Button2 = place<QPushButton>(m_client, "Button2", {16, 16, 428, 28},
-                                 QStringLiteral("Ustawienia drukarki"));
-    b_logo = place<QPushButton>(m_client, "b_logo", {16, 56, 80, 24}, QStringLiteral("Logo"));
-    Edit1 = place<QLineEdit>(m_client, "Edit1", {104, 56, 340, 24});
-    Label1 =
-        place<QLabel>(m_client, "Label1", {16, 92, 428, 16}, QStringLiteral("Miejsce wystawienia"));
-    Edit4 = place<QLineEdit>(m_client, "Edit4", {16, 110, 428, 24});
-    CheckBox3 = place<QCheckBox>(m_client, "CheckBox3", {16, 144, 428, 20},
-                                 QStringLiteral("miejsce wystawienia dokumentu ="));
-    Label2 = place<QLabel>(m_client, "Label2", {36, 164, 408, 16},
-                           QStringLiteral("= siedziba Odbiorcy"));
-    ScrollBox1 = place<QScrollArea>(m_client, "ScrollBox1", {16, 188, 428, 124});
+    Button2 = makeControl<QPushButton>(client(), "Button2", {16, 16, 428, 28},
+                                       QStringLiteral("Ustawienia drukarki"));
+    b_logo = makeControl<QPushButton>(client(), "b_logo", {16, 56, 80, 24}, QStringLiteral("Logo"));
+    Edit1 = makeControl<QLineEdit>(client(), "Edit1", {104, 56, 340, 24});
+    Label1 = makeControl<QLabel>(client(), "Label1", {16, 92, 428, 16},
+                                 QStringLiteral("Miejsce wystawienia"));
+    Edit4 = makeControl<QLineEdit>(client(), "Edit4", {16, 110, 428, 24});
+    CheckBox3 = makeControl<QCheckBox>(client(), "CheckBox3", {16, 144, 428, 20},
+                                       QStringLiteral("miejsce wystawienia dokumentu ="));
+    Label2 = makeControl<QLabel>(client(), "Label2", {36, 164, 408, 16},
+                                 QStringLiteral("= siedziba Odbiorcy"));
+    ScrollBox1 = makeControl<QScrollArea>(client(), "ScrollBox1", {16, 188, 428, 124});
     Image1 = new QLabel;
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setFixedSize(kPictureSize);
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ScrollBox1->setWidget(Image1);
-    Label3 = place<QLabel>(m_client, "Label3", {16, 318, 428, 16},
-                           QStringLiteral("Obrazek 720 x 100 pikseli"));
+    Label3 = makeControl<QLabel>(client(), "Label3", {16, 318, 428, 16},
+                                 QStringLiteral("Obrazek 720 x 100 pikseli"));
     QFont bold = Label3->font();
     bold.setBold(true);
     Label3->setFont(bold);
-    Label4 = place<QLabel>(m_client, "Label4", {16, 334, 428, 16},
-                           QStringLiteral("( rozmiar wymagany przez program )"));
-    CheckBox2 = place<QCheckBox>(m_client, "CheckBox2", {16, 358, 428, 20},
-                                 QStringLiteral("podgląd przed drukowaniem"));
-    CheckBox1 = place<QCheckBox>(m_client, "CheckBox1", {16, 382, 428, 20},
-                                 QStringLiteral("automatyczna numeracja"));
-    Label5 = place<QLabel>(m_client, "Label5", {16, 412, 84, 20}, QStringLiteral("Od numeru :"));
-    Edit2 = place<QLineEdit>(m_client, "Edit2", {104, 410, 168, 24});
-    Edit3 = place<QLineEdit>(m_client, "Edit3", {276, 410, 168, 24});
-    b_OK = place<QPushButton>(m_client, "b_OK", {16, 446, 428, 30}, QStringLiteral("OK"));
+    Label4 = makeControl<QLabel>(client(), "Label4", {16, 334, 428, 16},
+                                 QStringLiteral("( rozmiar wymagany przez program )"));
+    CheckBox2 = makeControl<QCheckBox>(client(), "CheckBox2", {16, 358, 428, 20},
+                                       QStringLiteral("podgląd przed drukowaniem"));
+    CheckBox1 = makeControl<QCheckBox>(client(), "CheckBox1", {16, 382, 428, 20},
+                                       QStringLiteral("automatyczna numeracja"));
+    Label5 =
+        makeControl<QLabel>(client(), "Label5", {16, 412, 84, 20}, QStringLiteral("Od numeru :"));
+    Edit2 = makeControl<QLineEdit>(client(), "Edit2", {104, 410, 168, 24});
+    Edit3 = makeControl<QLineEdit>(client(), "Edit3", {276, 410, 168, 24});
+    b_OK = makeControl<QPushButton>(client(), "b_OK", {16, 446, 428, 30}, QStringLiteral("OK"));
     b_OK->setDefault(true);
 
     limitLength(*Edit1, 100);
@@ -182,22 +163,11 @@ void TfOpcje::loadPreview(const QString& path)
     Image1->setPixmap(QPixmap::fromImage(picture));
 }
 
-void TfOpcje::resizeEvent(QResizeEvent* event)
-{
-    m_client->setGeometry(contentsRect());
-    QDialog::resizeEvent(event);
-}
-
 void TfOpcje::showEvent(QShowEvent* event)
 {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
     const QString path = Edit1->text();
     loadPreview(path == QLatin1String("Edit1") ? QString() : path);
-    QDialog::showEvent(event);
+    FixedDialog::showEvent(event);
 }
 
 void TfOpcje::closeEvent(QCloseEvent* event)

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "kwitola/core/settingsfile.h"
-
-#include <QDialog>
+#include "kwitola/ui/fixeddialog.h"
 
 class QCheckBox;
 class QLabel;
@@ -19,7 +18,7 @@ namespace kwitola::ui {
 
 // The print settings window. It shows a copy of the program's settings and
 // hands the edited value back on OK; it never owns them.
-class TfOpcje final : public QDialog
+class TfOpcje final : public FixedDialog
 {
     Q_OBJECT
 
@@ -45,7 +44,6 @@ Q_SIGNALS:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
 
@@ -60,7 +58,6 @@ private:
     common::FileDialogService& m_files;
     common::PrinterDialogService& m_printers;
     QString m_printerName;
-    QWidget* m_client = nullptr;
     bool m_closingByOk = false;
 
     QPushButton* Button2 = nullptr;

@@ -1,7 +1,6 @@
 #include "kwitola/ui/windowcaption.h"
 
 #include "common/widgets/gradientcaption.h"
-#include "kwitola/ui/services.h"
 
 #include <QWidget>
 
@@ -29,25 +28,6 @@ void installCaption(QWidget& window, const QString& text, CaptionStyle style)
         caption->setBorderStyle(common::BorderStyle::Dialog);
         caption->setBorderIcons(none);
     }
-}
-
-QString messageTitle()
-{
-    return QStringLiteral("Kwitola®");
-}
-
-common::MessageAnswer showMessage(common::MessageService& messages, QWidget* parent,
-                                  const QString& text, common::MessageIcon icon,
-                                  common::MessageButtons buttons,
-                                  common::MessageAnswer defaultAnswer)
-{
-    common::Message message;
-    message.text = text;
-    message.title = messageTitle();
-    message.icon = icon;
-    message.buttons = buttons;
-    message.defaultAnswer = defaultAnswer;
-    return messages.show(message, parent);
 }
 
 } // namespace kwitola::ui
