@@ -53,8 +53,8 @@ common::Result<void> checkFolder(const QString& folder)
     return {};
 }
 
-// One attempt: open the tables and read both inside one transaction, which
-// holds the read lock until both are read.
+// One attempt: open the tables and read them inside one transaction, which
+// holds the read lock until all are read.
 Result<PostedTables> readOnce(const QString& folder)
 {
     TableStore store;
@@ -72,8 +72,13 @@ Result<PostedTables> readOnce(const QString& folder)
         if (!ledger) {
             return ledger.error();
         }
+        auto issuers = store.all<Issuer>();
+        if (!issuers) {
+            return issuers.error();
+        }
         tables.documents = *std::move(documents);
         tables.ledger = *std::move(ledger);
+        tables.issuers = *std::move(issuers);
         return std::nullopt;
     });
     if (error) {

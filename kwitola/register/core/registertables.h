@@ -18,12 +18,13 @@ struct RetryPolicy
     std::chrono::milliseconds pause{300};
 };
 
-// What the register reads: every posted document and every ledger row, in
-// table order, read in one snapshot so that the two agree.
+// What the register reads: every posted document, every ledger row and the
+// issuers, in table order, read in one snapshot so that they agree.
 struct PostedTables
 {
     std::vector<StoredDocument> documents;
     std::vector<LedgerRow> ledger;
+    std::vector<Issuer> issuers;
 };
 
 // Reads the posted documents and the ledger of the working folder without
