@@ -1,12 +1,15 @@
 // kwitola-rejestr: the register of Kwitola's posted documents and the
 // month's sales ledger. `--eksport RRRR-MM --csv PLIK | --pdf PLIK` writes the
 // ledger without a window.
+#include "common/core/qttranslations.h"
 #include "common/core/workingfolder.h"
 #include "common/printing/pagerenderer.h"
+#include "common/seams/messageservice.h"
 #include "kwitola/register/export/exportcommand.h"
+#include "kwitola/register/ui/registerwindow.h"
 
+#include <QApplication>
 #include <QDir>
-#include <QGuiApplication>
 #include <QStandardPaths>
 #include <QTextStream>
 #include <cstdio>
@@ -17,7 +20,7 @@ int main(int argc, char** argv)
     if (argc > 1) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    const QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     common::installFontSubstitutes();
     const QStringList arguments = QCoreApplication::arguments().mid(1);
     // The same folder Kwitola works in when started the same way; the
@@ -27,7 +30,16 @@ int main(int argc, char** argv)
         current, QDir::homePath(),
         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
         QStringLiteral("Kwitola"));
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-    return kwitola::registry::runExportCommand(arguments, current, folder, out, err);
+    if (!arguments.isEmpty()) {
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        return kwitola::registry::runExportCommand(arguments, current, folder, out, err);
+    }
+    common::installPolishQtTexts(app);
+    common::DialogMessageService messages;
+    kwitola::registry::RegisterWindow window(folder, messages);
+    window.resize(1280, 800);
+    window.show();
+    window.reload();
+    return QApplication::exec();
 }
