@@ -25,6 +25,15 @@ foreach(program IN LISTS kx_programs)
     endforeach()
 endforeach()
 
+# The register is a program of Kwitola's: its own menu entry, Kwitola's icons.
+if(TARGET kwitola-rejestr)
+    install(TARGETS kwitola-rejestr RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    install(FILES ${kx_dist}/pl.kwitola.KwitolaRejestr.desktop
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+    install(FILES ${kx_dist}/pl.kwitola.KwitolaRejestr.metainfo.xml
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+endif()
+
 # Debian wants the copyright file and a compressed changelog beside it.
 set(kx_docdir ${CMAKE_INSTALL_DATADIR}/doc/kwitola-karoskop)
 set(kx_changelog ${CMAKE_BINARY_DIR}/changelog.gz)

@@ -48,6 +48,8 @@ struct PageElement
     unsigned fillRgb = 0xFFFFFF; // box: fill colour
     QByteArray picture;          // picture: encoded image (BMP, PNG)
     QString name;                // what the element shows, for finding it again
+
+    bool operator==(const PageElement&) const = default;
 };
 
 // The sheet a page is printed on. A page is laid out for A4; one meant for
@@ -64,6 +66,8 @@ struct Page
 
     // The first element with the given name, or nullptr.
     const PageElement* find(const QString& elementName) const;
+
+    bool operator==(const Page&) const = default;
 };
 
 // A printout font whose characters are height design units high, at the

@@ -205,6 +205,18 @@ QImage renderPageToImage(const Page& page, int pixelWidth)
     return image;
 }
 
+namespace {
+
+// A4 the way the page is laid out: a page wider than high is landscape.
+QPageLayout pdfLayout(const Page& page)
+{
+    const auto orientation =
+        page.width > page.height ? QPageLayout::Landscape : QPageLayout::Portrait;
+    return QPageLayout(QPageSize(QPageSize::A4), orientation, QMarginsF(0, 0, 0, 0));
+}
+
+} // namespace
+
 Result<void> writePdf(const std::vector<Page>& pages, const QString& path)
 {
     const QFileInfo info(path);
@@ -212,8 +224,7 @@ Result<void> writePdf(const std::vector<Page>& pages, const QString& path)
         return fail(QStringLiteral("Nie można utworzyć folderu %1").arg(info.absolutePath()));
     }
     QPdfWriter writer(path);
-    writer.setPageLayout(
-        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    writer.setPageLayout(pages.empty() ? pdfLayout(Page()) : pdfLayout(pages.front()));
     writer.setResolution(300);
     QPainter painter;
     if (!painter.begin(&writer)) {
@@ -222,6 +233,8 @@ Result<void> writePdf(const std::vector<Page>& pages, const QString& path)
     bool first = true;
     for (const Page& page : pages) {
         if (!first) {
+            // Set while painting, the layout applies from the next page on.
+            writer.setPageLayout(pdfLayout(page));
             writer.newPage();
         }
         first = false;

@@ -46,7 +46,8 @@ QStringList fitLines(const QString& text, const QFont& font, int width, int maxL
 // Renders a page to an image of the given width (height follows the page).
 QImage renderPageToImage(const Page& page, int pixelWidth);
 
-// Writes the pages to a PDF file, one A4 page each.
+// Writes the pages to a PDF file, one A4 page each: portrait, or landscape
+// for a page laid out wider than high.
 [[nodiscard]] Result<void> writePdf(const std::vector<Page>& pages, const QString& path);
 
 // Maps the printout fonts "Arial" and "Arial CE" onto a metric-compatible

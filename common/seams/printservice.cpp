@@ -1,5 +1,6 @@
 #include "common/seams/printservice.h"
 
+#include "common/core/filenames.h"
 #include "common/core/pagemodel.h"
 #include "common/printing/pagerenderer.h"
 
@@ -15,19 +16,6 @@
 
 namespace common {
 namespace {
-
-QString safeFileName(const QString& name)
-{
-    QString safe;
-    for (const QChar c : name) {
-        const bool plain = (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ||
-                           (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
-                           (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
-                           c == QLatin1Char('-') || c == QLatin1Char('_');
-        safe.append(plain ? c : QLatin1Char('_'));
-    }
-    return safe.isEmpty() ? QStringLiteral("wydruk") : safe;
-}
 
 PrintOutcome failed(const QString& why)
 {

@@ -60,6 +60,23 @@ TEST(PageRenderer, WritesAPdfWithOnePagePerModel)
     EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page "), 2);
 }
 
+TEST(PageRenderer, WritesAPageLaidOutWiderThanHighAsLandscapeA4)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("mieszane.pdf"));
+    Page portrait;
+    Page landscape;
+    landscape.width = kA4Height;
+    landscape.height = kA4Width;
+    ASSERT_TRUE(writePdf({portrait, landscape, portrait}, path));
+    QFile pdf(path);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    const QByteArray bytes = pdf.readAll();
+    // A4 is 595 x 842 points; each page carries its own media box.
+    EXPECT_EQ(bytes.count("/MediaBox [0 0 595.000000 842.000000]"), 2);
+    EXPECT_EQ(bytes.count("/MediaBox [0 0 842.000000 595.000000]"), 1);
+}
+
 TEST(PageRenderer, FitsALongTextIntoItsLinesAndCutsTheRestWithAnEllipsis)
 {
     QFont font(QStringLiteral("Arial"));

@@ -1,0 +1,227 @@
+// The register on large tables: listing 100 000 posted documents (read,
+// totalled where no ledger row is kept, sorted), filtering the list, and the
+// export of a month of 10 000 ledger rows as CSV and as PDF. Each folder is
+// made once and kept for the run. Run with QT_QPA_PLATFORM=offscreen.
+#include "common/printing/pagerenderer.h"
+#include "kwitola/core/tablestore.h"
+#include "kwitola/register/core/ledgercsv.h"
+#include "kwitola/register/core/ledgerpages.h"
+#include "kwitola/register/core/monthledger.h"
+#include "kwitola/register/core/registerlist.h"
+#include "kwitola/register/core/registertables.h"
+
+#include <QGuiApplication>
+#include <QMap>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <memory>
+
+using namespace kwitola;
+using namespace kwitola::registry;
+
+namespace {
+
+const QStringList kRecipients = {
+    QStringLiteral("Przedsiębiorstwo Handlowe „Żuraw” sp. z o.o."), QStringLiteral("Hurtownia Łoś"),
+    QStringLiteral("Zakład Ślusarski Jan Kowalski"), QStringLiteral("Agro-Łan spółdzielnia"),
+    QStringLiteral("Biuro Rachunkowe Ewa Nowak")};
+
+// Document i: nine in ten are invoices or bills with a ledger row, every
+// tenth a goods-issue note whose total the register works out from its
+// lines. Ledger documents fall into months one after another, so that each
+// of `months` months holds the same number of them.
+StoredDocument document(int i, int ledgerIndex, int months, bool ledger)
+{
+    StoredDocument d;
+    const int month = ledgerIndex % months + 1;
+    d.Numer_faktury =
+        ledger ? QStringLiteral("%1/2026 FV").arg(i) : QStringLiteral("%1/2026").arg(i);
+    d.kindName = ledger ? QStringLiteral("Faktura VAT") : QString();
+    d.issueDay = QStringLiteral("%1").arg(i % 28 + 1, 2, 10, QLatin1Char('0'));
+    d.issueMonth = QStringLiteral("%1").arg(month, 2, 10, QLatin1Char('0'));
+    d.issueYear = QStringLiteral("2026");
+    d.issueDate = d.issueDay + u'-' + d.issueMonth + u'-' + d.issueYear;
+    d.recipientName = kRecipients.at(i % kRecipients.size());
+    d.recipientAddress = QStringLiteral("ul. Długa %1").arg(i % 200);
+    d.recipientPostalCode = QStringLiteral("62-200");
+    d.recipientTown = QStringLiteral("Gniezno");
+    d.recipientNip = QStringLiteral("784-%1-11-22").arg(i % 1000, 3, 10, QLatin1Char('0'));
+    for (int l = 0; l < 3; ++l) {
+        d.lines.at(static_cast<std::size_t>(l)) = {QStringLiteral("Towar %1").arg(l),
+                                                   {},
+                                                   QStringLiteral("szt."),
+                                                   QStringLiteral("2"),
+                                                   QStringLiteral("12,50"),
+                                                   QStringLiteral("22")};
+    }
+    return d;
+}
+
+LedgerRow ledgerRow(const StoredDocument& d)
+{
+    LedgerRow r;
+    r.documentNumber = d.Numer_faktury;
+    r.issueDay = d.issueDay;
+    r.issueMonth = d.issueMonth;
+    r.issueYear = d.issueYear;
+    r.recipientNip = d.recipientNip;
+    r.recipientName = d.recipientName;
+    r.recipientAddress = d.recipientAddress;
+    r.recipientPostalCode = d.recipientPostalCode;
+    r.recipientTown = d.recipientTown;
+    r.net22 = QStringLiteral("75,00");
+    r.vat22 = QStringLiteral("16,50");
+    r.net7 = r.net0 = r.netExempt = r.vat7 = QStringLiteral("0,00");
+    r.vatTotal = r.vat22;
+    r.grossTotal = QStringLiteral("91,50");
+    return r;
+}
+
+// `count` documents; with wzEvery, every such document is a goods-issue note.
+QString folderWith(int count, int months, int wzEvery)
+{
+    static QMap<QString, std::shared_ptr<QTemporaryDir>> folders;
+    const QString key = QStringLiteral("%1/%2/%3").arg(count).arg(months).arg(wzEvery);
+    if (auto it = folders.find(key); it != folders.end()) {
+        return (*it)->path();
+    }
+    auto dir = std::make_shared<QTemporaryDir>();
+    TableStore store;
+    store.setPassword(QString(kTablePassword));
+    if (store.open(dir->path())) {
+        return {};
+    }
+    Issuer issuer;
+    issuer.Nazwa_firmy = QStringLiteral("Firma Sprzedawca sp. z o.o.");
+    const auto error = store.inTransaction([&]() -> StoreError {
+        if (auto id = store.insertRecord(issuer); !id) {
+            return id.error();
+        }
+        int ledgerIndex = 0;
+        for (int i = 1; i <= count; ++i) {
+            const bool ledger = wzEvery == 0 || i % wzEvery != 0;
+            const StoredDocument d = document(i, ledgerIndex, months, ledger);
+            if (auto id = store.insertRecord(d); !id) {
+                return id.error();
+            }
+            if (ledger) {
+                ++ledgerIndex;
+                if (auto id = store.insertRecord(ledgerRow(d)); !id) {
+                    return id.error();
+                }
+            }
+        }
+        return std::nullopt;
+    });
+    if (error) {
+        return {};
+    }
+    folders.insert(key, dir);
+    return dir->path();
+}
+
+RegisterList listOf(const QString& folder)
+{
+    const auto tables = readPostedTables(folder);
+    if (!tables) {
+        return {};
+    }
+    return RegisterList(registerEntries(*tables, {}));
+}
+
+// From the tables to the sorted list the window shows.
+void BM_ListDocuments(benchmark::State& state)
+{
+    const QString folder = folderWith(static_cast<int>(state.range(0)), 10, 10);
+    if (folder.isEmpty()) {
+        state.SkipWithError("no tables");
+        return;
+    }
+    for (auto _ : state) {
+        RegisterList list = listOf(folder);
+        benchmark::DoNotOptimize(list.count());
+        if (list.count() != state.range(0)) {
+            state.SkipWithError("wrong count");
+        }
+    }
+}
+BENCHMARK(BM_ListDocuments)->Arg(100'000)->Unit(benchmark::kMillisecond);
+
+// One filter change on the listed documents: a month and a recipient text,
+// then a number text, then none.
+void BM_FilterDocuments(benchmark::State& state)
+{
+    const QString folder = folderWith(static_cast<int>(state.range(0)), 10, 10);
+    RegisterList list = listOf(folder);
+    const Month march{2026, 3};
+    const std::vector<RegisterFilter> filters = {
+        {march.first(), march.last(), QStringLiteral("łoś"), {}},
+        {{}, {}, {}, QStringLiteral("99")},
+        {},
+    };
+    std::size_t next = 0;
+    for (auto _ : state) {
+        list.setFilter(filters.at(next++ % filters.size()));
+        benchmark::DoNotOptimize(list.grossSum());
+    }
+}
+BENCHMARK(BM_FilterDocuments)->Arg(100'000)->Unit(benchmark::kMillisecond);
+
+void BM_SortByRecipient(benchmark::State& state)
+{
+    RegisterList list = listOf(folderWith(static_cast<int>(state.range(0)), 10, 10));
+    bool ascending = true;
+    for (auto _ : state) {
+        list.sortBy(SortColumn::Recipient, ascending);
+        ascending = !ascending;
+        benchmark::DoNotOptimize(list.at(0));
+    }
+}
+BENCHMARK(BM_SortByRecipient)->Arg(100'000)->Unit(benchmark::kMillisecond);
+
+// The month's export from the tables, as the command line does it: 10 000
+// rows in March among 20 000.
+template <bool Pdf> void exportMonth(benchmark::State& state)
+{
+    const QString folder = folderWith(20'000, 2, 0);
+    QTemporaryDir out;
+    for (auto _ : state) {
+        const auto tables = readPostedTables(folder);
+        const auto ledger = tables ? monthLedger(tables->ledger, {2026, 1})
+                                   : common::Result<MonthLedger>(tables.forward());
+        if (!ledger || ledger->entries.size() != 10'000U) {
+            state.SkipWithError("wrong ledger");
+            return;
+        }
+        const auto written =
+            Pdf ? common::writePdf(ledgerPages(*ledger, {}), out.filePath(QStringLiteral("r.pdf")))
+                : writeLedgerCsv(*ledger, out.filePath(QStringLiteral("r.csv")));
+        if (!written) {
+            state.SkipWithError("not written");
+        }
+    }
+}
+
+void BM_ExportMonthCsv(benchmark::State& state)
+{
+    exportMonth<false>(state);
+}
+BENCHMARK(BM_ExportMonthCsv)->Unit(benchmark::kMillisecond);
+
+void BM_ExportMonthPdf(benchmark::State& state)
+{
+    exportMonth<true>(state);
+}
+BENCHMARK(BM_ExportMonthPdf)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QGuiApplication app(argc, argv);
+    common::installFontSubstitutes();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "common/core/result.h"
+#include "kwitola/core/tablerecords.h"
+
+#include <QString>
+#include <chrono>
+#include <vector>
+
+namespace kwitola::registry {
+
+// How long the register keeps trying while Kwitola holds the tables (a
+// posting in progress). Each attempt already waits a while inside the
+// database engine; between attempts the register pauses once more.
+struct RetryPolicy
+{
+    int attempts = 3;
+    std::chrono::milliseconds pause{300};
+};
+
+// What the register reads: every posted document, every ledger row and the
+// issuers, in table order, read in one snapshot so that they agree.
+struct PostedTables
+{
+    std::vector<StoredDocument> documents;
+    std::vector<LedgerRow> ledger;
+    std::vector<Issuer> issuers;
+};
+
+// Reads the posted documents and the ledger of the working folder without
+// writing anything. Fails with a Polish text when the folder or its tables
+// are missing or unreadable; with ErrorKind::Busy when the tables stay held
+// by another program through every attempt.
+[[nodiscard]] common::Result<PostedTables> readPostedTables(const QString& folder,
+                                                            const RetryPolicy& retry = {});
+
+// Whether a table store's error text says that another program holds a table.
+[[nodiscard]] bool isBusyError(const QString& storeError);
+
+} // namespace kwitola::registry

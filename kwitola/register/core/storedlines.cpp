@@ -1,0 +1,35 @@
+#include "kwitola/register/core/storedlines.h"
+
+#include "kwitola/core/salesdocument.h"
+#include "kwitola/core/tablerecords.h"
+
+namespace kwitola::registry {
+
+common::Result<SalesDocument> documentFromLines(const StoredDocument& stored)
+{
+    SalesDocument document;
+    for (const StoredLine& line : stored.lines) {
+        if (line.name.isEmpty()) {
+            continue;
+        }
+        Goods goods;
+        goods.Nazwa_towaru = line.name;
+        goods.Symbol_SWW_KU = line.symbol;
+        goods.Jednostka_miary = line.unit;
+        goods.Cena_jednostkowa_netto = line.unitNetPrice;
+        goods.Stawka_vat = line.vatRate;
+        if (const StoreError refused = document.loadGoods(goods)) {
+            return common::fail(
+                QStringLiteral("Dokument %1: %2").arg(stored.Numer_faktury, *refused));
+        }
+        if (document.add(line.quantity)) {
+            return common::fail(
+                QStringLiteral("Dokument %1: pozycji „%2” nie można zsumować (ilość „%3”, "
+                               "stawka VAT „%4”).")
+                    .arg(stored.Numer_faktury, line.name, line.quantity, line.vatRate));
+        }
+    }
+    return document;
+}
+
+} // namespace kwitola::registry

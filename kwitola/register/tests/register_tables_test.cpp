@@ -1,0 +1,203 @@
+#include "kwitola/core/posting.h"
+#include "kwitola/core/tablestore.h"
+#include "kwitola/register/core/registertables.h"
+#include "kwitola/register/tests/registertestfolder.h"
+
+#include <QDir>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <atomic>
+#include <chrono>
+#include <gtest/gtest.h>
+#include <thread>
+
+using namespace kwitola;
+using namespace kwitola::registry;
+using namespace std::chrono_literals;
+
+namespace {
+
+test::Posted invoice(int n)
+{
+    return {QStringLiteral("%1/2026 FV").arg(n),
+            QStringLiteral("Faktura VAT"),
+            QStringLiteral("05"),
+            QStringLiteral("03"),
+            QStringLiteral("2026"),
+            QStringLiteral("Hurtownia Żuraw"),
+            {{QStringLiteral("Śruba"), QStringLiteral("2"), QStringLiteral("10,00"),
+              QStringLiteral("22")}},
+            QStringLiteral("24,40")};
+}
+
+// Holds an exclusive lock on one table file from a connection of its own,
+// on a thread of its own, as Kwitola does while it commits a posting.
+class TableLock final
+{
+public:
+    TableLock(const QString& path, std::chrono::milliseconds hold)
+        : m_thread([this, path, hold] { run(path, hold); })
+    {
+        while (!m_locked && !m_failed) {
+            std::this_thread::sleep_for(5ms);
+        }
+    }
+    ~TableLock() { m_thread.join(); }
+    TableLock(const TableLock&) = delete;
+    TableLock& operator=(const TableLock&) = delete;
+    [[nodiscard]] bool locked() const { return m_locked; }
+
+private:
+    void run(const QString& path, std::chrono::milliseconds hold)
+    {
+        const QString name = QStringLiteral("lock-%1").arg(reinterpret_cast<quintptr>(this));
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+            db.setDatabaseName(path);
+            QSqlQuery q(db);
+            if (db.open() && q.exec(QStringLiteral("BEGIN EXCLUSIVE"))) {
+                m_locked = true;
+                std::this_thread::sleep_for(hold);
+                q.exec(QStringLiteral("ROLLBACK"));
+            } else {
+                m_failed = true;
+            }
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(name);
+    }
+
+    std::atomic<bool> m_locked{false};
+    std::atomic<bool> m_failed{false};
+    std::thread m_thread;
+};
+
+TEST(RegisterTables, refusesAMissingFolderOrOneWithoutTablesAndCreatesNothing)
+{
+    QTemporaryDir dir;
+    const auto missing = readPostedTables(dir.filePath(QStringLiteral("brak")));
+    ASSERT_FALSE(missing.ok());
+    EXPECT_TRUE(missing.error().contains(QStringLiteral("nie istnieje")))
+        << missing.error().toStdString();
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("brak"))));
+
+    const auto empty = readPostedTables(dir.path());
+    ASSERT_FALSE(empty.ok());
+    EXPECT_TRUE(empty.error().contains(QStringLiteral("faktury.DB")))
+        << empty.error().toStdString();
+    EXPECT_EQ(empty.errorDetails().kind, common::ErrorKind::Failed);
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+}
+
+TEST(RegisterTables, readsDocumentsAndLedgerRowsInTableOrder)
+{
+    QTemporaryDir dir;
+    auto wz = invoice(3);
+    wz.number = QStringLiteral("3/2026");
+    wz.kindName.clear();
+    wz.ledgerGross.clear();
+    ASSERT_TRUE(test::writeTables(dir.path(), {invoice(1), invoice(2), wz}));
+
+    const auto tables = readPostedTables(dir.path());
+    ASSERT_TRUE(tables.ok()) << tables.error().toStdString();
+    ASSERT_EQ(tables->documents.size(), 3U);
+    ASSERT_EQ(tables->ledger.size(), 2U);
+    EXPECT_EQ(tables->documents.at(0).Numer_faktury, QStringLiteral("1/2026 FV"));
+    EXPECT_EQ(tables->documents.at(2).Numer_faktury, QStringLiteral("3/2026"));
+    EXPECT_EQ(tables->documents.at(1).lines.at(0).name, QStringLiteral("Śruba"));
+    EXPECT_EQ(tables->ledger.at(1).documentNumber, QStringLiteral("2/2026 FV"));
+    EXPECT_EQ(tables->ledger.at(1).grossTotal, QStringLiteral("24,40"));
+}
+
+TEST(RegisterTables, tablesHeldThroughEveryAttemptAreReportedAsBusy)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(test::writeTables(dir.path(), {invoice(1)}));
+    const QString faktury = QDir(dir.path()).filePath(QStringLiteral("faktury.DB"));
+    const TableLock lock(faktury, 14s);
+    ASSERT_TRUE(lock.locked());
+
+    const auto tables = readPostedTables(dir.path(), RetryPolicy{2, 10ms});
+    ASSERT_FALSE(tables.ok());
+    EXPECT_EQ(tables.errorDetails().kind, common::ErrorKind::Busy);
+    EXPECT_TRUE(tables.error().contains(QStringLiteral("Tabele są zajęte przez inny program")))
+        << tables.error().toStdString();
+}
+
+TEST(RegisterTables, tablesReleasedDuringTheRetriesAreRead)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(test::writeTables(dir.path(), {invoice(1), invoice(2)}));
+    // Longer than one attempt waits inside the engine, shorter than three.
+    const TableLock lock(QDir(dir.path()).filePath(QStringLiteral("sprzedaz.db")), 6500ms);
+    ASSERT_TRUE(lock.locked());
+
+    const auto tables = readPostedTables(dir.path(), RetryPolicy{3, 100ms});
+    ASSERT_TRUE(tables.ok()) << tables.error().toStdString();
+    EXPECT_EQ(tables->documents.size(), 2U);
+    EXPECT_EQ(tables->ledger.size(), 2U);
+}
+
+// Kwitola posts document after document while the register reads: every
+// posting goes through, every read answers, and the last read sees them all.
+TEST(RegisterTables, readingBesideRunningPostingsNeverFailsAPosting)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(test::writeTables(dir.path(), {}));
+    constexpr int kPostings = 40;
+    std::atomic<int> posted{0};
+    std::atomic<int> failedPostings{0};
+    std::atomic<bool> done{false};
+    std::thread kwitola([&] {
+        TableStore store;
+        store.setPassword(QString(kTablePassword));
+        Recipient recipient;
+        recipient.Nazwa_firmy = QStringLiteral("Hurtownia Żuraw");
+        if (store.open(dir.path()) || !store.insertRecord(recipient)) {
+            failedPostings = kPostings;
+            done = true;
+            return;
+        }
+        for (int i = 1; i <= kPostings; ++i) {
+            PostingRequest request;
+            request.document = test::storedDocument(invoice(i));
+            request.ledgerRow = test::ledgerRow(invoice(i));
+            request.recipientId = 1;
+            request.replaces = invoiceOrBillPostings(QStringLiteral("%1/2026").arg(i));
+            if (postDocument(store, request)) {
+                ++failedPostings;
+            } else {
+                ++posted;
+            }
+        }
+        done = true;
+    });
+    int reads = 0;
+    int failedReads = 0;
+    std::size_t lastSeen = 0;
+    bool shrank = false;
+    while (!done) {
+        const auto tables = readPostedTables(dir.path());
+        ++reads;
+        if (!tables) {
+            ++failedReads;
+            continue;
+        }
+        // One snapshot: the ledger never runs ahead of or behind its documents.
+        EXPECT_EQ(tables->documents.size(), tables->ledger.size());
+        shrank = shrank || tables->documents.size() < lastSeen;
+        lastSeen = tables->documents.size();
+    }
+    kwitola.join();
+    EXPECT_EQ(failedPostings, 0);
+    EXPECT_EQ(posted, kPostings);
+    EXPECT_EQ(failedReads, 0);
+    EXPECT_FALSE(shrank);
+    EXPECT_GT(reads, 1);
+    const auto last = readPostedTables(dir.path());
+    ASSERT_TRUE(last.ok()) << last.error().toStdString();
+    EXPECT_EQ(last->documents.size(), static_cast<std::size_t>(kPostings));
+}
+
+} // namespace
