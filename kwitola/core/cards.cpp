@@ -92,17 +92,17 @@ QString cardEntry(const CardFields& fields)
 Result<RecordId> addIssuer(TableStore& store, const CardFields& fields)
 {
     RecordId id = 0;
-    const StoreError error = store.inTransaction([&]() -> StoreError {
+    const auto written = store.inTransaction([&]() -> Result<void> {
         const auto inserted =
             store.insert(Table::Wystawca, positional(Table::Wystawca, fields, kIssuerCardFields));
         if (!inserted) {
-            return inserted.error();
+            return inserted.forward();
         }
         id = *inserted;
-        return std::nullopt;
+        return {};
     });
-    if (error) {
-        return Result<RecordId>::failure(*error);
+    if (!written) {
+        return written.forward();
     }
     return id;
 }
@@ -110,50 +110,52 @@ Result<RecordId> addIssuer(TableStore& store, const CardFields& fields)
 Result<RecordId> addRecipient(TableStore& store, const CardFields& fields)
 {
     RecordId id = 0;
-    const StoreError error = store.inTransaction([&]() -> StoreError {
+    const auto written = store.inTransaction([&]() -> Result<void> {
         const auto inserted = store.insert(
             Table::Odbiorca, positional(Table::Odbiorca, fields, kRecipientCardFields));
         if (!inserted) {
-            return inserted.error();
+            return inserted.forward();
         }
         id = *inserted;
-        const auto copy = store.insert(Table::Firmy, copyRow(fields));
-        return copy ? StoreError() : StoreError(copy.error());
+        if (const auto copy = store.insert(Table::Firmy, copyRow(fields)); !copy) {
+            return copy.forward();
+        }
+        return {};
     });
-    if (error) {
-        return Result<RecordId>::failure(*error);
+    if (!written) {
+        return written.forward();
     }
     return id;
 }
 
-StoreError correctIssuer(TableStore& store, RecordId id, const CardFields& fields)
+Result<void> correctIssuer(TableStore& store, RecordId id, const CardFields& fields)
 {
     return store.inTransaction(
         [&]() { return store.update(Table::Wystawca, id, named(fields, kIssuerCardFields)); });
 }
 
-StoreError correctRecipient(TableStore& store, RecordId id, const CardFields& fields)
+Result<void> correctRecipient(TableStore& store, RecordId id, const CardFields& fields)
 {
-    return store.inTransaction([&]() -> StoreError {
+    return store.inTransaction([&]() -> Result<void> {
         const auto before = store.get<Recipient>(id);
         if (!before) {
-            return before.error();
+            return before.forward();
         }
         if (!*before) {
-            return QStringLiteral("W tabeli odbiorca.db nie ma rekordu numer %1.").arg(id);
+            return fail(QStringLiteral("W tabeli odbiorca.db nie ma rekordu numer %1.").arg(id));
         }
         const auto copy = store.findFirstWhere(Table::Firmy, copyValues(cardFields(**before)));
         if (!copy) {
-            return copy.error();
+            return copy.forward();
         }
-        if (StoreError error =
-                store.update(Table::Odbiorca, id, named(fields, kRecipientCardFields))) {
-            return error;
+        if (auto updated = store.update(Table::Odbiorca, id, named(fields, kRecipientCardFields));
+            !updated) {
+            return updated;
         }
         if (*copy) {
             return store.update(Table::Firmy, **copy, copyValues(fields));
         }
-        return std::nullopt;
+        return {};
     });
 }
 

@@ -59,8 +59,8 @@ Result<bool> correctGoods(TableStore& store, RecordId id, const GoodsCardValues&
                                 {QStringLiteral("ilosc"), values.quantity},
                                 {QStringLiteral("Cena_jednostkowa_netto"), values.netPrice},
                                 {QStringLiteral("Stawka_vat"), values.rate}};
-    if (const StoreError error = store.update(Table::Magazyn, id, fields)) {
-        return Result<bool>::failure(*error);
+    if (const auto updated = store.update(Table::Magazyn, id, fields); !updated) {
+        return updated.forward();
     }
     return true;
 }

@@ -73,8 +73,8 @@ void GoodsButtons::removeGoods()
     if (m_messages.show(question, &m_window) != common::MessageAnswer::Yes) {
         return;
     }
-    if (const StoreError error = m_store.remove(Table::Magazyn, **id)) {
-        showError(*error);
+    if (const auto removed = m_store.remove(Table::Magazyn, **id); !removed) {
+        showError(removed.error());
         return;
     }
     tell(QStringLiteral("Usunięte"), false);

@@ -47,8 +47,8 @@ void PrintController::connectButtons(QPushButton& one, QPushButton& two, QPushBu
 void PrintController::print(int copies)
 {
     const PrintJob job = m_source();
-    if (const auto refusal = printRefusal(job)) {
-        m_messages.show(message(*refusal, common::MessageIcon::Exclamation), &m_window);
+    if (const auto printable = checkPrintable(job); !printable) {
+        m_messages.show(message(printable.error(), common::MessageIcon::Exclamation), &m_window);
         return;
     }
     m_form.CzyscWydruk();
@@ -101,7 +101,7 @@ bool PrintController::post(PostingRequest request)
         }
         request.replaceOtherIssueDate = true;
     }
-    if (postDocument(m_store, request)) {
+    if (!postDocument(m_store, request)) {
         m_messages.show(message(failed, common::MessageIcon::Exclamation), &m_window);
     }
     return true;
