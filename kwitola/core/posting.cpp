@@ -1,6 +1,7 @@
 #include "kwitola/core/posting.h"
 
 #include "kwitola/core/money.h"
+#include "kwitola/core/tablecatalogue.h"
 #include "kwitola/core/tablestore.h"
 
 #include <algorithm>
@@ -9,13 +10,11 @@ namespace kwitola {
 
 namespace {
 
-const QString kStockField = QStringLiteral("Stan_poczatkowy");
-
 // The stock record of the first goods of that name; nothing for goods that
 // are gone or whose stock is empty (not kept in stock: skipped).
 Result<std::optional<Goods>> stockedGoods(const TableStore& store, const QString& name)
 {
-    const auto found = store.findFirst(Table::Magazyn, QStringLiteral("Nazwa_towaru"), name);
+    const auto found = store.findFirst(Table::Magazyn, fieldName(&Goods::Nazwa_towaru), name);
     if (!found) {
         return Result<std::optional<Goods>>::failure(found.error());
     }
@@ -50,7 +49,8 @@ Result<void> moveStock(TableStore& store, const QString& name, Decimal change)
     if (!moved) {
         return fail(QStringLiteral("Stan magazynowy towaru %1 jest poza zakresem.").arg(name));
     }
-    return store.update(Table::Magazyn, (*goods)->id, {{kStockField, moved->fmt()}});
+    return store.update(Table::Magazyn, (*goods)->id,
+                        {{fieldName(&Goods::Stan_poczatkowy), moved->fmt()}});
 }
 
 // The quantity of a line as a number.
@@ -158,7 +158,7 @@ Result<void> moveStockByNetChange(TableStore& store, const std::vector<StoredDoc
 Result<void> removePosting(TableStore& store, const StoredDocument& earlier)
 {
     if (!earlier.kindName.isEmpty()) {
-        const auto rows = store.findAll(Table::Sprzedaz, QStringLiteral("Document_number"),
+        const auto rows = store.findAll(Table::Sprzedaz, fieldName(&LedgerRow::documentNumber),
                                         earlier.Numer_faktury);
         if (!rows) {
             return rows.forward();
@@ -189,8 +189,8 @@ Result<std::vector<StoredDocument>> earlierPostings(const TableStore& store,
 {
     std::vector<StoredDocument> earlier;
     for (const EarlierPosting& kind : request.replaces) {
-        const auto ids =
-            store.findAll(Table::Faktury, QStringLiteral("Numer_faktury"), kind.storedNumber);
+        const auto ids = store.findAll(Table::Faktury, fieldName(&StoredDocument::Numer_faktury),
+                                       kind.storedNumber);
         if (!ids) {
             return Result<std::vector<StoredDocument>>::failure(ids.error());
         }
@@ -232,10 +232,10 @@ Result<void> ZaksiegujDokument(TableStore& store, const PostingRequest& request)
             return removed;
         }
     }
-    if (auto updated =
-            store.update(Table::Odbiorca, request.recipientId,
-                         {{QStringLiteral("Telefon_firmy"), request.recipientPhone},
-                          {QStringLiteral("Ostatnia_transakcja"), request.document.issueDate}});
+    if (auto updated = store.update(
+            Table::Odbiorca, request.recipientId,
+            {{fieldName(&Recipient::Telefon_firmy), request.recipientPhone},
+             {fieldName(&Recipient::Ostatnia_transakcja), request.document.issueDate}});
         !updated) {
         return updated;
     }

@@ -193,17 +193,10 @@ QString entryExpression(const TableLayout& layout)
 QStringList lookupIndexes(const TableLayout& layout, const QString& schema)
 {
     // Fields looked up by value: earlier postings by number, goods by name.
-    static const std::array<std::pair<Table, const char*>, 3> kLookups = {{
-        {Table::Faktury, "Numer_faktury"},
-        {Table::Sprzedaz, "Document_number"},
-        {Table::Magazyn, "Nazwa_towaru"},
-    }};
     QStringList statements;
-    for (const auto& [table, column] : kLookups) {
-        if (table == layout.table) {
-            statements << QStringLiteral("CREATE INDEX IF NOT EXISTS %1.%2_%3 ON %2 (%3)")
-                              .arg(schema, layout.sqlName, QLatin1String(column));
-        }
+    for (const QString& column : layout.lookupColumns) {
+        statements << QStringLiteral("CREATE INDEX IF NOT EXISTS %1.%2_%3 ON %2 (%3)")
+                          .arg(schema, layout.sqlName, column);
     }
     return statements;
 }

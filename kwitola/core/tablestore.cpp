@@ -1,6 +1,7 @@
 #include "kwitola/core/tablestore.h"
 
 #include "kwitola/core/storeerrors.h"
+#include "kwitola/core/tablecatalogue.h"
 #include "kwitola/core/tablefiles.h"
 
 #include <QDir>
@@ -598,9 +599,13 @@ Result<RecipientSearch> TableStore::searchRecipients(const QString& pattern) con
     }
     // AND binds before OR: (number above 0 and NIP matches) or name or town.
     QSqlQuery q = d->query();
-    q.prepare(QStringLiteral("SELECT rowid, * FROM %1 WHERE Index_firmy > 0 AND Nip_firmy LIKE ? "
-                             "OR Nazwa_firmy LIKE ? OR Miejscowosc LIKE ? ORDER BY rowid")
-                  .arg(qualified(Table::Odbiorca)));
+    const TableLayout& layout = layoutOf(Table::Odbiorca);
+    q.prepare(QStringLiteral("SELECT rowid, * FROM %1 WHERE %2 > 0 AND %3 LIKE ? "
+                             "OR %4 LIKE ? OR %5 LIKE ? ORDER BY rowid")
+                  .arg(qualified(Table::Odbiorca),
+                       layout.columns.at(layout.recordNumberColumn.value_or(0)),
+                       fieldName(&Recipient::Nip_firmy), fieldName(&Recipient::Nazwa_firmy),
+                       fieldName(&Recipient::Miejscowosc)));
     const QString contains = QLatin1Char('%') + pattern + QLatin1Char('%');
     for (int i = 0; i < 3; ++i) {
         q.addBindValue(contains);

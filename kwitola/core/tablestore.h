@@ -23,9 +23,6 @@ struct ListEntry
     QString text;
 };
 
-// Field name and new text for an update; names match without regard to case.
-using FieldValues = std::vector<std::pair<QString, QString>>;
-
 // The rows the recipient search found, in table order, with their entries
 // indexed so that a choice is found again without walking the rows.
 class RecipientSearch final
