@@ -40,9 +40,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         FUZZ_CHECK(file.write(bytes) == bytes.size());
     }
-    const StoreError error = tablefiles::check(layout, path, QString(kTablePassword));
-    if (error) {
-        FUZZ_CHECK(error->contains(layout.fileName));
+    const auto checked = tablefiles::check(layout, path, QString(kTablePassword));
+    if (!checked) {
+        FUZZ_CHECK(checked.error().contains(layout.fileName));
     }
     FUZZ_CHECK(contents(path) == bytes);
     FUZZ_CHECK(QDir(folder.path())

@@ -19,16 +19,16 @@ QString folderWith(int count)
     auto dir = std::make_shared<QTemporaryDir>();
     TableStore store;
     store.setPassword(QString(kTablePassword));
-    if (store.open(dir->path())) {
+    if (!store.open(dir->path())) {
         return {};
     }
-    const auto error = store.inTransaction([&]() -> StoreError {
+    const auto filled = store.inTransaction([&]() -> Result<void> {
         for (int i = 0; i < 3; ++i) {
             Issuer issuer;
             issuer.Nazwa_firmy = QStringLiteral("Wystawca %1 sp. z o.o.").arg(i);
             issuer.Miejscowosc = QStringLiteral("Gdańsk");
             if (auto id = store.insertRecord(issuer); !id) {
-                return id.error();
+                return id.forward();
             }
         }
         for (int i = 0; i < count; ++i) {
@@ -52,15 +52,15 @@ QString folderWith(int count)
             g.Stawka_vat = QStringLiteral("22");
             g.Stan_poczatkowy = QStringLiteral("100,00");
             if (auto id = store.insertRecord(r); !id) {
-                return id.error();
+                return id.forward();
             }
             if (auto id = store.insertRecord(g); !id) {
-                return id.error();
+                return id.forward();
             }
         }
-        return std::nullopt;
+        return {};
     });
-    if (error) {
+    if (!filled) {
         return {};
     }
     folders.insert(count, dir);

@@ -52,35 +52,35 @@ QString folderWith(int count)
     auto dir = std::make_shared<QTemporaryDir>();
     TableStore store;
     store.setPassword(QString(kTablePassword));
-    if (store.open(dir->path())) {
+    if (!store.open(dir->path())) {
         return {};
     }
-    const auto error = store.inTransaction([&]() -> StoreError {
+    const auto filled = store.inTransaction([&]() -> Result<void> {
         Recipient recipient;
         recipient.Nazwa_firmy = QStringLiteral("Przedsiębiorstwo Handlowe");
         if (auto id = store.insertRecord(recipient); !id) {
-            return id.error();
+            return id.forward();
         }
         for (const QString& name : kGoods) {
             Goods goods;
             goods.Nazwa_towaru = name;
             goods.Stan_poczatkowy = QStringLiteral("1000000,00");
             if (auto id = store.insertRecord(goods); !id) {
-                return id.error();
+                return id.forward();
             }
         }
         for (int i = 0; i < count; ++i) {
             const PostingRequest r = invoiceRequest(QStringLiteral("%1/2001").arg(i), 1);
             if (auto id = store.insertRecord(r.document); !id) {
-                return id.error();
+                return id.forward();
             }
             if (auto id = store.insertRecord(*r.ledgerRow); !id) {
-                return id.error();
+                return id.forward();
             }
         }
-        return std::nullopt;
+        return {};
     });
-    if (error) {
+    if (!filled) {
         return {};
     }
     folders.insert(count, dir);
@@ -93,15 +93,15 @@ void BM_Repost(benchmark::State& state)
     const QString folder = folderWith(count);
     TableStore store;
     store.setPassword(QString(kTablePassword));
-    if (folder.isEmpty() || store.open(folder)) {
+    if (folder.isEmpty() || !store.open(folder)) {
         state.SkipWithError("the tables could not be prepared");
         return;
     }
     // The number of a document in the middle of the table.
     const PostingRequest request = invoiceRequest(QStringLiteral("%1/2001").arg(count / 2), 1);
     for (auto _ : state) {
-        if (auto error = postDocument(store, request)) {
-            state.SkipWithError(error->toStdString().c_str());
+        if (const auto posted = postDocument(store, request); !posted) {
+            state.SkipWithError(posted.error().toStdString().c_str());
             return;
         }
     }

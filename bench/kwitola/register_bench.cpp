@@ -88,32 +88,32 @@ QString folderWith(int count, int months, int wzEvery)
     auto dir = std::make_shared<QTemporaryDir>();
     TableStore store;
     store.setPassword(QString(kTablePassword));
-    if (store.open(dir->path())) {
+    if (!store.open(dir->path())) {
         return {};
     }
     Issuer issuer;
     issuer.Nazwa_firmy = QStringLiteral("Firma Sprzedawca sp. z o.o.");
-    const auto error = store.inTransaction([&]() -> StoreError {
+    const auto written = store.inTransaction([&]() -> Result<void> {
         if (auto id = store.insertRecord(issuer); !id) {
-            return id.error();
+            return id.forward();
         }
         int ledgerIndex = 0;
         for (int i = 1; i <= count; ++i) {
             const bool ledger = wzEvery == 0 || i % wzEvery != 0;
             const StoredDocument d = document(i, ledgerIndex, months, ledger);
             if (auto id = store.insertRecord(d); !id) {
-                return id.error();
+                return id.forward();
             }
             if (ledger) {
                 ++ledgerIndex;
                 if (auto id = store.insertRecord(ledgerRow(d)); !id) {
-                    return id.error();
+                    return id.forward();
                 }
             }
         }
-        return std::nullopt;
+        return {};
     });
-    if (error) {
+    if (!written) {
         return {};
     }
     folders.insert(key, dir);

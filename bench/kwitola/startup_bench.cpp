@@ -44,7 +44,7 @@ void BM_StartUp(benchmark::State& state)
     for (auto _ : state) {
         TableStore store;
         store.setPassword(password());
-        if (store.open(folder)) {
+        if (!store.open(folder)) {
             state.SkipWithError("open failed");
             return;
         }
@@ -90,7 +90,7 @@ void BM_ListChoice(benchmark::State& state)
     const QString folder = folderWith(count);
     TableStore store;
     store.setPassword(password());
-    if (folder.isEmpty() || store.open(folder)) {
+    if (folder.isEmpty() || !store.open(folder)) {
         state.SkipWithError("the tables could not be opened");
         return;
     }

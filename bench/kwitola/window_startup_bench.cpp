@@ -125,7 +125,7 @@ void BM_RecipientListRefreshAfterCard(benchmark::State& state)
     for (auto _ : state) {
         state.PauseTiming();
         fields[0] = name + QString::number(++round % 2);
-        if (kwitola::correctRecipient(windows.store(), chosen->id, fields)) {
+        if (!kwitola::correctRecipient(windows.store(), chosen->id, fields)) {
             state.SkipWithError("the correction failed");
             return;
         }

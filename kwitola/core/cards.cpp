@@ -1,108 +1,66 @@
 #include "kwitola/core/cards.h"
 
+#include "kwitola/core/tablecatalogue.h"
 #include "kwitola/core/tablestore.h"
 
 namespace kwitola {
 
 namespace {
 
-// The table field behind each card field, in the cards' order.
-constexpr std::array<const char16_t*, kIssuerCardFields> kFieldNames = {
-    u"Nazwa_firmy",      u"Adres_firmy", u"Kod_pocztowy", u"Miejscowosc",   u"Powiat",
-    u"Wojewodztwo",      u"Nip_firmy",   u"Regon_firmy",  u"Telefon_firmy", u"Fax_firmy",
-    u"Osoba_uprawniona", u"Bank",        u"Numer_konta"};
-
-// The fields of the recipient's copy in firmy.DB and the card field each
-// is taken from.
-struct CopyField
+// The record the card's texts make: each field on the card lands in the
+// member the catalogue gives it.
+template <typename Record> Record recordOf(const CardFields& fields)
 {
-    const char16_t* name;
-    std::size_t cardField;
-};
-constexpr std::array<CopyField, 6> kCopyFields = {{{u"Nip_firmy", 6},
-                                                   {u"Nazwa", 0},
-                                                   {u"Ulica", 1},
-                                                   {u"Kod_pocztowy", 2},
-                                                   {u"Miejscowosc", 3},
-                                                   {u"Telefon", 8}}};
+    Record record;
+    for (const FieldDef<Record>& field : catalogueOf<Record>().fields) {
+        if (field.cardPlace >= 0) {
+            record.*field.member = fields.at(static_cast<std::size_t>(field.cardPlace));
+        }
+    }
+    return record;
+}
 
-template <typename Record> CardFields fieldsOf(const Record& record, std::size_t count)
+template <typename Record> CardFields fieldsOf(const Record& record)
 {
-    const QStringList values = toValues(record);
     CardFields fields;
-    for (std::size_t i = 0; i < count; ++i) {
-        fields[i] = values.value(*columnPosition(Record::table, QStringView(kFieldNames[i])));
+    for (const FieldDef<Record>& field : catalogueOf<Record>().fields) {
+        if (field.cardPlace >= 0) {
+            fields.at(static_cast<std::size_t>(field.cardPlace)) = record.*field.member;
+        }
     }
     return fields;
-}
-
-QStringList positional(Table table, const CardFields& fields, std::size_t count)
-{
-    QStringList values(layoutOf(table).columns.size());
-    for (std::size_t i = 0; i < count; ++i) {
-        values[*columnPosition(table, QStringView(kFieldNames[i]))] = fields[i];
-    }
-    return values;
-}
-
-FieldValues named(const CardFields& fields, std::size_t count)
-{
-    FieldValues values;
-    for (std::size_t i = 0; i < count; ++i) {
-        values.emplace_back(QString::fromUtf16(kFieldNames[i]), fields[i]);
-    }
-    return values;
-}
-
-FieldValues copyValues(const CardFields& fields)
-{
-    FieldValues values;
-    for (const CopyField& field : kCopyFields) {
-        values.emplace_back(QString::fromUtf16(field.name), fields[field.cardField]);
-    }
-    return values;
-}
-
-QStringList copyRow(const CardFields& fields)
-{
-    QStringList values(layoutOf(Table::Firmy).columns.size());
-    for (const CopyField& field : kCopyFields) {
-        values[*columnPosition(Table::Firmy, QStringView(field.name))] = fields[field.cardField];
-    }
-    return values;
 }
 
 } // namespace
 
 CardFields cardFields(const Issuer& issuer)
 {
-    return fieldsOf(issuer, kIssuerCardFields);
+    return fieldsOf(issuer);
 }
 
 CardFields cardFields(const Recipient& recipient)
 {
-    return fieldsOf(recipient, kRecipientCardFields);
+    return fieldsOf(recipient);
 }
 
 QString cardEntry(const CardFields& fields)
 {
-    return partyEntry(fields[0], fields[3], fields[1], fields[6]);
+    return partyEntry(recordOf<Recipient>(fields));
 }
 
 Result<RecordId> addIssuer(TableStore& store, const CardFields& fields)
 {
     RecordId id = 0;
-    const StoreError error = store.inTransaction([&]() -> StoreError {
-        const auto inserted =
-            store.insert(Table::Wystawca, positional(Table::Wystawca, fields, kIssuerCardFields));
+    const auto written = store.inTransaction([&]() -> Result<void> {
+        const auto inserted = store.insertRecord(recordOf<Issuer>(fields));
         if (!inserted) {
-            return inserted.error();
+            return inserted.forward();
         }
         id = *inserted;
-        return std::nullopt;
+        return {};
     });
-    if (error) {
-        return Result<RecordId>::failure(*error);
+    if (!written) {
+        return written.forward();
     }
     return id;
 }
@@ -110,50 +68,55 @@ Result<RecordId> addIssuer(TableStore& store, const CardFields& fields)
 Result<RecordId> addRecipient(TableStore& store, const CardFields& fields)
 {
     RecordId id = 0;
-    const StoreError error = store.inTransaction([&]() -> StoreError {
-        const auto inserted = store.insert(
-            Table::Odbiorca, positional(Table::Odbiorca, fields, kRecipientCardFields));
+    const auto written = store.inTransaction([&]() -> Result<void> {
+        const auto inserted = store.insertRecord(recordOf<Recipient>(fields));
         if (!inserted) {
-            return inserted.error();
+            return inserted.forward();
         }
         id = *inserted;
-        const auto copy = store.insert(Table::Firmy, copyRow(fields));
-        return copy ? StoreError() : StoreError(copy.error());
+        if (const auto copy = store.insertRecord(recordOf<RecipientCopy>(fields)); !copy) {
+            return copy.forward();
+        }
+        return {};
     });
-    if (error) {
-        return Result<RecordId>::failure(*error);
+    if (!written) {
+        return written.forward();
     }
     return id;
 }
 
-StoreError correctIssuer(TableStore& store, RecordId id, const CardFields& fields)
+Result<void> correctIssuer(TableStore& store, RecordId id, const CardFields& fields)
 {
-    return store.inTransaction(
-        [&]() { return store.update(Table::Wystawca, id, named(fields, kIssuerCardFields)); });
+    return store.inTransaction([&]() {
+        return store.update(Table::Wystawca, id, cardFieldValues(recordOf<Issuer>(fields)));
+    });
 }
 
-StoreError correctRecipient(TableStore& store, RecordId id, const CardFields& fields)
+Result<void> correctRecipient(TableStore& store, RecordId id, const CardFields& fields)
 {
-    return store.inTransaction([&]() -> StoreError {
+    return store.inTransaction([&]() -> Result<void> {
         const auto before = store.get<Recipient>(id);
         if (!before) {
-            return before.error();
+            return before.forward();
         }
         if (!*before) {
-            return QStringLiteral("W tabeli odbiorca.db nie ma rekordu numer %1.").arg(id);
+            return fail(QStringLiteral("W tabeli odbiorca.db nie ma rekordu numer %1.").arg(id));
         }
-        const auto copy = store.findFirstWhere(Table::Firmy, copyValues(cardFields(**before)));
+        const auto copy = store.findFirstWhere(
+            Table::Firmy, cardFieldValues(recordOf<RecipientCopy>(cardFields(**before))));
         if (!copy) {
-            return copy.error();
+            return copy.forward();
         }
-        if (StoreError error =
-                store.update(Table::Odbiorca, id, named(fields, kRecipientCardFields))) {
-            return error;
+        if (auto updated =
+                store.update(Table::Odbiorca, id, cardFieldValues(recordOf<Recipient>(fields)));
+            !updated) {
+            return updated;
         }
         if (*copy) {
-            return store.update(Table::Firmy, **copy, copyValues(fields));
+            return store.update(Table::Firmy, **copy,
+                                cardFieldValues(recordOf<RecipientCopy>(fields)));
         }
-        return std::nullopt;
+        return {};
     });
 }
 

@@ -36,11 +36,12 @@ using CardFields = std::array<QString, kIssuerCardFields>;
 [[nodiscard]] Result<RecordId> addRecipient(TableStore& store, const CardFields& fields);
 
 // Sets the thirteen fields of the issuer record.
-[[nodiscard]] StoreError correctIssuer(TableStore& store, RecordId id, const CardFields& fields);
+[[nodiscard]] Result<void> correctIssuer(TableStore& store, RecordId id, const CardFields& fields);
 // Sets the eleven fields of the recipient record, and the fields of its copy
 // in firmy.DB: the first row, in table order, whose NIP, name, address,
 // postal code, town and telephone equal the recipient's before the
 // correction. No such row: firmy.DB stays as it is.
-[[nodiscard]] StoreError correctRecipient(TableStore& store, RecordId id, const CardFields& fields);
+[[nodiscard]] Result<void> correctRecipient(TableStore& store, RecordId id,
+                                            const CardFields& fields);
 
 } // namespace kwitola

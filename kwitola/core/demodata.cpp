@@ -121,7 +121,7 @@ QString text(const char* value)
     return QString::fromUtf8(value);
 }
 
-StoreError insertParties(TableStore& store)
+Result<void> insertParties(TableStore& store)
 {
     for (const DemoParty& p : kIssuers) {
         Issuer issuer;
@@ -137,7 +137,7 @@ StoreError insertParties(TableStore& store)
         issuer.Bank = QStringLiteral("Bank Spółdzielczy");
         issuer.Numer_konta = QStringLiteral("12 3456 0000 0000 0000 0000 0001");
         if (auto inserted = store.insertRecord(issuer); !inserted) {
-            return inserted.error();
+            return inserted.forward();
         }
     }
     for (const DemoParty& p : kRecipients) {
@@ -159,16 +159,16 @@ StoreError insertParties(TableStore& store)
         copy.Miejscowosc = recipient.Miejscowosc;
         copy.Telefon = recipient.Telefon_firmy;
         if (auto inserted = store.insertRecord(recipient); !inserted) {
-            return inserted.error();
+            return inserted.forward();
         }
         if (auto inserted = store.insertRecord(copy); !inserted) {
-            return inserted.error();
+            return inserted.forward();
         }
     }
-    return std::nullopt;
+    return {};
 }
 
-StoreError insertGoods(TableStore& store)
+Result<void> insertGoods(TableStore& store)
 {
     for (const DemoGoods& g : kGoods) {
         Goods goods;
@@ -181,19 +181,19 @@ StoreError insertGoods(TableStore& store)
         goods.Stan_poczatkowy = goods.ilosc;
         goods.numer_fabryczny = text(g.factoryNumber);
         if (auto inserted = store.insertRecord(goods); !inserted) {
-            return inserted.error();
+            return inserted.forward();
         }
     }
-    return std::nullopt;
+    return {};
 }
 
 } // namespace
 
-StoreError seedDemoData(TableStore& store)
+Result<void> seedDemoData(TableStore& store)
 {
-    return store.inTransaction([&store]() -> StoreError {
-        if (auto error = insertParties(store)) {
-            return error;
+    return store.inTransaction([&store]() -> Result<void> {
+        if (auto inserted = insertParties(store); !inserted) {
+            return inserted;
         }
         return insertGoods(store);
     });

@@ -8,6 +8,6 @@ class TableStore;
 
 // Fills an open, empty store with a few issuers, about twenty recipients and
 // about thirty goods at every VAT rate, so that a first start shows filled lists.
-StoreError seedDemoData(TableStore& store);
+[[nodiscard]] Result<void> seedDemoData(TableStore& store);
 
 } // namespace kwitola

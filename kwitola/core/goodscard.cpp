@@ -1,8 +1,28 @@
 #include "kwitola/core/goodscard.h"
 
+#include "kwitola/core/tablecatalogue.h"
 #include "kwitola/core/tablestore.h"
 
 namespace kwitola {
+
+namespace {
+
+// The record the card makes: a new record's stock starts at its quantity.
+Goods goodsOf(const GoodsCardValues& values)
+{
+    Goods goods;
+    goods.Nazwa_towaru = values.name;
+    goods.Symbol_SWW_KU = values.symbol;
+    goods.Jednostka_miary = values.unit;
+    goods.ilosc = values.quantity;
+    goods.Cena_jednostkowa_netto = values.netPrice;
+    goods.Stawka_vat = values.rate;
+    goods.Stan_poczatkowy = values.quantity;
+    goods.numer_fabryczny = values.factoryNumber;
+    return goods;
+}
+
+} // namespace
 
 QString GoodsCardValues::entry() const
 {
@@ -21,23 +41,14 @@ Result<NewGoods> addGoods(TableStore& store, const GoodsCardValues& values)
         return NewGoods::NothingToSave;
     }
     const auto existing =
-        store.findFirst(Table::Magazyn, QStringLiteral("Nazwa_towaru"), values.name);
+        store.findFirst(Table::Magazyn, fieldName(&Goods::Nazwa_towaru), values.name);
     if (!existing) {
         return Result<NewGoods>::failure(existing.error());
     }
     if (*existing) {
         return NewGoods::Duplicate;
     }
-    Goods goods;
-    goods.Nazwa_towaru = values.name;
-    goods.Symbol_SWW_KU = values.symbol;
-    goods.Jednostka_miary = values.unit;
-    goods.ilosc = values.quantity;
-    goods.Cena_jednostkowa_netto = values.netPrice;
-    goods.Stawka_vat = values.rate;
-    goods.Stan_poczatkowy = values.quantity;
-    goods.numer_fabryczny = values.factoryNumber;
-    const auto inserted = store.insertRecord(goods);
+    const auto inserted = store.insertRecord(goodsOf(values));
     if (!inserted) {
         return Result<NewGoods>::failure(inserted.error());
     }
@@ -53,14 +64,9 @@ Result<bool> correctGoods(TableStore& store, RecordId id, const GoodsCardValues&
     if (!*stored) {
         return false;
     }
-    const FieldValues fields = {{QStringLiteral("Nazwa_towaru"), values.name},
-                                {QStringLiteral("Symbol_SWW_KU"), values.symbol},
-                                {QStringLiteral("Jednostka_miary"), values.unit},
-                                {QStringLiteral("ilosc"), values.quantity},
-                                {QStringLiteral("Cena_jednostkowa_netto"), values.netPrice},
-                                {QStringLiteral("Stawka_vat"), values.rate}};
-    if (const StoreError error = store.update(Table::Magazyn, id, fields)) {
-        return Result<bool>::failure(*error);
+    if (const auto updated = store.update(Table::Magazyn, id, cardFieldValues(goodsOf(values)));
+        !updated) {
+        return updated.forward();
     }
     return true;
 }

@@ -48,8 +48,8 @@ Result<bool> removeByEntry(TableStore& store, Table table, const QString& entry)
     if (!*id) {
         return false;
     }
-    if (const StoreError error = store.remove(table, **id)) {
-        return Result<bool>::failure(*error);
+    if (const auto removed = store.remove(table, **id); !removed) {
+        return removed.forward();
     }
     return true;
 }

@@ -1,6 +1,7 @@
 #include "kwitola/core/posting.h"
 
 #include "kwitola/core/money.h"
+#include "kwitola/core/tablecatalogue.h"
 #include "kwitola/core/tablestore.h"
 
 #include <algorithm>
@@ -9,13 +10,11 @@ namespace kwitola {
 
 namespace {
 
-const QString kStockField = QStringLiteral("Stan_poczatkowy");
-
 // The stock record of the first goods of that name; nothing for goods that
 // are gone or whose stock is empty (not kept in stock: skipped).
 Result<std::optional<Goods>> stockedGoods(const TableStore& store, const QString& name)
 {
-    const auto found = store.findFirst(Table::Magazyn, QStringLiteral("Nazwa_towaru"), name);
+    const auto found = store.findFirst(Table::Magazyn, fieldName(&Goods::Nazwa_towaru), name);
     if (!found) {
         return Result<std::optional<Goods>>::failure(found.error());
     }
@@ -33,24 +32,25 @@ Result<std::optional<Goods>> stockedGoods(const TableStore& store, const QString
 }
 
 // Adds the change to the stock of the goods of that name, rounded once.
-StoreError moveStock(TableStore& store, const QString& name, Decimal change)
+Result<void> moveStock(TableStore& store, const QString& name, Decimal change)
 {
     const auto goods = stockedGoods(store, name);
     if (!goods) {
-        return goods.error();
+        return goods.forward();
     }
     if (!*goods) {
-        return std::nullopt;
+        return {};
     }
     const auto stock = Decimal::parse((*goods)->Stan_poczatkowy);
     if (!stock) {
-        return QStringLiteral("Stan magazynowy towaru %1 nie jest liczbą.").arg(name);
+        return fail(QStringLiteral("Stan magazynowy towaru %1 nie jest liczbą.").arg(name));
     }
     const auto moved = stock->plus(change);
     if (!moved) {
-        return QStringLiteral("Stan magazynowy towaru %1 jest poza zakresem.").arg(name);
+        return fail(QStringLiteral("Stan magazynowy towaru %1 jest poza zakresem.").arg(name));
     }
-    return store.update(Table::Magazyn, (*goods)->id, {{kStockField, moved->fmt()}});
+    return store.update(Table::Magazyn, (*goods)->id,
+                        {{fieldName(&Goods::Stan_poczatkowy), moved->fmt()}});
 }
 
 // The quantity of a line as a number.
@@ -65,7 +65,7 @@ Result<Decimal> lineQuantity(const StoredLine& line)
 }
 
 // A first posting takes the stock line by line, each step rounded.
-StoreError reduceStockLineByLine(TableStore& store, const StoredDocument& document)
+Result<void> reduceStockLineByLine(TableStore& store, const StoredDocument& document)
 {
     for (const StoredLine& line : document.lines) {
         if (line.name.isEmpty()) {
@@ -73,17 +73,17 @@ StoreError reduceStockLineByLine(TableStore& store, const StoredDocument& docume
         }
         const auto amount = lineQuantity(line);
         if (!amount) {
-            return amount.error();
+            return amount.forward();
         }
         const auto change = Decimal().minus(*amount);
         if (!change) {
-            return QStringLiteral("Ilość towaru %1 jest poza zakresem.").arg(line.name);
+            return fail(QStringLiteral("Ilość towaru %1 jest poza zakresem.").arg(line.name));
         }
-        if (auto error = moveStock(store, line.name, *change)) {
-            return error;
+        if (auto moved = moveStock(store, line.name, *change); !moved) {
+            return moved;
         }
     }
-    return std::nullopt;
+    return {};
 }
 
 // The stock change a re-posting makes, per goods in the order the goods
@@ -98,13 +98,13 @@ Result<std::vector<GoodsChange>> netStockChanges(const std::vector<StoredDocumen
                                                  const StoredDocument& document)
 {
     std::vector<GoodsChange> changes;
-    const auto account = [&changes](const StoredLine& line, int sign) -> StoreError {
+    const auto account = [&changes](const StoredLine& line, int sign) -> Result<void> {
         if (line.name.isEmpty()) {
-            return std::nullopt;
+            return {};
         }
         const auto amount = lineQuantity(line);
         if (!amount) {
-            return amount.error();
+            return amount.forward();
         }
         auto it = std::find_if(changes.begin(), changes.end(),
                                [&](const GoodsChange& c) { return c.name == line.name; });
@@ -113,21 +113,21 @@ Result<std::vector<GoodsChange>> netStockChanges(const std::vector<StoredDocumen
         }
         const auto sum = sign > 0 ? it->change.plus(*amount) : it->change.minus(*amount);
         if (!sum) {
-            return QStringLiteral("Ilość towaru %1 jest poza zakresem.").arg(line.name);
+            return fail(QStringLiteral("Ilość towaru %1 jest poza zakresem.").arg(line.name));
         }
         it->change = *sum;
-        return std::nullopt;
+        return {};
     };
     for (const StoredDocument& before : earlier) {
         for (const StoredLine& line : before.lines) {
-            if (auto error = account(line, 1)) {
-                return Result<std::vector<GoodsChange>>::failure(*error);
+            if (auto counted = account(line, 1); !counted) {
+                return counted.forward();
             }
         }
     }
     for (const StoredLine& line : document.lines) {
-        if (auto error = account(line, -1)) {
-            return Result<std::vector<GoodsChange>>::failure(*error);
+        if (auto counted = account(line, -1); !counted) {
+            return counted.forward();
         }
     }
     return changes;
@@ -135,37 +135,37 @@ Result<std::vector<GoodsChange>> netStockChanges(const std::vector<StoredDocumen
 
 // A re-posting moves each goods' stock by its net change once, so that a
 // reprint of an unchanged document leaves the stock exactly as it was.
-StoreError moveStockByNetChange(TableStore& store, const std::vector<StoredDocument>& earlier,
-                                const StoredDocument& document)
+Result<void> moveStockByNetChange(TableStore& store, const std::vector<StoredDocument>& earlier,
+                                  const StoredDocument& document)
 {
     const auto changes = netStockChanges(earlier, document);
     if (!changes) {
-        return changes.error();
+        return changes.forward();
     }
     for (const GoodsChange& goods : *changes) {
         if (goods.change.isZero()) {
             continue;
         }
-        if (auto error = moveStock(store, goods.name, goods.change)) {
-            return error;
+        if (auto moved = moveStock(store, goods.name, goods.change); !moved) {
+            return moved;
         }
     }
-    return std::nullopt;
+    return {};
 }
 
 // Removes one earlier posting's ledger rows (only invoices and bills have
 // any) and its record; its stock is settled with the new posting's.
-StoreError removePosting(TableStore& store, const StoredDocument& earlier)
+Result<void> removePosting(TableStore& store, const StoredDocument& earlier)
 {
     if (!earlier.kindName.isEmpty()) {
-        const auto rows = store.findAll(Table::Sprzedaz, QStringLiteral("Document_number"),
+        const auto rows = store.findAll(Table::Sprzedaz, fieldName(&LedgerRow::documentNumber),
                                         earlier.Numer_faktury);
         if (!rows) {
-            return rows.error();
+            return rows.forward();
         }
         for (const RecordId id : *rows) {
-            if (auto error = store.remove(Table::Sprzedaz, id)) {
-                return error;
+            if (auto removed = store.remove(Table::Sprzedaz, id); !removed) {
+                return removed;
             }
         }
     }
@@ -189,8 +189,8 @@ Result<std::vector<StoredDocument>> earlierPostings(const TableStore& store,
 {
     std::vector<StoredDocument> earlier;
     for (const EarlierPosting& kind : request.replaces) {
-        const auto ids =
-            store.findAll(Table::Faktury, QStringLiteral("Numer_faktury"), kind.storedNumber);
+        const auto ids = store.findAll(Table::Faktury, fieldName(&StoredDocument::Numer_faktury),
+                                       kind.storedNumber);
         if (!ids) {
             return Result<std::vector<StoredDocument>>::failure(ids.error());
         }
@@ -216,51 +216,52 @@ const StoredDocument* postingOfAnotherDate(const std::vector<StoredDocument>& ea
     return other == earlier.end() ? nullptr : &*other;
 }
 
-StoreError ZaksiegujDokument(TableStore& store, const PostingRequest& request)
+Result<void> ZaksiegujDokument(TableStore& store, const PostingRequest& request)
 {
     const auto earlier = earlierPostings(store, request);
     if (!earlier) {
-        return earlier.error();
+        return earlier.forward();
     }
     if (const StoredDocument* other = postingOfAnotherDate(*earlier, request);
         other && !request.replaceOtherIssueDate) {
-        return QStringLiteral("Dokument nr %1 z dnia %2 jest już zaksięgowany.")
-            .arg(other->Numer_faktury, other->issueDate);
+        return fail(QStringLiteral("Dokument nr %1 z dnia %2 jest już zaksięgowany.")
+                        .arg(other->Numer_faktury, other->issueDate));
     }
     for (const StoredDocument& before : *earlier) {
-        if (auto error = removePosting(store, before)) {
-            return error;
+        if (auto removed = removePosting(store, before); !removed) {
+            return removed;
         }
     }
-    if (auto error =
-            store.update(Table::Odbiorca, request.recipientId,
-                         {{QStringLiteral("Telefon_firmy"), request.recipientPhone},
-                          {QStringLiteral("Ostatnia_transakcja"), request.document.issueDate}})) {
-        return error;
+    if (auto updated = store.update(
+            Table::Odbiorca, request.recipientId,
+            {{fieldName(&Recipient::Telefon_firmy), request.recipientPhone},
+             {fieldName(&Recipient::Ostatnia_transakcja), request.document.issueDate}});
+        !updated) {
+        return updated;
     }
     if (auto id = store.insertRecord(request.document); !id) {
-        return id.error();
+        return id.forward();
     }
     return earlier->empty() ? reduceStockLineByLine(store, request.document)
                             : moveStockByNetChange(store, *earlier, request.document);
 }
 
-StoreError ZapiszRejestrSprzedazy(TableStore& store, const PostingRequest& request)
+Result<void> ZapiszRejestrSprzedazy(TableStore& store, const PostingRequest& request)
 {
     if (!request.ledgerRow) {
-        return std::nullopt;
+        return {};
     }
     if (auto id = store.insertRecord(*request.ledgerRow); !id) {
-        return id.error();
+        return id.forward();
     }
-    return std::nullopt;
+    return {};
 }
 
-StoreError postDocument(TableStore& store, const PostingRequest& request)
+Result<void> postDocument(TableStore& store, const PostingRequest& request)
 {
-    return store.inTransaction([&]() -> StoreError {
-        if (auto error = ZaksiegujDokument(store, request)) {
-            return error;
+    return store.inTransaction([&]() -> Result<void> {
+        if (auto posted = ZaksiegujDokument(store, request); !posted) {
+            return posted;
         }
         return ZapiszRejestrSprzedazy(store, request);
     });

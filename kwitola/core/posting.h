@@ -62,12 +62,12 @@ std::vector<EarlierPosting> goodsIssuePostings(const QString& number);
 // inserts the record. A first posting reduces the stock line by line; a
 // re-posting moves each goods' stock once by its net change (what the
 // earlier postings took, less what this one takes).
-[[nodiscard]] StoreError ZaksiegujDokument(TableStore& store, const PostingRequest& request);
+[[nodiscard]] Result<void> ZaksiegujDokument(TableStore& store, const PostingRequest& request);
 // Writes the ledger row, when the request has one.
-[[nodiscard]] StoreError ZapiszRejestrSprzedazy(TableStore& store, const PostingRequest& request);
+[[nodiscard]] Result<void> ZapiszRejestrSprzedazy(TableStore& store, const PostingRequest& request);
 
 // Both of the above as one transaction over every table they write: on any
 // failure no table is changed.
-[[nodiscard]] StoreError postDocument(TableStore& store, const PostingRequest& request);
+[[nodiscard]] Result<void> postDocument(TableStore& store, const PostingRequest& request);
 
 } // namespace kwitola

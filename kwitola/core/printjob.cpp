@@ -79,7 +79,7 @@ PrintJob printJob(const SalesDocument& document, const Parties& parties, const S
     return job;
 }
 
-std::optional<QString> printRefusal(const PrintJob& job)
+Result<void> checkPrintable(const PrintJob& job)
 {
     // Checked in this order; the first that holds is the one shown.
     const std::array<std::pair<bool, const char*>, 3> refusals{{
@@ -90,10 +90,10 @@ std::optional<QString> printRefusal(const PrintJob& job)
     }};
     for (const auto& [refused, text] : refusals) {
         if (refused) {
-            return QString::fromUtf8(text);
+            return fail(QString::fromUtf8(text));
         }
     }
-    return std::nullopt;
+    return {};
 }
 
 QString previewMark(int copies)

@@ -4,6 +4,7 @@
 #include "kwitola/core/documentkinds.h"
 #include "kwitola/core/invoiceprintout.h"
 #include "kwitola/core/posting.h"
+#include "kwitola/core/result.h"
 
 #include <QString>
 #include <QStringList>
@@ -31,8 +32,9 @@ struct PrintJob
     QString printerName; // empty: the default printer
 };
 
-// The first reason the document cannot be printed, as the message says it.
-[[nodiscard]] std::optional<QString> printRefusal(const PrintJob& job);
+// Fails with the first reason the document cannot be printed, as the message
+// says it.
+[[nodiscard]] Result<void> checkPrintable(const PrintJob& job);
 
 // The mark shown in the preview, and the marks of the printed copies in
 // order, for one, two or three copies.

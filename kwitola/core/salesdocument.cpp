@@ -91,20 +91,20 @@ const Totals& SalesDocument::groupTotals(RateGroup group) const
     return m_groups.at(slot(group));
 }
 
-StoreError SalesDocument::loadGoods(const Goods& goods)
+Result<void> SalesDocument::loadGoods(const Goods& goods)
 {
     // Whatever the outcome, a goods choice ends the line selection, and a
     // refused record leaves no goods loaded.
     m_removalEnabled = false;
     m_hasGoods = false;
     if (!Decimal::parse(goods.Cena_jednostkowa_netto)) {
-        return QStringLiteral("Cena jednostkowa netto towaru „%1” nie jest liczbą: „%2”.")
-            .arg(goods.Nazwa_towaru, goods.Cena_jednostkowa_netto);
+        return fail(QStringLiteral("Cena jednostkowa netto towaru „%1” nie jest liczbą: „%2”.")
+                        .arg(goods.Nazwa_towaru, goods.Cena_jednostkowa_netto));
     }
     const auto rate = rateNumber(goods.Stawka_vat);
     if (!rate) {
-        return QStringLiteral("Stawka VAT towaru „%1” nie jest liczbą: „%2”.")
-            .arg(goods.Nazwa_towaru, goods.Stawka_vat);
+        return fail(QStringLiteral("Stawka VAT towaru „%1” nie jest liczbą: „%2”.")
+                        .arg(goods.Nazwa_towaru, goods.Stawka_vat));
     }
     CurrentLine values;
     values.name = goods.Nazwa_towaru;
@@ -113,7 +113,7 @@ StoreError SalesDocument::loadGoods(const Goods& goods)
     values.rateText = goods.Stawka_vat;
     values.symbol = goods.Symbol_SWW_KU;
     loadLine(values, *rate);
-    return std::nullopt;
+    return {};
 }
 
 void SalesDocument::loadLine(const CurrentLine& values, Decimal rate)

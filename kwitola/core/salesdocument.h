@@ -120,7 +120,7 @@ public:
     // Loads the current line from a goods record with quantity "0" and ends
     // any line selection. A price or rate that does not read as a number
     // gives an error text and leaves no goods loaded.
-    [[nodiscard]] StoreError loadGoods(const Goods& goods);
+    [[nodiscard]] Result<void> loadGoods(const Goods& goods);
     // Recomputes the current line for the typed quantity. Stops at the first
     // text that does not read as a number, keeping what was computed so far;
     // false then.

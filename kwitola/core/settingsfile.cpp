@@ -96,23 +96,23 @@ Settings decodeSettings(const QByteArray& bytes)
     return settings;
 }
 
-StoreError checkSettingsCanBeSaved(const Settings& settings)
+Result<void> checkSettingsCanBeSaved(const Settings& settings)
 {
     for (const TextLine& text : kTexts) {
         const QString& value = settings.*text.member;
         const QString label = QString::fromUtf8(text.label);
         if (value.contains(QLatin1Char('\r')) || value.contains(QLatin1Char('\n'))) {
-            return QStringLiteral("Pole „%1” nie może zawierać końca wiersza.").arg(label);
+            return fail(QStringLiteral("Pole „%1” nie może zawierać końca wiersza.").arg(label));
         }
         for (const QChar ch : value) {
             if (!common::cp1250::byteOf(ch)) {
-                return QStringLiteral("Pole „%1” zawiera znak „%2”, którego nie można "
-                                      "zapisać w pliku ustawień.")
-                    .arg(label, QString(ch));
+                return fail(QStringLiteral("Pole „%1” zawiera znak „%2”, którego nie można "
+                                           "zapisać w pliku ustawień.")
+                                .arg(label, QString(ch)));
             }
         }
     }
-    return std::nullopt;
+    return {};
 }
 
 Result<Settings> readSettingsFile(const QString& path)
@@ -128,16 +128,17 @@ Result<Settings> readSettingsFile(const QString& path)
     return decodeSettings(**file);
 }
 
-StoreError writeSettingsFile(const QString& path, const Settings& settings)
+Result<void> writeSettingsFile(const QString& path, const Settings& settings)
 {
-    if (auto error = checkSettingsCanBeSaved(settings)) {
-        return QStringLiteral("Nie zapisano ustawień. %1").arg(*error);
+    if (auto fits = checkSettingsCanBeSaved(settings); !fits) {
+        return fail(QStringLiteral("Nie zapisano ustawień. %1").arg(fits.error()));
     }
     if (const auto written = common::writeFileAtomically(path, encodeSettings(settings));
         !written) {
-        return QStringLiteral("Nie zapisano ustawień. %1").arg(written.error());
+        return fail(QStringLiteral("Nie zapisano ustawień. %1").arg(written.error()),
+                    written.errorDetails().kind, written.errorDetails().systemError);
     }
-    return std::nullopt;
+    return {};
 }
 
 } // namespace kwitola

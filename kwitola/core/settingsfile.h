@@ -34,16 +34,16 @@ QByteArray encodeSettings(const Settings& settings);
 // their box only when they are exactly "open".
 Settings decodeSettings(const QByteArray& bytes);
 
-// A texts that the file cannot hold (a line break, or a character outside
-// code page 1250) as an error text naming the field; nothing when all fit.
-StoreError checkSettingsCanBeSaved(const Settings& settings);
+// Fails, naming the field, on a text that the file cannot hold (a line break,
+// or a character outside code page 1250).
+[[nodiscard]] Result<void> checkSettingsCanBeSaved(const Settings& settings);
 
 // Reads the settings file; a missing file gives the defaults. A file that
 // cannot be read, is not a regular file or is larger than a settings file
 // can be gives an error text.
-Result<Settings> readSettingsFile(const QString& path);
+[[nodiscard]] Result<Settings> readSettingsFile(const QString& path);
 // Writes the settings file atomically: on failure the old file stays whole
 // and the error text says why.
-StoreError writeSettingsFile(const QString& path, const Settings& settings);
+[[nodiscard]] Result<void> writeSettingsFile(const QString& path, const Settings& settings);
 
 } // namespace kwitola

@@ -19,27 +19,24 @@ public:
     // Whether the user was asked about replacing an unreadable file.
     enum class Consent { NotAsked, Given, Refused };
 
+    // How a save that did not fail ended. A failed write is an error; the
+    // value then holds for this run all the same.
     enum class SaveOutcome {
         Saved,              // the file holds the new value
         ConfirmationNeeded, // nothing changed: ask, then save again
         KeptWithoutSaving,  // the user refused: the value holds for this run
-        Failed,             // the write failed: the value holds for this run
-    };
-    struct SaveResult
-    {
-        SaveOutcome outcome = SaveOutcome::Saved;
-        QString error; // why, when Failed
     };
 
     explicit SettingsKeeper(QString path);
 
     // Reads the file. A missing file gives the defaults; any other failure
     // gives the defaults, the error text, and protects the file.
-    [[nodiscard]] StoreError load();
+    [[nodiscard]] Result<void> load();
 
     // Makes value the program's settings and writes it to the file, unless
     // an unreadable file is in the way and consent is still missing.
-    [[nodiscard]] SaveResult save(const Settings& value, Consent consent = Consent::NotAsked);
+    [[nodiscard]] Result<SaveOutcome> save(const Settings& value,
+                                           Consent consent = Consent::NotAsked);
 
     [[nodiscard]] const Settings& settings() const { return m_settings; }
     [[nodiscard]] const QString& path() const { return m_path; }
@@ -48,7 +45,7 @@ public:
     [[nodiscard]] bool needsConsentToSave() const { return m_protected; }
 
 private:
-    [[nodiscard]] StoreError replaceUnreadable(const Settings& value);
+    [[nodiscard]] Result<void> replaceUnreadable(const Settings& value);
 
     QString m_path;
     Settings m_settings;

@@ -69,60 +69,67 @@ QString columnDefinition(const TableLayout& layout, int position)
 // A file the database engine can read as a rollback-journal database: the
 // header is checked by hand first, so that a foreign file is never handed
 // to the engine in a mode that would make it write beside the file.
-StoreError checkHeader(const TableLayout& layout, const QString& path)
+Result<void> checkHeader(const TableLayout& layout, const QString& path)
 {
     // Only a regular file is opened: a pipe in a table's place would block.
     if (const QString kind = common::describeNonRegularFile(path); !kind.isEmpty()) {
-        return unreadable(layout, kind);
+        return fail(unreadable(layout, kind), common::ErrorKind::NotRegular);
     }
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        return unreadable(layout, common::describeSystemError(errno));
+        const int openError = errno;
+        return fail(unreadable(layout, common::describeSystemError(openError)),
+                    common::ErrorKind::Failed, openError);
     }
     QByteArray header(kHeaderSize, '\0');
     const ssize_t got = ::read(fd, header.data(), static_cast<size_t>(kHeaderSize));
     const int readError = errno;
     ::close(fd);
     if (got < 0) {
-        return unreadable(layout, common::describeSystemError(readError));
+        return fail(unreadable(layout, common::describeSystemError(readError)),
+                    common::ErrorKind::Failed, readError);
     }
     const bool isDatabase = got == kHeaderSize &&
                             header.startsWith(QByteArray("SQLite format 3\0", 16)) &&
                             header.at(18) == 1 && header.at(19) == 1;
-    return isDatabase ? StoreError{} : notATable(layout);
+    if (!isDatabase) {
+        return fail(notATable(layout));
+    }
+    return {};
 }
 
-StoreError checkContents(const TableLayout& layout, const QSqlDatabase& db, const QString& password)
+Result<void> checkContents(const TableLayout& layout, const QSqlDatabase& db,
+                           const QString& password)
 {
     QSqlQuery columns(db);
     if (!columns.exec(QStringLiteral("PRAGMA table_info(%1)").arg(layout.sqlName))) {
-        return unreadable(layout, describeStoreError(columns.lastError()));
+        return fail(unreadable(layout, describeStoreError(columns.lastError())));
     }
     QStringList names;
     while (columns.next()) {
         names << columns.value(1).toString();
     }
     if (names.size() != layout.columns.size()) {
-        return notATable(layout);
+        return fail(notATable(layout));
     }
     for (int i = 0; i < names.size(); ++i) {
         if (names.at(i).compare(layout.columns.at(i), Qt::CaseInsensitive) != 0) {
-            return notATable(layout);
+            return fail(notATable(layout));
         }
     }
     QSqlQuery check(db);
     if (!check.exec(QStringLiteral("SELECT Table_name, Salt, Digest FROM %1").arg(kCheckTable)) ||
         !check.next() || check.value(0).toString() != layout.sqlName) {
-        return notATable(layout);
+        return fail(notATable(layout));
     }
     if (check.value(2).toString() != digestOf(layout, check.value(1).toString(), password)) {
-        return QStringLiteral("Tabela %1 jest chroniona innym hasłem.").arg(layout.fileName);
+        return fail(QStringLiteral("Tabela %1 jest chroniona innym hasłem.").arg(layout.fileName));
     }
-    return std::nullopt;
+    return {};
 }
 
-StoreError createContents(const TableLayout& layout, const QSqlDatabase& db,
-                          const QString& password)
+Result<void> createContents(const TableLayout& layout, const QSqlDatabase& db,
+                            const QString& password)
 {
     QStringList definitions;
     for (int i = 0; i < layout.columns.size(); ++i) {
@@ -140,7 +147,7 @@ StoreError createContents(const TableLayout& layout, const QSqlDatabase& db,
     for (const QString& statement : statements) {
         QSqlQuery query(db);
         if (!query.exec(statement)) {
-            return describeStoreError(query.lastError());
+            return fail(describeStoreError(query.lastError()));
         }
     }
     const QString salt = newSalt();
@@ -150,29 +157,30 @@ StoreError createContents(const TableLayout& layout, const QSqlDatabase& db,
     insert.addBindValue(salt);
     insert.addBindValue(digestOf(layout, salt, password));
     if (!insert.exec()) {
-        return describeStoreError(insert.lastError());
+        return fail(describeStoreError(insert.lastError()));
     }
-    return std::nullopt;
+    return {};
 }
 
 // Runs fn on a connection of its own to the file, then drops the connection.
-template <typename Fn> StoreError withConnection(const QString& path, const QString& options, Fn fn)
+template <typename Fn>
+Result<void> withConnection(const QString& path, const QString& options, Fn fn)
 {
     const QString name = uniqueConnectionName();
-    StoreError error;
+    Result<void> done;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         db.setDatabaseName(path);
         db.setConnectOptions(options);
         if (db.open()) {
-            error = fn(db);
+            done = fn(db);
         } else {
-            error = describeStoreError(db.lastError());
+            done = fail(describeStoreError(db.lastError()));
         }
         db.close();
     }
     QSqlDatabase::removeDatabase(name);
-    return error;
+    return done;
 }
 
 } // namespace
@@ -185,25 +193,18 @@ QString entryExpression(const TableLayout& layout)
 QStringList lookupIndexes(const TableLayout& layout, const QString& schema)
 {
     // Fields looked up by value: earlier postings by number, goods by name.
-    static const std::array<std::pair<Table, const char*>, 3> kLookups = {{
-        {Table::Faktury, "Numer_faktury"},
-        {Table::Sprzedaz, "Document_number"},
-        {Table::Magazyn, "Nazwa_towaru"},
-    }};
     QStringList statements;
-    for (const auto& [table, column] : kLookups) {
-        if (table == layout.table) {
-            statements << QStringLiteral("CREATE INDEX IF NOT EXISTS %1.%2_%3 ON %2 (%3)")
-                              .arg(schema, layout.sqlName, QLatin1String(column));
-        }
+    for (const QString& column : layout.lookupColumns) {
+        statements << QStringLiteral("CREATE INDEX IF NOT EXISTS %1.%2_%3 ON %2 (%3)")
+                          .arg(schema, layout.sqlName, column);
     }
     return statements;
 }
 
-StoreError check(const TableLayout& layout, const QString& path, const QString& password)
+Result<void> check(const TableLayout& layout, const QString& path, const QString& password)
 {
-    if (auto error = checkHeader(layout, path)) {
-        return error;
+    if (auto header = checkHeader(layout, path); !header) {
+        return header;
     }
     // A journal left beside the file by a copy that died mid-write must be
     // rolled back before the file can be read; only then may the check
@@ -211,27 +212,28 @@ StoreError check(const TableLayout& layout, const QString& path, const QString& 
     const bool interrupted = QFileInfo::exists(path + QStringLiteral("-journal"));
     const QString options = interrupted ? QString() : QStringLiteral("QSQLITE_OPEN_READONLY");
     bool opened = false;
-    auto error = withConnection(path, options, [&](const QSqlDatabase& db) {
+    auto checked = withConnection(path, options, [&](const QSqlDatabase& db) {
         opened = true;
         return checkContents(layout, db, password);
     });
-    if (error && !opened) {
-        return unreadable(layout, *error);
+    if (!checked && !opened) {
+        return fail(unreadable(layout, checked.error()));
     }
-    return error;
+    return checked;
 }
 
-StoreError create(const TableLayout& layout, const QString& path, const QString& password)
+Result<void> create(const TableLayout& layout, const QString& path, const QString& password)
 {
-    const auto error = withConnection(path, QString(), [&](const QSqlDatabase& db) {
+    const auto made = withConnection(path, QString(), [&](const QSqlDatabase& db) {
         return createContents(layout, db, password);
     });
-    if (error) {
+    if (!made) {
         QFile::remove(path);
         QFile::remove(path + QStringLiteral("-journal"));
-        return QStringLiteral("Nie można utworzyć tabeli %1: %2").arg(layout.fileName, *error);
+        return fail(
+            QStringLiteral("Nie można utworzyć tabeli %1: %2").arg(layout.fileName, made.error()));
     }
-    return std::nullopt;
+    return {};
 }
 
 } // namespace kwitola::tablefiles

@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QStringView>
 #include <array>
+#include <utility>
+#include <vector>
 
 namespace kwitola {
 
@@ -13,6 +15,9 @@ namespace kwitola {
 // have larger numbers). For recipients it is `Index_firmy`, for goods
 // `Index_towaru`; 0 means "not stored yet".
 using RecordId = qint64;
+
+// Field name and new text for an update; names match without regard to case.
+using FieldValues = std::vector<std::pair<QString, QString>>;
 
 // One record of any table as the texts of its fields in stored order.
 struct Row

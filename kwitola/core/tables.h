@@ -5,7 +5,9 @@
 #include <QStringList>
 #include <QStringView>
 #include <array>
+#include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace kwitola {
 
@@ -20,9 +22,19 @@ inline constexpr std::array<Table, 6> kOpenOrder = {Table::Wystawca, Table::Odbi
                                                     Table::Magazyn,  Table::Faktury,
                                                     Table::Firmy,    Table::Sprzedaz};
 
-// The fixed layout of one table: its file, its name in SQL, its columns in
-// stored order, which column (if any) is the record number the store fills,
-// and which columns make up a list entry.
+// What a table field is to the program.
+enum class FieldRole : std::uint8_t {
+    Named,        // kept in the record and known by its name, also in older tables
+    Placed,       // kept in the record, known only by its place
+    RecordNumber, // the record number, filled by the store
+    Unwritten,    // known by place only; the program keeps nothing in it
+    AlwaysZero,   // written as "0,00" whatever the record holds
+};
+
+// The fixed layout of one table, as its catalogue gives it: its file, its
+// name in SQL, its columns in stored order with their roles, which column (if
+// any) is the record number the store fills, which columns make up a list
+// entry, and which the program looks records up by.
 struct TableLayout
 {
     Table table;
@@ -31,6 +43,8 @@ struct TableLayout
     QStringList columns;
     std::optional<int> recordNumberColumn;
     QStringList entryColumns;
+    std::vector<FieldRole> roles;
+    QStringList lookupColumns;
 };
 
 const TableLayout& layoutOf(Table table);

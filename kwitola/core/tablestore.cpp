@@ -1,6 +1,7 @@
 #include "kwitola/core/tablestore.h"
 
 #include "kwitola/core/storeerrors.h"
+#include "kwitola/core/tablecatalogue.h"
 #include "kwitola/core/tablefiles.h"
 
 #include <QDir>
@@ -79,22 +80,22 @@ struct TableStore::Private
         q.setForwardOnly(true);
         return q;
     }
-    StoreError exec(const QString& sql) const
+    Result<void> exec(const QString& sql) const
     {
         QSqlQuery q = query();
         if (!q.exec(sql)) {
-            return describeStoreError(q.lastError());
+            return fail(describeStoreError(q.lastError()));
         }
-        return std::nullopt;
+        return {};
     }
     Result<std::optional<RecordId>> firstId(Table table, QSqlQuery& q) const;
-    [[nodiscard]] StoreError checkWrite(Table table) const
+    [[nodiscard]] Result<void> checkWrite(Table table) const
     {
-        return writeCheck ? writeCheck(table) : StoreError{};
+        return writeCheck ? writeCheck(table) : Result<void>();
     }
-    StoreError checkExisting(QStringList& missing) const;
-    StoreError createMissing(const QStringList& missing) const;
-    StoreError connect();
+    Result<void> checkExisting(QStringList& missing) const;
+    Result<void> createMissing(const QStringList& missing) const;
+    Result<void> connect();
 };
 
 // Runs a prepared query whose first column is a record number and answers
@@ -114,7 +115,7 @@ Result<std::optional<RecordId>> TableStore::Private::firstId(Table table, QSqlQu
     return std::optional<RecordId>(q.value(0).toLongLong());
 }
 
-StoreError TableStore::Private::checkExisting(QStringList& missing) const
+Result<void> TableStore::Private::checkExisting(QStringList& missing) const
 {
     for (const Table table : kOpenOrder) {
         const TableLayout& layout = layoutOf(table);
@@ -123,20 +124,20 @@ StoreError TableStore::Private::checkExisting(QStringList& missing) const
             missing << layout.fileName;
             continue;
         }
-        if (auto error = tablefiles::check(layout, path, password)) {
-            return error;
+        if (auto checked = tablefiles::check(layout, path, password); !checked) {
+            return checked;
         }
     }
-    return std::nullopt;
+    return {};
 }
 
 // Each missing table is made under a temporary name and renamed into place,
 // so that no half-made table is ever left behind; a failure removes the
 // tables this call made.
-StoreError TableStore::Private::createMissing(const QStringList& missing) const
+Result<void> TableStore::Private::createMissing(const QStringList& missing) const
 {
     QStringList created;
-    StoreError error;
+    Result<void> made;
     for (const Table table : kOpenOrder) {
         const TableLayout& layout = layoutOf(table);
         if (!missing.contains(layout.fileName)) {
@@ -145,25 +146,25 @@ StoreError TableStore::Private::createMissing(const QStringList& missing) const
         const QString path = QDir(folder).filePath(layout.fileName);
         const QString temporary = path + QStringLiteral(".tworzenie");
         QFile::remove(temporary);
-        error = tablefiles::create(layout, temporary, password);
-        if (!error && !QFile::rename(temporary, path)) {
+        made = tablefiles::create(layout, temporary, password);
+        if (made && !QFile::rename(temporary, path)) {
             QFile::remove(temporary);
-            error = QStringLiteral("Nie można utworzyć tabeli %1.").arg(layout.fileName);
+            made = fail(QStringLiteral("Nie można utworzyć tabeli %1.").arg(layout.fileName));
         }
-        if (error) {
+        if (!made) {
             break;
         }
         created << path;
     }
-    if (error) {
+    if (!made) {
         for (const QString& path : created) {
             QFile::remove(path);
         }
     }
-    return error;
+    return made;
 }
 
-StoreError TableStore::Private::connect()
+Result<void> TableStore::Private::connect()
 {
     const QString name = uniqueConnectionName();
     {
@@ -173,7 +174,7 @@ StoreError TableStore::Private::connect()
             const QString error = describeStoreError(db.lastError());
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(name);
-            return QStringLiteral("Nie można otworzyć tabel: %1").arg(error);
+            return fail(QStringLiteral("Nie można otworzyć tabel: %1").arg(error));
         }
     }
     connectionName = name;
@@ -185,7 +186,7 @@ StoreError TableStore::Private::connect()
         attach.prepare(QStringLiteral("ATTACH DATABASE ? AS %1").arg(schemaOf(table)));
         attach.addBindValue(QDir(folder).filePath(layoutOf(table).fileName));
         if (!attach.exec()) {
-            return failure(table, QStringLiteral("otwarcia"), attach.lastError());
+            return fail(failure(table, QStringLiteral("otwarcia"), attach.lastError()));
         }
     }
     // The lookup indexes only speed reads up; a folder that cannot take them
@@ -240,29 +241,29 @@ void TableStore::setPassword(const QString& password)
     d->password = password;
 }
 
-StoreError TableStore::open(const QString& folder)
+Result<void> TableStore::open(const QString& folder)
 {
     close();
     if (d->password.isEmpty()) {
-        return QStringLiteral("Nie podano hasła tabel.");
+        return fail(QStringLiteral("Nie podano hasła tabel."));
     }
     const QFileInfo info(folder);
     if (!info.isDir()) {
-        return QStringLiteral("Folder tabel %1 nie istnieje.").arg(folder);
+        return fail(QStringLiteral("Folder tabel %1 nie istnieje.").arg(folder));
     }
     d->folder = info.absoluteFilePath();
     QStringList missing;
-    if (auto error = d->checkExisting(missing)) {
-        return error;
+    if (auto checked = d->checkExisting(missing); !checked) {
+        return checked;
     }
-    if (auto error = d->createMissing(missing)) {
-        return error;
+    if (auto made = d->createMissing(missing); !made) {
+        return made;
     }
-    if (auto error = d->connect()) {
+    if (auto connected = d->connect(); !connected) {
         close();
-        return error;
+        return connected;
     }
-    return std::nullopt;
+    return {};
 }
 
 void TableStore::close()
@@ -480,8 +481,8 @@ Result<RecordId> TableStore::insert(Table table, const QStringList& values)
     if (!d->isOpen()) {
         return Result<RecordId>::failure(kNotOpen);
     }
-    if (auto refused = d->checkWrite(table)) {
-        return Result<RecordId>::failure(*refused);
+    if (auto allowed = d->checkWrite(table); !allowed) {
+        return allowed.forward();
     }
     if (values.size() > layout.columns.size()) {
         return Result<RecordId>::failure(QStringLiteral("Tabela %1 ma tylko %2 pól.")
@@ -515,28 +516,29 @@ template <typename Record> Result<RecordId> TableStore::insertRecord(const Recor
     return insert(Record::table, toValues(record));
 }
 
-StoreError TableStore::update(Table table, RecordId id, const FieldValues& values)
+Result<void> TableStore::update(Table table, RecordId id, const FieldValues& values)
 {
     const TableLayout& layout = layoutOf(table);
     if (!d->isOpen()) {
-        return kNotOpen;
+        return fail(kNotOpen);
     }
     QStringList assignments;
     for (const auto& [field, value] : values) {
         const auto position = columnPosition(table, field);
         if (!position) {
-            return QStringLiteral("Tabela %1 nie ma pola %2.").arg(layout.fileName, field);
+            return fail(QStringLiteral("Tabela %1 nie ma pola %2.").arg(layout.fileName, field));
         }
         if (layout.recordNumberColumn == *position) {
-            return QStringLiteral("Pola %1 nie można zmieniać.").arg(layout.columns.at(*position));
+            return fail(
+                QStringLiteral("Pola %1 nie można zmieniać.").arg(layout.columns.at(*position)));
         }
         assignments << layout.columns.at(*position) + QStringLiteral(" = ?");
     }
     if (assignments.isEmpty()) {
-        return std::nullopt;
+        return {};
     }
-    if (auto refused = d->checkWrite(table)) {
-        return refused;
+    if (auto allowed = d->checkWrite(table); !allowed) {
+        return allowed;
     }
     QSqlQuery q = d->query();
     q.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
@@ -546,15 +548,16 @@ StoreError TableStore::update(Table table, RecordId id, const FieldValues& value
     }
     q.addBindValue(id);
     if (!q.exec()) {
-        return failure(table, QStringLiteral("zapisu"), q.lastError());
+        return fail(failure(table, QStringLiteral("zapisu"), q.lastError()));
     }
     if (q.numRowsAffected() != 1) {
-        return QStringLiteral("W tabeli %1 nie ma rekordu numer %2.").arg(layout.fileName).arg(id);
+        return fail(
+            QStringLiteral("W tabeli %1 nie ma rekordu numer %2.").arg(layout.fileName).arg(id));
     }
-    return std::nullopt;
+    return {};
 }
 
-template <typename Record> StoreError TableStore::updateRecord(const Record& record)
+template <typename Record> Result<void> TableStore::updateRecord(const Record& record)
 {
     const TableLayout& layout = layoutOf(Record::table);
     const QStringList values = toValues(record);
@@ -567,26 +570,26 @@ template <typename Record> StoreError TableStore::updateRecord(const Record& rec
     return update(Record::table, record.id, fields);
 }
 
-StoreError TableStore::remove(Table table, RecordId id)
+Result<void> TableStore::remove(Table table, RecordId id)
 {
     if (!d->isOpen()) {
-        return kNotOpen;
+        return fail(kNotOpen);
     }
-    if (auto refused = d->checkWrite(table)) {
-        return refused;
+    if (auto allowed = d->checkWrite(table); !allowed) {
+        return allowed;
     }
     QSqlQuery q = d->query();
     q.prepare(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(qualified(table)));
     q.addBindValue(id);
     if (!q.exec()) {
-        return failure(table, QStringLiteral("usuwania z"), q.lastError());
+        return fail(failure(table, QStringLiteral("usuwania z"), q.lastError()));
     }
     if (q.numRowsAffected() != 1) {
-        return QStringLiteral("W tabeli %1 nie ma rekordu numer %2.")
-            .arg(layoutOf(table).fileName)
-            .arg(id);
+        return fail(QStringLiteral("W tabeli %1 nie ma rekordu numer %2.")
+                        .arg(layoutOf(table).fileName)
+                        .arg(id));
     }
-    return std::nullopt;
+    return {};
 }
 
 Result<RecipientSearch> TableStore::searchRecipients(const QString& pattern) const
@@ -596,9 +599,13 @@ Result<RecipientSearch> TableStore::searchRecipients(const QString& pattern) con
     }
     // AND binds before OR: (number above 0 and NIP matches) or name or town.
     QSqlQuery q = d->query();
-    q.prepare(QStringLiteral("SELECT rowid, * FROM %1 WHERE Index_firmy > 0 AND Nip_firmy LIKE ? "
-                             "OR Nazwa_firmy LIKE ? OR Miejscowosc LIKE ? ORDER BY rowid")
-                  .arg(qualified(Table::Odbiorca)));
+    const TableLayout& layout = layoutOf(Table::Odbiorca);
+    q.prepare(QStringLiteral("SELECT rowid, * FROM %1 WHERE %2 > 0 AND %3 LIKE ? "
+                             "OR %4 LIKE ? OR %5 LIKE ? ORDER BY rowid")
+                  .arg(qualified(Table::Odbiorca),
+                       layout.columns.at(layout.recordNumberColumn.value_or(0)),
+                       fieldName(&Recipient::Nip_firmy), fieldName(&Recipient::Nazwa_firmy),
+                       fieldName(&Recipient::Miejscowosc)));
     const QString contains = QLatin1Char('%') + pattern + QLatin1Char('%');
     for (int i = 0; i < 3; ++i) {
         q.addBindValue(contains);
@@ -619,35 +626,35 @@ void TableStore::setWriteCheck(WriteCheck check)
     d->writeCheck = std::move(check);
 }
 
-StoreError TableStore::inTransaction(const std::function<StoreError()>& work)
+Result<void> TableStore::inTransaction(const std::function<Result<void>()>& work)
 {
     if (!d->isOpen()) {
-        return kNotOpen;
+        return fail(kNotOpen);
     }
     const QString savepoint = QStringLiteral("kwitola_%1").arg(++d->transactionDepth);
-    if (auto error = d->exec(QStringLiteral("SAVEPOINT ") + savepoint)) {
+    if (auto begun = d->exec(QStringLiteral("SAVEPOINT ") + savepoint); !begun) {
         --d->transactionDepth;
-        return QStringLiteral("Nie można rozpocząć transakcji: %1").arg(*error);
+        return fail(QStringLiteral("Nie można rozpocząć transakcji: %1").arg(begun.error()));
     }
-    StoreError error = work();
-    if (!error) {
-        if (auto released = d->exec(QStringLiteral("RELEASE ") + savepoint)) {
-            error = QStringLiteral("Nie można zatwierdzić zmian: %1").arg(*released);
+    Result<void> done = work();
+    if (done) {
+        if (auto released = d->exec(QStringLiteral("RELEASE ") + savepoint); !released) {
+            done = fail(QStringLiteral("Nie można zatwierdzić zmian: %1").arg(released.error()));
         }
     }
-    if (error) {
+    if (!done) {
         // The outermost level rolls the transaction back outright: ROLLBACK TO
         // followed by RELEASE would commit the restored pages and so still
         // touch every file (its change counter). A failed RELEASE may also
         // have left the transaction open; undo it whole.
-        if (d->transactionDepth == 1 || d->exec(QStringLiteral("ROLLBACK TO ") + savepoint)) {
-            d->exec(QStringLiteral("ROLLBACK"));
+        if (d->transactionDepth == 1 || !d->exec(QStringLiteral("ROLLBACK TO ") + savepoint)) {
+            (void)d->exec(QStringLiteral("ROLLBACK"));
         } else {
-            d->exec(QStringLiteral("RELEASE ") + savepoint);
+            (void)d->exec(QStringLiteral("RELEASE ") + savepoint);
         }
     }
     --d->transactionDepth;
-    return error;
+    return done;
 }
 
 // NOLINTBEGIN(bugprone-macro-parentheses): a type name cannot be bracketed
@@ -655,7 +662,7 @@ StoreError TableStore::inTransaction(const std::function<StoreError()>& work)
     template Result<std::optional<Record>> TableStore::get<Record>(RecordId) const;                \
     template Result<std::vector<Record>> TableStore::all<Record>() const;                          \
     template Result<RecordId> TableStore::insertRecord<Record>(const Record&);                     \
-    template StoreError TableStore::updateRecord<Record>(const Record&);
+    template Result<void> TableStore::updateRecord<Record>(const Record&);
 
 KWITOLA_STORE_RECORD(Issuer)
 KWITOLA_STORE_RECORD(Recipient)

@@ -23,9 +23,6 @@ struct ListEntry
     QString text;
 };
 
-// Field name and new text for an update; names match without regard to case.
-using FieldValues = std::vector<std::pair<QString, QString>>;
-
 // The rows the recipient search found, in table order, with their entries
 // indexed so that a choice is found again without walking the rows.
 class RecipientSearch final
@@ -62,7 +59,7 @@ public:
     // Opens the six tables in the folder, creating the missing ones empty.
     // Refuses, writing nothing at all, when an existing file is unreadable,
     // is not one of the program's tables, or was made with another password.
-    [[nodiscard]] StoreError open(const QString& folder);
+    [[nodiscard]] Result<void> open(const QString& folder);
     void close();
     [[nodiscard]] bool isOpen() const;
     [[nodiscard]] QString folder() const;
@@ -101,11 +98,11 @@ public:
     template <typename Record> [[nodiscard]] Result<RecordId> insertRecord(const Record& record);
 
     // Sets the named fields of one record. The record number cannot be set.
-    [[nodiscard]] StoreError update(Table table, RecordId id, const FieldValues& values);
+    [[nodiscard]] Result<void> update(Table table, RecordId id, const FieldValues& values);
     // Writes every field of a typed record over the stored record record.id.
-    template <typename Record> [[nodiscard]] StoreError updateRecord(const Record& record);
+    template <typename Record> [[nodiscard]] Result<void> updateRecord(const Record& record);
 
-    [[nodiscard]] StoreError remove(Table table, RecordId id);
+    [[nodiscard]] Result<void> remove(Table table, RecordId id);
 
     // Recipients whose record number is above 0 and whose NIP contains the
     // pattern, or whose name or town contains it. The pattern is bound as a
@@ -115,11 +112,11 @@ public:
 
     // Runs work inside one transaction over all six tables: when it returns
     // an error (or a write fails) everything it wrote is undone. Calls nest.
-    [[nodiscard]] StoreError inTransaction(const std::function<StoreError()>& work);
+    [[nodiscard]] Result<void> inTransaction(const std::function<Result<void>()>& work);
 
     // Test seam: asked before every insert, update and delete; an error it
     // returns fails that write as the store's own error would.
-    using WriteCheck = std::function<StoreError(Table)>;
+    using WriteCheck = std::function<Result<void>(Table)>;
     void setWriteCheck(WriteCheck check);
 
 private:

@@ -43,12 +43,12 @@ int main(int argc, char** argv)
     }
     kwitola::TableStore store;
     store.setPassword(QString(kwitola::kTablePassword));
-    auto error = store.open(folder);
-    if (!error) {
-        error = kwitola::seedDemoData(store);
+    auto made = store.open(folder);
+    if (made) {
+        made = kwitola::seedDemoData(store);
     }
-    if (error) {
-        err << *error << "\n";
+    if (!made) {
+        err << made.error() << "\n";
         return 1;
     }
     QTextStream(stdout) << "Przygotowano przykładowe tabele w " << QDir(folder).absolutePath()

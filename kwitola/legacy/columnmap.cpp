@@ -7,48 +7,12 @@ namespace kwitola::legacy {
 
 namespace {
 
-struct NamedColumns
+// The columns the program reads or writes by name, the record number among
+// them; every other position is known to it only by its place.
+bool isNamed(const TableLayout& layout, int column)
 {
-    Table table;
-    std::vector<const char*> names;
-};
-
-// The columns the program reads or writes by name; every other position is
-// known to it only by its place.
-const std::array<NamedColumns, 6>& namedColumns()
-{
-    static const std::array<NamedColumns, 6> named = {{
-        {Table::Wystawca,
-         {"Nazwa_firmy", "Adres_firmy", "Kod_pocztowy", "Miejscowosc", "Powiat", "Wojewodztwo",
-          "Nip_firmy", "Regon_firmy", "Telefon_firmy", "Fax_firmy", "Osoba_uprawniona", "Bank",
-          "Numer_konta"}},
-        {Table::Odbiorca,
-         {"Nazwa_firmy", "Index_firmy", "Adres_firmy", "Kod_pocztowy", "Miejscowosc", "Powiat",
-          "Wojewodztwo", "Nip_firmy", "Regon_firmy", "Telefon_firmy", "Fax_firmy",
-          "Osoba_uprawniona", "Ostatnia_transakcja"}},
-        {Table::Firmy, {"Nip_firmy", "Nazwa", "Ulica", "Kod_pocztowy", "Miejscowosc", "Telefon"}},
-        {Table::Magazyn,
-         {"Nazwa_towaru", "Index_towaru", "Symbol_SWW_KU", "Jednostka_miary", "ilosc",
-          "Cena_jednostkowa_netto", "Stawka_vat", "Stan_poczatkowy", "numer_fabryczny"}},
-        {Table::Faktury, {"Numer_faktury"}},
-        {Table::Sprzedaz, {}},
-    }};
-    return named;
-}
-
-bool isNamed(Table table, const QString& column)
-{
-    for (const NamedColumns& row : namedColumns()) {
-        if (row.table != table) {
-            continue;
-        }
-        for (const char* name : row.names) {
-            if (column.compare(QLatin1String(name), Qt::CaseInsensitive) == 0) {
-                return true;
-            }
-        }
-    }
-    return false;
+    const FieldRole role = layout.roles.at(static_cast<std::size_t>(column));
+    return role == FieldRole::Named || role == FieldRole::RecordNumber;
 }
 
 int findByName(const QStringList& fields, const QString& name)
@@ -69,7 +33,7 @@ Result<std::vector<int>> mapColumns(Table table, const QStringList& sourceFields
     std::vector<int> map(static_cast<std::size_t>(layout.columns.size()), -1);
     QSet<int> taken;
     for (int i = 0; i < layout.columns.size(); ++i) {
-        if (isNamed(table, layout.columns.at(i))) {
+        if (isNamed(layout, i)) {
             const int source = findByName(sourceFields, layout.columns.at(i));
             if (source >= 0 && !taken.contains(source)) {
                 map[static_cast<std::size_t>(i)] = source;

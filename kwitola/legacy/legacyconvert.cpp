@@ -81,33 +81,38 @@ public:
         : m_ops(ops), m_folder(folder), m_staging(staging)
     {}
 
-    StoreError run(const std::vector<FoundTable>& found, QString& backup)
+    Result<void> run(const std::vector<FoundTable>& found)
     {
-        backup = freeName(m_folder, backupFolderName());
+        const QString backup = freeName(m_folder, backupFolderName());
         if (!m_ops.makeFolder(backup)) {
-            return QStringLiteral("nie można utworzyć folderu %1.").arg(backup);
+            return fail(QStringLiteral("nie można utworzyć folderu %1.").arg(backup));
         }
         m_backup = backup;
         for (const FoundTable& table : found) {
             QStringList files = sideFiles(table.path);
             files.prepend(table.path);
             for (const QString& file : files) {
-                if (auto error = move(file, QDir(backup).filePath(QFileInfo(file).fileName()))) {
-                    return error;
+                if (auto moved = move(file, QDir(backup).filePath(QFileInfo(file).fileName()));
+                    !moved) {
+                    return moved;
                 }
             }
         }
         for (const FoundTable& table : found) {
             const QString& name = layoutOf(table.table).fileName;
-            if (auto error = move(QDir(m_staging).filePath(name), m_folder.filePath(name))) {
-                return error;
+            if (auto moved = move(QDir(m_staging).filePath(name), m_folder.filePath(name));
+                !moved) {
+                return moved;
             }
         }
         if (!m_ops.removeFolder(m_staging)) {
-            return QStringLiteral("nie można usunąć folderu roboczego %1.").arg(m_staging);
+            return fail(QStringLiteral("nie można usunąć folderu roboczego %1.").arg(m_staging));
         }
-        return std::nullopt;
+        return {};
     }
+
+    // The folder the Paradox files went to; empty until it was made.
+    [[nodiscard]] const QString& backupFolder() const { return m_backup; }
 
     // Puts every moved file back; returns what could not be put back.
     QStringList undo()
@@ -125,14 +130,14 @@ public:
     }
 
 private:
-    StoreError move(const QString& from, const QString& to)
+    Result<void> move(const QString& from, const QString& to)
     {
         if (QFileInfo::exists(to) || !m_ops.move(from, to)) {
-            return QStringLiteral("nie można przenieść pliku %1 do %2.")
-                .arg(QFileInfo(from).fileName(), QDir::toNativeSeparators(to));
+            return fail(QStringLiteral("nie można przenieść pliku %1 do %2.")
+                            .arg(QFileInfo(from).fileName(), QDir::toNativeSeparators(to)));
         }
         m_moves.emplace_back(from, to);
-        return std::nullopt;
+        return {};
     }
 
     FolderOperations& m_ops;
@@ -153,8 +158,8 @@ Result<qint64> convertTable(const FoundTable& table, ParadoxFile& source, const 
         return written;
     }
     if (options.afterWrite) {
-        if (auto error = options.afterWrite(table.table, target)) {
-            return Result<qint64>::failure(*error);
+        if (auto checked = options.afterWrite(table.table, target); !checked) {
+            return checked.forward();
         }
     }
     const qint64 expected = source.recordCount();
@@ -340,17 +345,19 @@ Result<ConversionReport> convertFolder(const QString& folder, const ConversionOp
         return Report::failure(failedMessage(written.error()));
     }
     Swap swap(ops, dir, staging);
-    if (auto error = swap.run(found, report.backupFolder)) {
+    if (auto swapped = swap.run(found); !swapped) {
         const QStringList left = swap.undo();
         if (!left.isEmpty()) {
             return Report::failure(
                 QStringLiteral("Nie udało się przekształcić tabel: %1\nNie udało się przywrócić "
                                "plików: %2. Ich kopie są w folderach %3 i %4.")
-                    .arg(*error, left.join(QStringLiteral(", ")), report.backupFolder, staging));
+                    .arg(swapped.error(), left.join(QStringLiteral(", ")), swap.backupFolder(),
+                         staging));
         }
         QDir(staging).removeRecursively();
-        return Report::failure(failedMessage(*error));
+        return Report::failure(failedMessage(swapped.error()));
     }
+    report.backupFolder = swap.backupFolder();
     report.tables = std::move(written.value());
     return report;
 }

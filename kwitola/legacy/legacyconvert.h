@@ -52,7 +52,7 @@ struct ConversionOptions
     // Called when a new table has been written, before its rows are counted;
     // an error stops the conversion. Tables are written on several threads
     // at once, so this may be called from any of them, for two tables at once.
-    std::function<StoreError(Table, const QString& newPath)> afterWrite;
+    std::function<Result<void>(Table, const QString& newPath)> afterWrite;
 };
 
 struct ConversionReport

@@ -215,22 +215,23 @@ qint64 ParadoxFile::recordCount() const
     return PX_get_num_records(d->doc);
 }
 
-StoreError ParadoxFile::read(qint64 index, QStringList& values)
+Result<QStringList> ParadoxFile::read(qint64 index)
 {
-    values.clear();
     char* record = d->record.data();
     if (PX_get_record(d->doc, static_cast<int>(index), record) == nullptr) {
-        return QStringLiteral("Nie można odczytać rekordu %1 tabeli %2. %3")
-            .arg(index + 1)
-            .arg(d->fileName(), d->lastError)
-            .trimmed();
+        return fail(QStringLiteral("Nie można odczytać rekordu %1 tabeli %2. %3")
+                        .arg(index + 1)
+                        .arg(d->fileName(), d->lastError)
+                        .trimmed());
     }
     const auto bad = [&](const ParadoxField& field) {
-        return QStringLiteral("Pole %1 rekordu %2 tabeli %3 jest nieczytelne.")
-            .arg(field.name)
-            .arg(index + 1)
-            .arg(d->fileName());
+        return fail(QStringLiteral("Pole %1 rekordu %2 tabeli %3 jest nieczytelne.")
+                        .arg(field.name)
+                        .arg(index + 1)
+                        .arg(d->fileName()));
     };
+    QStringList values;
+    values.reserve(static_cast<qsizetype>(m_fields.size()));
     char* data = record;
     for (std::size_t i = 0; i < m_fields.size(); ++i) {
         const ParadoxField& field = m_fields[i];
@@ -295,13 +296,14 @@ StoreError ParadoxFile::read(qint64 index, QStringList& values)
             text = flag != 0 ? QStringLiteral("1") : QStringLiteral("0");
             break;
         case FieldKind::Unsupported:
-            return QStringLiteral("Pola %1 (typ %2) tabeli %3 nie można przepisać jako tekstu.")
-                .arg(field.name, field.typeName, d->fileName());
+            return fail(
+                QStringLiteral("Pola %1 (typ %2) tabeli %3 nie można przepisać jako tekstu.")
+                    .arg(field.name, field.typeName, d->fileName()));
         }
         values << text;
         data += length;
     }
-    return std::nullopt;
+    return values;
 }
 
 } // namespace kwitola::legacy

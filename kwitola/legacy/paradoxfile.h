@@ -63,7 +63,7 @@ public:
 
     // The texts of record number index (from 0), one per field in stored
     // order; an empty field gives an empty text.
-    [[nodiscard]] StoreError read(qint64 index, QStringList& values);
+    [[nodiscard]] Result<QStringList> read(qint64 index);
 
 private:
     struct Private;

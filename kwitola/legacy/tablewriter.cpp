@@ -94,7 +94,7 @@ public:
     }
 
     // Opens the table file and begins the transaction; the error when it could not.
-    StoreError begin(const QString& path, const QString& statement)
+    Result<void> begin(const QString& path, const QString& statement)
     {
         if (sqlite3_open_v2(QFile::encodeName(path).constData(), &m_db, SQLITE_OPEN_READWRITE,
                             nullptr) != SQLITE_OK ||
@@ -107,7 +107,7 @@ public:
                                nullptr) != SQLITE_OK) {
             return error();
         }
-        return std::nullopt;
+        return {};
     }
 
     // Binds text to the column (counted from 0); it must live until the row is added.
@@ -127,30 +127,33 @@ public:
         }
     }
 
-    StoreError addRow()
+    Result<void> addRow()
     {
         const int status = sqlite3_step(m_insert);
         sqlite3_reset(m_insert);
-        return status == SQLITE_DONE ? std::nullopt : error();
+        if (status != SQLITE_DONE) {
+            return error();
+        }
+        return {};
     }
 
-    StoreError commit()
+    Result<void> commit()
     {
         if (sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
             return error();
         }
         m_inTransaction = false;
-        return std::nullopt;
+        return {};
     }
 
 private:
     // The engine's last error in the user's words.
-    StoreError error() const
+    common::Failure error() const
     {
         const int code = m_db != nullptr ? sqlite3_extended_errcode(m_db) : SQLITE_NOMEM;
         const QString text = m_db != nullptr ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QString();
-        return describeStoreError(
-            QSqlError(QString(), text, QSqlError::StatementError, QString::number(code)));
+        return fail(describeStoreError(
+            QSqlError(QString(), text, QSqlError::StatementError, QString::number(code))));
     }
 
     sqlite3* m_db = nullptr;
@@ -167,16 +170,17 @@ Result<qint64> copyRecords(ParadoxFile& source, Table table, const std::vector<i
             QStringLiteral("Błąd zapisu nowej tabeli %1: %2").arg(layout.fileName, why));
     };
     BulkInsert insert;
-    if (auto error = insert.begin(path, insertStatement(layout))) {
-        return failed(*error);
+    if (auto begun = insert.begin(path, insertStatement(layout)); !begun) {
+        return failed(begun.error());
     }
     const qint64 count = source.recordCount();
     const QString empty = QStringLiteral("");
-    QStringList values;
     for (qint64 record = 0; record < count; ++record) {
-        if (auto error = source.read(record, values)) {
-            return Result<qint64>::failure(*error);
+        const auto read = source.read(record);
+        if (!read) {
+            return read.forward();
         }
+        const QStringList& values = *read;
         for (int column = 0; column < layout.columns.size(); ++column) {
             const int from = map[static_cast<std::size_t>(column)];
             const QString& text = from >= 0 && !values.at(from).isNull() ? values.at(from) : empty;
@@ -190,12 +194,12 @@ Result<qint64> copyRecords(ParadoxFile& source, Table table, const std::vector<i
                 insert.bindText(column, text);
             }
         }
-        if (auto error = insert.addRow()) {
-            return failed(*error);
+        if (auto added = insert.addRow(); !added) {
+            return failed(added.error());
         }
     }
-    if (auto error = insert.commit()) {
-        return failed(*error);
+    if (auto committed = insert.commit(); !committed) {
+        return failed(committed.error());
     }
     return count;
 }
@@ -214,8 +218,8 @@ Result<qint64> writeTable(ParadoxFile& source, Table table, const QString& path,
     if (!map) {
         return Result<qint64>::failure(map.error());
     }
-    if (auto error = tablefiles::create(layout, path, password)) {
-        return Result<qint64>::failure(*error);
+    if (auto made = tablefiles::create(layout, path, password); !made) {
+        return made.forward();
     }
     return copyRecords(source, table, *map, path);
 }

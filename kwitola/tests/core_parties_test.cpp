@@ -49,7 +49,7 @@ protected:
     {
         ASSERT_TRUE(dir.isValid());
         store.setPassword(QString(kTablePassword));
-        ASSERT_FALSE(store.open(dir.path()));
+        ASSERT_TRUE(store.open(dir.path()));
     }
 
     RecordId addRecipientCard(const CardFields& fields)
@@ -86,7 +86,7 @@ protected:
                                    .arg(QLatin1String(kind))));
         }
         QSqlDatabase::removeDatabase(QStringLiteral("raw"));
-        ASSERT_FALSE(store.open(dir.path()));
+        ASSERT_TRUE(store.open(dir.path()));
     }
 
     QTemporaryDir dir;
@@ -152,9 +152,9 @@ TEST_F(Parties, TheListAfterACardIsTheListReadWhole)
     // A new record equal to older ones goes after them.
     same(addRecipientCard(card("Emil", "Opole", "1")));
     // A corrected record moves to its new place.
-    ASSERT_EQ(correctRecipient(store, 1, card("Zenon", "Opole", "1")), std::nullopt);
+    ASSERT_TRUE(correctRecipient(store, 1, card("Zenon", "Opole", "1")));
     same(1);
-    ASSERT_EQ(correctRecipient(store, 1, card("Ala", "Opole", "1")), std::nullopt);
+    ASSERT_TRUE(correctRecipient(store, 1, card("Ala", "Opole", "1")));
     same(1);
 }
 
@@ -311,11 +311,10 @@ TEST_F(Parties, ACorrectionChangesOnlyTheFirstMatchingCopy)
     const RecordId second = addRecipientCard(card("Bliźniak", "Opole", "5"));
     const RecordId other = addRecipientCard(card("Inny", "Nysa", "6"));
     ASSERT_TRUE(store.update(Table::Odbiorca, second,
-                             {{QStringLiteral("Ostatnia_transakcja"), "01-02-2001"}}) ==
-                std::nullopt);
+                             {{QStringLiteral("Ostatnia_transakcja"), "01-02-2001"}}));
 
     CardFields corrected = card("Nowa nazwa", "Brzeg", "5", "999");
-    ASSERT_EQ(correctRecipient(store, second, corrected), std::nullopt);
+    ASSERT_TRUE(correctRecipient(store, second, corrected));
     const auto copies = store.all<RecipientCopy>();
     ASSERT_EQ(copies->size(), 3u);
     EXPECT_EQ(copies->at(0).Nazwa, QStringLiteral("Nowa nazwa"));
@@ -330,10 +329,9 @@ TEST_F(Parties, ACorrectionChangesOnlyTheFirstMatchingCopy)
     EXPECT_EQ(found(store.get<Recipient>(first))->Nazwa_firmy, QStringLiteral("Bliźniak"));
 
     // A recipient whose copy no longer matches changes alone.
-    ASSERT_TRUE(store.update(Table::Odbiorca, other, {{QStringLiteral("Telefon_firmy"), "0"}}) ==
-                std::nullopt);
+    ASSERT_TRUE(store.update(Table::Odbiorca, other, {{QStringLiteral("Telefon_firmy"), "0"}}));
     const auto firmyBefore = store.rows(Table::Firmy);
-    ASSERT_EQ(correctRecipient(store, other, card("Inny 2", "Nysa", "6")), std::nullopt);
+    ASSERT_TRUE(correctRecipient(store, other, card("Inny 2", "Nysa", "6")));
     EXPECT_EQ(store.rows(Table::Firmy)->at(2).values, firmyBefore->at(2).values);
     EXPECT_EQ(found(store.get<Recipient>(other))->Nazwa_firmy, QStringLiteral("Inny 2"));
 
@@ -341,7 +339,7 @@ TEST_F(Parties, ACorrectionChangesOnlyTheFirstMatchingCopy)
     const auto issuer = addIssuer(store, card("Firma", "Kalisz", "1"));
     CardFields issuerFields = card("Firma 2", "Kalisz", "1");
     issuerFields[12] = QStringLiteral("PL 00 1234");
-    ASSERT_EQ(correctIssuer(store, *issuer, issuerFields), std::nullopt);
+    ASSERT_TRUE(correctIssuer(store, *issuer, issuerFields));
     EXPECT_EQ(cardFields(*found(store.get<Issuer>(*issuer))), issuerFields);
 }
 
@@ -352,21 +350,22 @@ TEST_F(Parties, AFailedWriteLeavesEveryTableAsItWas)
     auto before = snapshot();
     const auto added = addRecipient(store, card("Beta", "Nysa", "6"));
     ASSERT_FALSE(added.ok());
-    EXPECT_TRUE(added.error().contains(QStringLiteral("firmy.DB: zapis narusza ograniczenie tabeli")))
+    EXPECT_TRUE(
+        added.error().contains(QStringLiteral("firmy.DB: zapis narusza ograniczenie tabeli")))
         << added.error().toStdString();
     EXPECT_EQ(snapshot(), before);
     EXPECT_EQ(*store.count(Table::Odbiorca), 1);
 
     refuseWritesToFirmy("UPDATE");
     before = snapshot();
-    EXPECT_TRUE(correctRecipient(store, kept, card("Alfa 2", "Opole", "5")));
+    EXPECT_FALSE(correctRecipient(store, kept, card("Alfa 2", "Opole", "5")));
     EXPECT_EQ(snapshot(), before);
     EXPECT_EQ(found(store.get<Recipient>(kept))->Nazwa_firmy, QStringLiteral("Alfa"));
 
     // A record gone in the meantime is an error, not a silent success.
-    ASSERT_EQ(store.remove(Table::Odbiorca, kept), std::nullopt);
-    EXPECT_TRUE(correctRecipient(store, kept, card("Alfa 3", "Opole", "5")));
-    EXPECT_TRUE(correctIssuer(store, 42, card("X", "Y", "Z")));
+    ASSERT_TRUE(store.remove(Table::Odbiorca, kept));
+    EXPECT_FALSE(correctRecipient(store, kept, card("Alfa 3", "Opole", "5")));
+    EXPECT_FALSE(correctIssuer(store, 42, card("X", "Y", "Z")));
 }
 
 } // namespace

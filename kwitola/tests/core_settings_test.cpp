@@ -70,12 +70,12 @@ TEST(SettingsFile, WhatIsWrittenIsReadBackByteForByte)
     QTemporaryDir dir;
     const QString path = dir.filePath(QString(kSettingsFileName));
     for (const Settings& settings : cases) {
-        ASSERT_FALSE(writeSettingsFile(path, settings));
+        ASSERT_TRUE(writeSettingsFile(path, settings));
         const QByteArray written = readAll(path);
         const auto read = readSettingsFile(path);
         ASSERT_TRUE(read);
         EXPECT_EQ(*read, settings) << read->placeOfIssue.toStdString();
-        ASSERT_FALSE(writeSettingsFile(path, *read));
+        ASSERT_TRUE(writeSettingsFile(path, *read));
         EXPECT_EQ(readAll(path), written);
         EXPECT_EQ(written.count("\r\n"), 10);
     }
@@ -111,7 +111,7 @@ TEST(SettingsFile, ATextTheFileCannotHoldIsRefusedAndTheOldFileStays)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QString(kSettingsFileName));
-    ASSERT_FALSE(writeSettingsFile(path, Settings{}));
+    ASSERT_TRUE(writeSettingsFile(path, Settings{}));
     const QByteArray before = readAll(path);
 
     Settings breakInText;
@@ -119,15 +119,15 @@ TEST(SettingsFile, ATextTheFileCannotHoldIsRefusedAndTheOldFileStays)
     Settings foreign;
     foreign.logoPath = QStringLiteral("logo€✓.bmp");
     for (const Settings& settings : {breakInText, foreign}) {
-        const auto error = writeSettingsFile(path, settings);
-        ASSERT_TRUE(error);
-        EXPECT_TRUE(error->startsWith(QStringLiteral("Nie zapisano ustawień.")))
-            << error->toStdString();
+        const auto written = writeSettingsFile(path, settings);
+        ASSERT_FALSE(written);
+        EXPECT_TRUE(written.error().startsWith(QStringLiteral("Nie zapisano ustawień.")))
+            << written.error().toStdString();
         EXPECT_EQ(readAll(path), before);
     }
     // The euro sign alone is in the code page.
     foreign.logoPath = QStringLiteral("logo€.bmp");
-    EXPECT_FALSE(writeSettingsFile(path, foreign));
+    EXPECT_TRUE(writeSettingsFile(path, foreign));
     EXPECT_EQ(readSettingsFile(path)->logoPath, QStringLiteral("logo€.bmp"));
 }
 
@@ -137,7 +137,7 @@ TEST(SettingsFile, AFailedWriteLeavesTheOldFileWhole)
     const QString path = dir.filePath(QString(kSettingsFileName));
     Settings old;
     old.numberPart = QStringLiteral("41");
-    ASSERT_FALSE(writeSettingsFile(path, old));
+    ASSERT_TRUE(writeSettingsFile(path, old));
     const QByteArray before = readAll(path);
 
     // A file-size limit stands in for a full disk, and works for root too.
@@ -149,12 +149,13 @@ TEST(SettingsFile, AFailedWriteLeavesTheOldFileWhole)
     ::setrlimit(RLIMIT_FSIZE, &tiny);
     Settings changed;
     changed.placeOfIssue = QString(50, QLatin1Char('x'));
-    const auto error = writeSettingsFile(path, changed);
+    const auto written = writeSettingsFile(path, changed);
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
 
-    ASSERT_TRUE(error);
-    EXPECT_TRUE(error->contains(QString(kSettingsFileName))) << error->toStdString();
+    ASSERT_FALSE(written);
+    EXPECT_TRUE(written.error().contains(QString(kSettingsFileName)))
+        << written.error().toStdString();
     EXPECT_EQ(readAll(path), before);
 }
 

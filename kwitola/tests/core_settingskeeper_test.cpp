@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <optional>
 
 using namespace kwitola;
 using common::testing::OddFile;
@@ -27,6 +28,12 @@ Settings numbered(const char* number)
     return settings;
 }
 
+// How a save ended; nothing when it failed.
+std::optional<Outcome> outcomeOf(const Result<Outcome>& saved)
+{
+    return saved ? std::optional<Outcome>(*saved) : std::nullopt;
+}
+
 class SettingsKeeperTest : public ::testing::Test
 {
 protected:
@@ -37,12 +44,11 @@ protected:
 TEST_F(SettingsKeeperTest, AMissingFileGivesTheDefaultsAndIsWrittenWithoutAsking)
 {
     SettingsKeeper keeper(path());
-    EXPECT_FALSE(keeper.load());
+    EXPECT_TRUE(keeper.load());
     EXPECT_EQ(keeper.settings(), Settings{});
     EXPECT_FALSE(keeper.needsConsentToSave());
 
-    const auto saved = keeper.save(numbered("7"));
-    EXPECT_EQ(saved.outcome, Outcome::Saved);
+    EXPECT_EQ(outcomeOf(keeper.save(numbered("7"))), Outcome::Saved);
     EXPECT_EQ(keeper.settings(), numbered("7"));
     EXPECT_EQ(readAll(path()), encodeSettings(numbered("7")));
     EXPECT_FALSE(QFile::exists(keeper.backupPath()));
@@ -50,11 +56,11 @@ TEST_F(SettingsKeeperTest, AMissingFileGivesTheDefaultsAndIsWrittenWithoutAsking
 
 TEST_F(SettingsKeeperTest, AReadableFileIsLoadedAndReplacedWithoutAsking)
 {
-    ASSERT_FALSE(writeSettingsFile(path(), numbered("41")));
+    ASSERT_TRUE(writeSettingsFile(path(), numbered("41")));
     SettingsKeeper keeper(path());
-    EXPECT_FALSE(keeper.load());
+    EXPECT_TRUE(keeper.load());
     EXPECT_EQ(keeper.settings(), numbered("41"));
-    EXPECT_EQ(keeper.save(numbered("42")).outcome, Outcome::Saved);
+    EXPECT_EQ(outcomeOf(keeper.save(numbered("42"))), Outcome::Saved);
     EXPECT_EQ(readAll(path()), encodeSettings(numbered("42")));
     EXPECT_FALSE(QFile::exists(keeper.backupPath()));
 }
@@ -72,31 +78,33 @@ TEST_F(SettingsKeeperTest, AnUnreadableFileIsReplacedOnlyWithConsentAndKeptAsBac
         const QString before = common::testing::oddFileState(file);
 
         SettingsKeeper keeper(file);
-        const StoreError error = keeper.load();
-        ASSERT_TRUE(error);
-        EXPECT_TRUE(error->contains(QString(kSettingsFileName))) << error->toStdString();
+        const auto loaded = keeper.load();
+        ASSERT_FALSE(loaded);
+        EXPECT_TRUE(loaded.error().contains(QString(kSettingsFileName)))
+            << loaded.error().toStdString();
         EXPECT_EQ(keeper.settings(), Settings{});
         EXPECT_TRUE(keeper.needsConsentToSave());
 
         // Not asked yet: nothing changes, not even the value.
-        EXPECT_EQ(keeper.save(numbered("1")).outcome, Outcome::ConfirmationNeeded);
+        EXPECT_EQ(outcomeOf(keeper.save(numbered("1"))), Outcome::ConfirmationNeeded);
         EXPECT_EQ(keeper.settings(), Settings{});
         EXPECT_EQ(common::testing::oddFileState(file), before);
 
         // Refused: the value holds for the run, the file stays, and the next
         // save asks again.
-        EXPECT_EQ(keeper.save(numbered("1"), Consent::Refused).outcome, Outcome::KeptWithoutSaving);
+        EXPECT_EQ(outcomeOf(keeper.save(numbered("1"), Consent::Refused)),
+                  Outcome::KeptWithoutSaving);
         EXPECT_EQ(keeper.settings(), numbered("1"));
         EXPECT_EQ(common::testing::oddFileState(file), before);
-        EXPECT_EQ(keeper.save(numbered("2")).outcome, Outcome::ConfirmationNeeded);
+        EXPECT_EQ(outcomeOf(keeper.save(numbered("2"))), Outcome::ConfirmationNeeded);
 
         // Given: the old thing moves to the backup name, the new file is
         // written, and later saves no longer ask.
-        EXPECT_EQ(keeper.save(numbered("2"), Consent::Given).outcome, Outcome::Saved);
+        EXPECT_EQ(outcomeOf(keeper.save(numbered("2"), Consent::Given)), Outcome::Saved);
         EXPECT_EQ(common::testing::oddFileState(keeper.backupPath()), before);
         EXPECT_EQ(readAll(file), encodeSettings(numbered("2")));
         EXPECT_FALSE(keeper.needsConsentToSave());
-        EXPECT_EQ(keeper.save(numbered("3")).outcome, Outcome::Saved);
+        EXPECT_EQ(outcomeOf(keeper.save(numbered("3"))), Outcome::Saved);
         EXPECT_EQ(readAll(file), encodeSettings(numbered("3")));
     }
 }
@@ -106,15 +114,16 @@ TEST_F(SettingsKeeperTest, AFailedReplaceOfAnUnreadableFilePutsItBack)
     ASSERT_TRUE(makeOddFile(OddFile::Huge, path()));
     const QString before = common::testing::oddFileState(path());
     SettingsKeeper keeper(path());
-    ASSERT_TRUE(keeper.load());
+    ASSERT_FALSE(keeper.load());
 
-    SettingsKeeper::SaveResult result;
+    Result<Outcome> result = Outcome::Saved;
     {
         const common::testing::FileSizeLimit fullDisk;
         result = keeper.save(numbered("5"), Consent::Given);
     }
-    EXPECT_EQ(result.outcome, Outcome::Failed);
-    EXPECT_TRUE(result.error.contains(QString(kSettingsFileName))) << result.error.toStdString();
+    ASSERT_FALSE(result);
+    EXPECT_TRUE(result.error().contains(QString(kSettingsFileName)))
+        << result.error().toStdString();
     EXPECT_EQ(common::testing::oddFileState(path()), before);
     EXPECT_FALSE(QFile::exists(keeper.backupPath()));
     EXPECT_TRUE(keeper.needsConsentToSave()) << "still unreplaced, so still protected";
@@ -123,7 +132,7 @@ TEST_F(SettingsKeeperTest, AFailedReplaceOfAnUnreadableFilePutsItBack)
     // Text the file cannot hold never moves the old file aside.
     Settings foreign = numbered("6");
     foreign.placeOfIssue = QStringLiteral("Москва");
-    EXPECT_EQ(keeper.save(foreign, Consent::Given).outcome, Outcome::Failed);
+    EXPECT_FALSE(keeper.save(foreign, Consent::Given));
     EXPECT_EQ(common::testing::oddFileState(path()), before);
     EXPECT_FALSE(QFile::exists(keeper.backupPath()));
 }

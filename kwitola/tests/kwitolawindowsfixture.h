@@ -38,7 +38,7 @@ protected:
     {
         TableStore seed;
         seed.setPassword(QString(kTablePassword));
-        ASSERT_FALSE(seed.open(folder()));
+        ASSERT_TRUE(seed.open(folder()));
         for (const char* name : {"Zeta sp. z o.o.", "Alfa s.c."}) {
             Issuer issuer;
             issuer.Nazwa_firmy = QString::fromUtf8(name);

@@ -20,7 +20,7 @@ protected:
         fillTables();
         TableStore seed;
         seed.setPassword(QString(kTablePassword));
-        ASSERT_FALSE(seed.open(folder()));
+        ASSERT_TRUE(seed.open(folder()));
         const char* const rows[][4] = {
             {"Farba", "F-1", "10,00", "7"},
             {"Książka", "K-1", "25,00", "0"},

@@ -141,7 +141,7 @@ TEST_F(MainWindowTest, TableThatCannotBeOpenedStopsTheStartWithTheStoreMessage)
     // The store's own text, as the store reports it.
     TableStore probe;
     probe.setPassword(QString(kTablePassword));
-    EXPECT_EQ(probe.open(folder()).value_or(QString()), m_messages.last().text);
+    EXPECT_EQ(probe.open(folder()).error(), m_messages.last().text);
 
     EXPECT_EQ(QDir(folder()).entryList(QDir::Files), before) << "no table may be created";
     EXPECT_EQ(readFile(QStringLiteral("odbiorca.db")), bytes);

@@ -26,7 +26,7 @@ protected:
     {
         TableStore seed;
         seed.setPassword(QString(kTablePassword));
-        ASSERT_FALSE(seed.open(folder()));
+        ASSERT_TRUE(seed.open(folder()));
         int serial = 1;
         for (Goods goods : DocumentSession::goodsPool()) {
             goods.numer_fabryczny = QStringLiteral("N-%1").arg(serial++);

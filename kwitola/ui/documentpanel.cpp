@@ -104,8 +104,8 @@ void DocumentPanel::lista_towarowChange()
         }
         return;
     }
-    if (const StoreError error = m_document.loadGoods(**goods)) {
-        refuse(*error, m_controls.goodsList);
+    if (const auto loaded = m_document.loadGoods(**goods); !loaded) {
+        refuse(loaded.error(), m_controls.goodsList);
         return;
     }
     m_goods = **goods;

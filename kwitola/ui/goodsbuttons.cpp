@@ -69,8 +69,8 @@ void GoodsButtons::removeGoods()
                   common::MessageIcon::Question)) {
         return;
     }
-    if (const StoreError error = m_store.remove(Table::Magazyn, **id)) {
-        showError(*error);
+    if (const auto removed = m_store.remove(Table::Magazyn, **id); !removed) {
+        showError(removed.error());
         return;
     }
     tell(QStringLiteral("Usunięte"), false);

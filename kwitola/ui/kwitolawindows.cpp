@@ -62,11 +62,11 @@ void KwitolaWindows::connectSettings()
 
 void KwitolaWindows::loadSettings(QWidget* asker)
 {
-    if (const StoreError error = m_settings.load()) {
+    if (const auto loaded = m_settings.load(); !loaded) {
         report(QStringLiteral("Nie udało się odczytać ustawień z pliku faktura.kfx.\n%1\n"
                               "Obowiązują ustawienia domyślne. Plik pozostaje bez zmian: "
                               "program nie zastąpi go bez pytania.")
-                   .arg(*error),
+                   .arg(loaded.error()),
                common::MessageIcon::Error, asker);
     }
     Q_EMIT settingsChanged(m_settings.settings());
@@ -74,16 +74,16 @@ void KwitolaWindows::loadSettings(QWidget* asker)
 
 void KwitolaWindows::saveSettings(const Settings& value, QWidget* asker)
 {
-    SettingsKeeper::SaveResult result = m_settings.save(value);
-    if (result.outcome == SettingsKeeper::SaveOutcome::ConfirmationNeeded) {
+    auto result = m_settings.save(value);
+    if (result && *result == SettingsKeeper::SaveOutcome::ConfirmationNeeded) {
         const auto consent = askToReplaceUnreadable(asker) ? SettingsKeeper::Consent::Given
                                                            : SettingsKeeper::Consent::Refused;
         result = m_settings.save(value, consent);
     }
-    if (result.outcome == SettingsKeeper::SaveOutcome::Failed) {
+    if (!result) {
         report(QStringLiteral("Nie udało się zapisać ustawień w pliku faktura.kfx.\n%1\n"
                               "Nowe ustawienia obowiązują do końca pracy programu.")
-                   .arg(result.error),
+                   .arg(result.error()),
                common::MessageIcon::Exclamation, asker);
     }
     Q_EMIT settingsChanged(m_settings.settings());

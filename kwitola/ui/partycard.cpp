@@ -160,8 +160,8 @@ void PartyCard::b_zapiszClick()
     const auto answer = ask(QStringLiteral("Czy dokonać korekty ?"), m_rules.correctionIcon,
                             m_rules.correctionButtons);
     if (answer == common::MessageAnswer::Yes) {
-        if (const StoreError error = m_rules.correct(m_store, m_target, typed)) {
-            showError(*error);
+        if (const auto corrected = m_rules.correct(m_store, m_target, typed); !corrected) {
+            showError(corrected.error());
             return;
         }
         finish(typed, m_target);

@@ -27,7 +27,7 @@ struct CardRules
     // window's colours back when it loses it.
     bool nameTurnsNavy;
     Result<RecordId> (*add)(TableStore&, const CardFields&);
-    StoreError (*correct)(TableStore&, RecordId, const CardFields&);
+    Result<void> (*correct)(TableStore&, RecordId, const CardFields&);
 };
 
 // A card of a party: the fields of the company, "Anuluj" and the save

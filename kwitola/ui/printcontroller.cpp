@@ -30,8 +30,9 @@ void PrintController::connectButtons(QPushButton& one, QPushButton& two, QPushBu
 void PrintController::print(int copies)
 {
     const PrintJob job = m_source();
-    if (const auto refusal = printRefusal(job)) {
-        m_messages.show(programMessage(*refusal, common::MessageIcon::Exclamation), &m_window);
+    if (const auto printable = checkPrintable(job); !printable) {
+        m_messages.show(programMessage(printable.error(), common::MessageIcon::Exclamation),
+                        &m_window);
         return;
     }
     m_form.CzyscWydruk();
@@ -85,7 +86,7 @@ bool PrintController::post(PostingRequest request)
         }
         request.replaceOtherIssueDate = true;
     }
-    if (postDocument(m_store, request)) {
+    if (!postDocument(m_store, request)) {
         m_messages.show(programMessage(failed, common::MessageIcon::Exclamation), &m_window);
     }
     return true;

@@ -185,8 +185,8 @@ bool TfFaktura::openTables()
     if (offerLegacyConversion(m_services, this) == LegacyOfferOutcome::Failed) {
         return false;
     }
-    if (const StoreError error = m_services.store.open(m_services.folder)) {
-        showError(*error);
+    if (const auto opened = m_services.store.open(m_services.folder); !opened) {
+        showError(opened.error());
         return false;
     }
     return true;

@@ -62,8 +62,8 @@ TEST_P(ParadoxFileTest, EveryFieldTypeArrivesAsTextAndEmptyFieldsArriveEmpty)
     ASSERT_EQ((*file)->fields().size(), kEveryType.size());
     EXPECT_EQ((*file)->fields()[1].name, QStringLiteral("Krótka"));
 
-    QStringList values;
-    ASSERT_FALSE((*file)->read(0, values));
+    const auto first = (*file)->read(0);
+    ASSERT_TRUE(first) << first.error().toStdString();
     const QStringList expected = {QStringLiteral("Zażółć gęślą jaźń ŁÓDŹ"),
                                   QStringLiteral("-5"),
                                   QStringLiteral("2147483647"),
@@ -75,14 +75,16 @@ TEST_P(ParadoxFileTest, EveryFieldTypeArrivesAsTextAndEmptyFieldsArriveEmpty)
                                   QStringLiteral("13:45:30"),
                                   QStringLiteral("05-03-2001 01:00:00"),
                                   QStringLiteral("1")};
-    EXPECT_EQ(values, expected);
+    EXPECT_EQ(*first, expected);
 
-    ASSERT_FALSE((*file)->read(1, values));
-    EXPECT_EQ(values, QStringList(static_cast<qsizetype>(kEveryType.size()), QString()));
+    const auto empty = (*file)->read(1);
+    ASSERT_TRUE(empty);
+    EXPECT_EQ(*empty, QStringList(static_cast<qsizetype>(kEveryType.size()), QString()));
 
     // Zero is a value, not an empty field.
-    ASSERT_FALSE((*file)->read(2, values));
-    EXPECT_EQ(values.mid(0, 7),
+    const auto zeros = (*file)->read(2);
+    ASSERT_TRUE(zeros);
+    EXPECT_EQ(zeros->mid(0, 7),
               (QStringList{QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"),
                            QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0,00"),
                            QStringLiteral("0,00")}));
@@ -127,12 +129,11 @@ TEST(ParadoxFile, AFilledFieldThatCannotBeTextIsRefusedNamingIt)
     }
     auto file = ParadoxFile::open(path);
     ASSERT_TRUE(file);
-    QStringList values;
-    EXPECT_FALSE((*file)->read(0, values)); // an empty memo loses nothing
-    const auto error = (*file)->read(1, values);
-    ASSERT_TRUE(error);
-    EXPECT_TRUE(error->contains(QStringLiteral("Notatka")));
-    EXPECT_TRUE(error->contains(QStringLiteral("Memo")));
+    EXPECT_TRUE((*file)->read(0)); // an empty memo loses nothing
+    const auto memo = (*file)->read(1);
+    ASSERT_FALSE(memo);
+    EXPECT_TRUE(memo.error().contains(QStringLiteral("Notatka")));
+    EXPECT_TRUE(memo.error().contains(QStringLiteral("Memo")));
 }
 
 } // namespace

@@ -59,30 +59,30 @@ Result<PostedTables> readOnce(const QString& folder)
 {
     TableStore store;
     store.setPassword(QString(kTablePassword));
-    if (const StoreError error = store.open(folder)) {
-        return common::fail(*error);
+    if (auto opened = store.open(folder); !opened) {
+        return opened.forward();
     }
     PostedTables tables;
-    const StoreError error = store.inTransaction([&]() -> StoreError {
+    const Result<void> read = store.inTransaction([&]() -> Result<void> {
         auto documents = store.all<StoredDocument>();
         if (!documents) {
-            return documents.error();
+            return documents.forward();
         }
         auto ledger = store.all<LedgerRow>();
         if (!ledger) {
-            return ledger.error();
+            return ledger.forward();
         }
         auto issuers = store.all<Issuer>();
         if (!issuers) {
-            return issuers.error();
+            return issuers.forward();
         }
         tables.documents = *std::move(documents);
         tables.ledger = *std::move(ledger);
         tables.issuers = *std::move(issuers);
-        return std::nullopt;
+        return {};
     });
-    if (error) {
-        return common::fail(*error);
+    if (!read) {
+        return read.forward();
     }
     return tables;
 }

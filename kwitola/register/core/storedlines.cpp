@@ -18,9 +18,9 @@ common::Result<SalesDocument> documentFromLines(const StoredDocument& stored)
         goods.Jednostka_miary = line.unit;
         goods.Cena_jednostkowa_netto = line.unitNetPrice;
         goods.Stawka_vat = line.vatRate;
-        if (const StoreError refused = document.loadGoods(goods)) {
+        if (auto loaded = document.loadGoods(goods); !loaded) {
             return common::fail(
-                QStringLiteral("Dokument %1: %2").arg(stored.Numer_faktury, *refused));
+                QStringLiteral("Dokument %1: %2").arg(stored.Numer_faktury, loaded.error()));
         }
         if (document.add(line.quantity)) {
             return common::fail(

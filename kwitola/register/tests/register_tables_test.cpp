@@ -154,7 +154,7 @@ TEST(RegisterTables, readingBesideRunningPostingsNeverFailsAPosting)
         store.setPassword(QString(kTablePassword));
         Recipient recipient;
         recipient.Nazwa_firmy = QStringLiteral("Hurtownia Żuraw");
-        if (store.open(dir.path()) || !store.insertRecord(recipient)) {
+        if (!store.open(dir.path()) || !store.insertRecord(recipient)) {
             failedPostings = kPostings;
             done = true;
             return;
@@ -165,7 +165,7 @@ TEST(RegisterTables, readingBesideRunningPostingsNeverFailsAPosting)
             request.ledgerRow = test::ledgerRow(invoice(i));
             request.recipientId = 1;
             request.replaces = invoiceOrBillPostings(QStringLiteral("%1/2026").arg(i));
-            if (postDocument(store, request)) {
+            if (!postDocument(store, request)) {
                 ++failedPostings;
             } else {
                 ++posted;

@@ -44,24 +44,24 @@ bool writeTables(const QString& folder, const std::vector<Posted>& posted)
 {
     TableStore store;
     store.setPassword(QString(kTablePassword));
-    if (store.open(folder)) {
+    if (!store.open(folder)) {
         return false;
     }
-    const StoreError error = store.inTransaction([&]() -> StoreError {
+    const Result<void> written = store.inTransaction([&]() -> Result<void> {
         for (const Posted& p : posted) {
             if (auto id = store.insertRecord(storedDocument(p)); !id) {
-                return id.error();
+                return id.forward();
             }
             if (p.ledgerGross.isEmpty()) {
                 continue;
             }
             if (auto id = store.insertRecord(ledgerRow(p)); !id) {
-                return id.error();
+                return id.forward();
             }
         }
-        return std::nullopt;
+        return {};
     });
-    return !error;
+    return bool(written);
 }
 
 } // namespace kwitola::registry::test
