@@ -221,12 +221,7 @@ template <typename Record> FieldValues cardFieldValues(const Record& record)
     template QString fieldName<Record>(QString Record::*);                                         \
     template FieldValues cardFieldValues<Record>(const Record&);
 
-KWITOLA_CATALOGUE_RECORD(Issuer)
-KWITOLA_CATALOGUE_RECORD(Recipient)
-KWITOLA_CATALOGUE_RECORD(RecipientCopy)
-KWITOLA_CATALOGUE_RECORD(Goods)
-KWITOLA_CATALOGUE_RECORD(StoredDocument)
-KWITOLA_CATALOGUE_RECORD(LedgerRow)
+KWITOLA_FOR_EACH_RECORD(KWITOLA_CATALOGUE_RECORD)
 
 #undef KWITOLA_CATALOGUE_RECORD
 // NOLINTEND(bugprone-macro-parentheses)

@@ -72,18 +72,15 @@ template <typename Record> Record fromRow(const Row& row)
     return record;
 }
 
-template QStringList toValues(const Issuer&);
-template QStringList toValues(const Recipient&);
-template QStringList toValues(const RecipientCopy&);
-template QStringList toValues(const Goods&);
-template QStringList toValues(const StoredDocument&);
-template QStringList toValues(const LedgerRow&);
-template Issuer fromRow(const Row&);
-template Recipient fromRow(const Row&);
-template RecipientCopy fromRow(const Row&);
-template Goods fromRow(const Row&);
-template StoredDocument fromRow(const Row&);
-template LedgerRow fromRow(const Row&);
+// NOLINTBEGIN(bugprone-macro-parentheses): a type name cannot be bracketed
+#define KWITOLA_RECORD_CONVERSIONS(Record)                                                         \
+    template QStringList toValues(const Record&);                                                  \
+    template Record fromRow(const Row&);
+
+KWITOLA_FOR_EACH_RECORD(KWITOLA_RECORD_CONVERSIONS)
+
+#undef KWITOLA_RECORD_CONVERSIONS
+// NOLINTEND(bugprone-macro-parentheses)
 
 QString partyEntry(const QString& name, const QString& town, const QString& street,
                    const QString& nip)

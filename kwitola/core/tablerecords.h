@@ -165,6 +165,11 @@ struct LedgerRow
 template <typename Record> QStringList toValues(const Record& record);
 template <typename Record> Record fromRow(const Row& row);
 
+// Names every typed record to X, for the explicit instantiations of the
+// templates that take one.
+#define KWITOLA_FOR_EACH_RECORD(X)                                                                 \
+    X(Issuer) X(Recipient) X(RecipientCopy) X(Goods) X(StoredDocument) X(LedgerRow)
+
 // List entries: the texts the lists show and by which a choice is found again.
 // A party entry is name, town, street and NIP joined by two blanks; a goods
 // entry is the goods name, two blanks and the factory number.
