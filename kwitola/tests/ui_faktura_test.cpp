@@ -4,6 +4,7 @@
 #include <QAbstractItemModel>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
