@@ -143,10 +143,9 @@ TEST_F(MainWindow, OstatniNumerWithoutAFileSaysSoAndChangesNothing)
     typeNumber(QStringLiteral("ABC"));
     clickMain("b_ostatni");
     ASSERT_EQ(m_messages.messages().size(), 1u);
-    EXPECT_EQ(m_messages.last().text, QStringLiteral("Brak informacji do odczytania."));
-    EXPECT_EQ(m_messages.last().title, QStringLiteral("Karoskop"));
-    EXPECT_EQ(m_messages.last().icon, MessageIcon::Information);
-    EXPECT_EQ(m_messages.last().buttons, common::MessageButtons::Ok);
+    common::testing::expectBox(m_messages.last(), QStringLiteral("Brak informacji do odczytania."),
+                               QStringLiteral("Karoskop"), MessageIcon::Information,
+                               common::MessageButtons::Ok);
     EXPECT_EQ(main().fieldTexts()[2], u"C");
     EXPECT_TRUE(main().fieldTexts()[3].isEmpty());
 }
