@@ -31,4 +31,9 @@ private:
     std::function<void(const Message&)> m_hook;
 };
 
+// Expects the box shown to carry the expected text, caption, icon and
+// buttons.
+void expectBox(const Message& shown, const QString& text, const QString& title, MessageIcon icon,
+               MessageButtons buttons);
+
 } // namespace common::testing

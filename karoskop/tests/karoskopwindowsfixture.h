@@ -1,31 +1,28 @@
 #pragma once
 
-#include "common/testsupport/recordingmessageservice.h"
+#include "common/testsupport/windowsfixture.h"
 #include "karoskop/ui/karoskopwindows.h"
 #include "karoskop/ui/tfmainvin.h"
 #include "karoskop/ui/tfvinfind.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QTest>
-#include <gtest/gtest.h>
 #include <memory>
 
 namespace karoskop::testing {
 
 // The five windows on a fresh working folder, with the main window shown
 // and active so that the focus can be followed.
-class WindowsTest : public ::testing::Test
+class WindowsTest : public common::testing::WindowsFixture
 {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
-        windows = std::make_unique<KaroskopWindows>(messages, dir.path());
+        WindowsFixture::SetUp();
+        windows = std::make_unique<KaroskopWindows>(m_messages, folder());
         main().show();
         QApplication::setActiveWindow(&main());
         main().activateWindow();
@@ -54,7 +51,7 @@ protected:
     }
     QString label(const char* name)
     {
-        auto* l = result().findChild<QLabel*>(QString::fromLatin1(name));
+        auto* l = result().findChild<QLabel*>(QLatin1String(name));
         return l != nullptr ? l->text() : QStringLiteral("<no %1>").arg(QString::fromLatin1(name));
     }
     void click(QWidget& window, const char* name)
@@ -101,21 +98,11 @@ protected:
         }
         return 0;
     }
-    QString kfxPath() const { return dir.filePath(QStringLiteral("test.kfx")); }
-    QByteArray kfxBytes() const
-    {
-        QFile f(kfxPath());
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-    }
-    void writeKfx(const QByteArray& bytes) const
-    {
-        QFile f(kfxPath());
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
+    QString kfxPath() const { return filePath(kKfxName); }
+    QByteArray kfxBytes() const { return readFile(kKfxName, "<missing>"); }
+    void writeKfx(const QByteArray& bytes) const { writeFile(kKfxName, bytes); }
 
-    QTemporaryDir dir;
-    common::testing::RecordingMessageService messages;
+    static inline const QString kKfxName = QStringLiteral("test.kfx");
     std::unique_ptr<KaroskopWindows> windows;
 };
 

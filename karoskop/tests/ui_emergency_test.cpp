@@ -81,8 +81,8 @@ protected:
         QApplication::processEvents();
         clickMain("b_start");
         typeNumber(number);
-        messages.clear();
-        messages.queueAnswer(common::MessageAnswer::Yes);
+        m_messages.clear();
+        m_messages.queueAnswer(common::MessageAnswer::Yes);
         whenChoiceOpens(std::move(inChoice));
         clickMain("b_rozkodowanie");
     }
@@ -329,7 +329,7 @@ TEST_F(EmergencyTest, ListsEveryModelThatFitsTheTickedPositions)
         }
         resultOnScreen();
         const bool asked =
-            std::any_of(messages.messages().begin(), messages.messages().end(),
+            std::any_of(m_messages.messages().begin(), m_messages.messages().end(),
                         [&](const common::Message& m) { return m.text == severalTypes; });
         EXPECT_EQ(asked, c.models.size() >= 2);
     }

@@ -142,11 +142,10 @@ TEST_F(MainWindow, OstatniNumerWithoutAFileSaysSoAndChangesNothing)
 {
     typeNumber(QStringLiteral("ABC"));
     clickMain("b_ostatni");
-    ASSERT_EQ(messages.messages().size(), 1u);
-    EXPECT_EQ(messages.last().text, QStringLiteral("Brak informacji do odczytania."));
-    EXPECT_EQ(messages.last().title, QStringLiteral("Karoskop"));
-    EXPECT_EQ(messages.last().icon, MessageIcon::Information);
-    EXPECT_EQ(messages.last().buttons, common::MessageButtons::Ok);
+    ASSERT_EQ(m_messages.messages().size(), 1u);
+    common::testing::expectBox(m_messages.last(), QStringLiteral("Brak informacji do odczytania."),
+                               QStringLiteral("Karoskop"), MessageIcon::Information,
+                               common::MessageButtons::Ok);
     EXPECT_EQ(main().fieldTexts()[2], u"C");
     EXPECT_TRUE(main().fieldTexts()[3].isEmpty());
 }
@@ -158,10 +157,10 @@ TEST_F(MainWindow, OstatniNumerBringsBackTheSubmittedNumberAndEndsInField17)
     auto* list = result().findChild<QComboBox*>(QStringLiteral("Lista1"));
     clickMain("b_start");
     list->addItem(QStringLiteral("stale"));
-    messages.clear();
+    m_messages.clear();
 
     clickMain("b_ostatni");
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(m_messages.empty());
     const Vin texts = main().fieldTexts();
     EXPECT_EQ(texts[1], u"O"); // position 2 kept as typed
     EXPECT_EQ(texts[3], u"0"); // position 4 stored as the digit
@@ -192,13 +191,13 @@ TEST_F(MainWindow, OstatniNumerReadsShortAndLongLines)
 TEST_F(MainWindow, OstatniNumerThatCannotReadTheFileKeepsTheFields)
 {
     typeNumber(QStringLiteral("ABC"));
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("test.kfx")));
+    ASSERT_TRUE(QDir(folder()).mkdir(QStringLiteral("test.kfx")));
     clickMain("b_ostatni");
-    ASSERT_EQ(messages.messages().size(), 1u);
+    ASSERT_EQ(m_messages.messages().size(), 1u);
     EXPECT_TRUE(
-        messages.last().text.startsWith(QStringLiteral("Nie można odczytać pliku test.kfx")))
-        << messages.last().text.toStdString();
-    EXPECT_EQ(messages.last().icon, MessageIcon::Error);
+        m_messages.last().text.startsWith(QStringLiteral("Nie można odczytać pliku test.kfx")))
+        << m_messages.last().text.toStdString();
+    EXPECT_EQ(m_messages.last().icon, MessageIcon::Error);
     EXPECT_EQ(main().fieldTexts()[0], u"A");
     EXPECT_EQ(main().fieldTexts()[2], u"C");
 }

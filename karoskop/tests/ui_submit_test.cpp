@@ -5,6 +5,7 @@
 #include "karoskop/ui/tfawaria.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
@@ -55,7 +56,7 @@ TEST_F(Submit, RefusalsShowTheirMessageAtTheirPlace)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         QFile::remove(kfxPath());
-        messages.clear();
+        m_messages.clear();
         clickMain("b_start");
         typeNumber(kFord);
         for (const FieldEdit& e : c.edits) {
@@ -65,8 +66,8 @@ TEST_F(Submit, RefusalsShowTheirMessageAtTheirPlace)
 
         clickMain("b_rozkodowanie");
 
-        ASSERT_EQ(messages.messages().size(), 1u);
-        const common::Message& m = messages.last();
+        ASSERT_EQ(m_messages.messages().size(), 1u);
+        const common::Message& m = m_messages.last();
         EXPECT_EQ(m.text, c.text);
         EXPECT_EQ(m.title, QStringLiteral("Karoskop"));
         EXPECT_EQ(m.icon, MessageIcon::None);
@@ -93,8 +94,8 @@ TEST_F(Submit, StoresTheNumberBeforeTheCharacterCheck)
                                      "\xA5\r\n1\r\n2\r\n3\r\n4\r\n0\r\n"));
     // The fields keep what was typed.
     EXPECT_EQ(edit(4)->text(), u"O");
-    ASSERT_EQ(messages.messages().size(), 1u);
-    EXPECT_TRUE(messages.last().text.contains(QStringLiteral("poz.12 ")));
+    ASSERT_EQ(m_messages.messages().size(), 1u);
+    EXPECT_TRUE(m_messages.last().text.contains(QStringLiteral("poz.12 ")));
     EXPECT_EQ(focusedField(), 12);
 }
 
@@ -106,9 +107,9 @@ TEST_F(Submit, AFailedWriteSaysSoAndKeepsTheOldFile)
         const common::testing::FileSizeLimit full;
         clickMain("b_rozkodowanie");
     }
-    ASSERT_EQ(messages.messages().size(), 1u);
-    EXPECT_TRUE(messages.last().text.contains(QStringLiteral("test.kfx")));
-    EXPECT_EQ(messages.last().icon, MessageIcon::Error);
+    ASSERT_EQ(m_messages.messages().size(), 1u);
+    EXPECT_TRUE(m_messages.last().text.contains(QStringLiteral("test.kfx")));
+    EXPECT_EQ(m_messages.last().icon, MessageIcon::Error);
     EXPECT_EQ(kfxBytes(), QByteArray("OLD\r\n"));
     EXPECT_FALSE(result().isVisible());
 }
@@ -130,7 +131,7 @@ TEST_F(Submit, KnownMakeShowsTheResultWindow)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
-        messages.clear();
+        m_messages.clear();
         result().hide();
         clickMain("b_start");
         typeNumber(QString::fromLatin1(c.typed));
@@ -149,13 +150,13 @@ TEST_F(Submit, SeveralFittingTypesAskForAChoice)
     typeNumber(kFord);
     clickMain("b_rozkodowanie");
     resultOnScreen();
-    ASSERT_EQ(messages.messages().size(), 1u);
-    EXPECT_EQ(messages.last().text,
+    ASSERT_EQ(m_messages.messages().size(), 1u);
+    EXPECT_EQ(m_messages.last().text,
               QStringLiteral("Program znalazł więcej niż jeden typ pojazdu pasujący do kodu "
                              "nadwozia. Aby rozkodować dane pojazdu - program potrzebuje więcej "
                              "informacji. Proszę wybrać z rozwijalnej listy odpowiedni model."));
-    EXPECT_EQ(messages.last().title, QStringLiteral("Karoskop"));
-    EXPECT_EQ(messages.last().icon, MessageIcon::Exclamation);
+    EXPECT_EQ(m_messages.last().title, QStringLiteral("Karoskop"));
+    EXPECT_EQ(m_messages.last().icon, MessageIcon::Exclamation);
     auto* list = result().findChild<QComboBox*>(QStringLiteral("Lista1"));
     EXPECT_EQ(list->count(), 2);
     EXPECT_EQ(list->currentIndex(), 0);
@@ -164,13 +165,13 @@ TEST_F(Submit, SeveralFittingTypesAskForAChoice)
     EXPECT_EQ(label("Label13"), QStringLiteral("12345"));
 
     // One fitting type: no question.
-    messages.clear();
+    m_messages.clear();
     QApplication::setActiveWindow(&main());
     clickMain("b_start");
     typeNumber(QStringLiteral("WF0DA51XXXX012345"));
     clickMain("b_rozkodowanie");
     resultOnScreen();
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(m_messages.empty());
     EXPECT_EQ(list->count(), 1);
 }
 
@@ -181,27 +182,27 @@ TEST_F(Submit, SeveralTypesAreAskedOverTheResultWindowOnScreen)
 {
     bool onScreen = false;
     QRect resultFrame;
-    messages.onShow([&](const common::Message&) {
+    m_messages.onShow([&](const common::Message&) {
         onScreen = result().isVisible() && result().windowHandle() != nullptr &&
                    result().windowHandle()->isExposed();
         resultFrame = result().frameGeometry();
     });
     for (int run = 1; run <= 2; ++run) {
         SCOPED_TRACE(run);
-        messages.clear();
+        m_messages.clear();
         onScreen = false;
         QApplication::setActiveWindow(&main());
         clickMain("b_start");
         typeNumber(kFord);
         clickMain("b_rozkodowanie");
         resultOnScreen();
-        ASSERT_EQ(messages.messages().size(), 1u); // once
+        ASSERT_EQ(m_messages.messages().size(), 1u); // once
         EXPECT_TRUE(onScreen);
-        EXPECT_FALSE(messages.last().topLeft.has_value());
-        ASSERT_TRUE(messages.last().centredOver.has_value());
-        EXPECT_EQ(*messages.last().centredOver, resultFrame);
+        EXPECT_FALSE(m_messages.last().topLeft.has_value());
+        ASSERT_TRUE(m_messages.last().centredOver.has_value());
+        EXPECT_EQ(*m_messages.last().centredOver, resultFrame);
         QApplication::processEvents();
-        EXPECT_EQ(messages.messages().size(), 1u); // and not again
+        EXPECT_EQ(m_messages.messages().size(), 1u); // and not again
     }
 }
 
@@ -213,14 +214,14 @@ TEST_F(Submit, UnknownManufacturerAsksWhetherToGoOn)
                        "Czy kontynuować rozkodowanie ?");
     for (const MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
         SCOPED_TRACE(answer == MessageAnswer::Yes ? "Yes" : "No");
-        messages.clear();
+        m_messages.clear();
         result().hide();
         clickMain("b_start");
         typeNumber(QStringLiteral("WAUZZZ8LZXA012345"));
         edit(6)->setFocus();
-        messages.queueAnswer(answer);
+        m_messages.queueAnswer(answer);
         QString makeWhileAsked;
-        messages.onShow([&](const common::Message&) { makeWhileAsked = label("Label1"); });
+        m_messages.onShow([&](const common::Message&) { makeWhileAsked = label("Label1"); });
         if (answer == MessageAnswer::Yes) {
             // However the position choice is closed, the result window follows.
             QTimer::singleShot(0, &windows->awaria(),
@@ -229,8 +230,8 @@ TEST_F(Submit, UnknownManufacturerAsksWhetherToGoOn)
 
         clickMain("b_rozkodowanie");
 
-        ASSERT_EQ(messages.messages().size(), 1u);
-        const common::Message& m = messages.last();
+        ASSERT_EQ(m_messages.messages().size(), 1u);
+        const common::Message& m = m_messages.last();
         EXPECT_EQ(m.text, question);
         EXPECT_EQ(m.title, QStringLiteral("Karoskop®"));
         EXPECT_EQ(m.icon, MessageIcon::Question);
@@ -245,7 +246,7 @@ TEST_F(Submit, UnknownManufacturerAsksWhetherToGoOn)
         EXPECT_EQ(result().isVisible(), answer == MessageAnswer::Yes);
         // With the result window in front, field 1 keeps the main window's focus.
         EXPECT_EQ(main().focusWidget(), edit(answer == MessageAnswer::Yes ? 1 : 6));
-        messages.onShow({});
+        m_messages.onShow({});
     }
 }
 
@@ -253,8 +254,8 @@ TEST_F(Submit, OtherFirstLettersMatchNoManufacturer)
 {
     typeNumber(QStringLiteral("VF1AAAAAAAA012345"));
     clickMain("b_rozkodowanie");
-    ASSERT_EQ(messages.messages().size(), 1u);
-    EXPECT_EQ(messages.last().icon, MessageIcon::Question);
+    ASSERT_EQ(m_messages.messages().size(), 1u);
+    EXPECT_EQ(m_messages.last().icon, MessageIcon::Question);
     EXPECT_FALSE(result().isVisible());
 }
 

@@ -1,36 +1,32 @@
 #pragma once
 
 #include "common/core/clock.h"
-#include "common/testsupport/recordingmessageservice.h"
 #include "common/testsupport/scripteddialogs.h"
+#include "common/testsupport/windowsfixture.h"
 #include "kwitola/core/tablestore.h"
 #include "kwitola/ui/kwitolawindows.h"
 #include "kwitola/ui/tffaktura.h"
 #include "kwitola/ui/tfopcje.h"
 
 #include <QDate>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-#include <gtest/gtest.h>
 #include <memory>
 
 namespace kwitola::testing {
 
 // Kwitola's windows on a temporary working folder, with recorded messages,
 // scripted dialogs and a clock fixed on 5 March 2001.
-class WindowsTest : public ::testing::Test
+class WindowsTest : public common::testing::WindowsFixture
 {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(m_folder.isValid());
+        WindowsFixture::SetUp();
         ASSERT_TRUE(m_lockFolder.isValid());
     }
 
-    QString folder() const { return m_folder.path(); }
     QString lockPath() const { return m_lockFolder.filePath(QStringLiteral("Kwitola.lock")); }
-    QString filePath(const QString& name) const { return m_folder.filePath(name); }
 
     // Issuers in table order Zeta then Alfa; recipients and goods whose
     // alphabetical order differs from their table order.
@@ -80,19 +76,6 @@ protected:
         }
     }
 
-    void writeFile(const QString& name, const QByteArray& bytes) const
-    {
-        QFile file(filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-
-    QByteArray readFile(const QString& name) const
-    {
-        QFile file(filePath(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
     ui::Services services()
     {
         return {m_messages, m_clock, m_files, m_printers, m_store, folder(), lockPath()};
@@ -111,21 +94,15 @@ protected:
 
     template <typename Widget> Widget* control(const char* name) const
     {
-        auto* widget = faktura().findChild<Widget*>(QLatin1String(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
+        return childOf<Widget>(faktura(), name);
     }
 
     template <typename Widget> Widget* option(const char* name) const
     {
-        auto* widget = opcje().findChild<Widget*>(QLatin1String(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
+        return childOf<Widget>(opcje(), name);
     }
 
-    QTemporaryDir m_folder;
     QTemporaryDir m_lockFolder;
-    common::testing::RecordingMessageService m_messages;
     common::FixedClock m_clock{QDate(2001, 3, 5)};
     common::testing::ScriptedFileDialogService m_files;
     common::testing::ScriptedPrinterDialogService m_printers;

@@ -4,6 +4,7 @@
 #include <QAbstractItemModel>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -158,11 +159,9 @@ TEST_F(MainWindowTest, SecondCopyIsToldAndEndsWithoutTouchingTheTables)
     faktura().show();
 
     ASSERT_EQ(m_messages.messages().size(), 1u);
-    const common::Message& message = m_messages.last();
-    EXPECT_EQ(message.text, QStringLiteral("Program jest już uruchomiony"));
-    EXPECT_EQ(message.title, QStringLiteral("Informacja"));
-    EXPECT_EQ(message.icon, common::MessageIcon::Information);
-    EXPECT_EQ(message.buttons, common::MessageButtons::Ok);
+    common::testing::expectBox(m_messages.last(), QStringLiteral("Program jest już uruchomiony"),
+                               QStringLiteral("Informacja"), common::MessageIcon::Information,
+                               common::MessageButtons::Ok);
     EXPECT_EQ(ended.count(), 1);
     EXPECT_FALSE(faktura().isStarted());
     EXPECT_FALSE(QFile::exists(filePath(QStringLiteral("odbiorca.db"))));
@@ -406,11 +405,9 @@ TEST_F(MainWindowTest, AnsweringNoToClosingKeepsEverything)
     m_messages.queueAnswer(common::MessageAnswer::No);
     control<QPushButton>("b_zamknij")->click();
     ASSERT_EQ(m_messages.messages().size(), 1u);
-    const common::Message& question = m_messages.last();
-    EXPECT_EQ(question.text, QStringLiteral("Czy zakończyć fakturowanie ?"));
-    EXPECT_EQ(question.title, QStringLiteral("Kwitola®"));
-    EXPECT_EQ(question.icon, common::MessageIcon::Question);
-    EXPECT_EQ(question.buttons, common::MessageButtons::YesNo);
+    common::testing::expectBox(m_messages.last(), QStringLiteral("Czy zakończyć fakturowanie ?"),
+                               QStringLiteral("Kwitola®"), common::MessageIcon::Question,
+                               common::MessageButtons::YesNo);
     EXPECT_TRUE(faktura().isVisible());
     EXPECT_EQ(grab(), before);
     EXPECT_EQ(ended.count(), 0);

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QDirIterator>
+#include <QFile>
 
 namespace kwitola::testing {
 namespace {

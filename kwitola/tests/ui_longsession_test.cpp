@@ -12,8 +12,10 @@
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QTimer>
+#include <array>
 #include <deque>
 #include <random>
+#include <utility>
 
 namespace kwitola::testing {
 namespace {
@@ -159,131 +161,207 @@ TEST_F(LongSessionWindow, ARecordWhosePriceDoesNotReadLeavesNoGoodsLoaded)
     EXPECT_TRUE(faktura().document().lines().empty());
 }
 
-TEST_F(LongSessionWindow, ALongRandomSessionKeepsWindowAndTotalsTogether)
+// The seed and length of the random session, from the environment when
+// given there.
+std::uint64_t sessionSeed()
+{
+    const QByteArray given = qgetenv("KWITOLA_SESSION_SEED");
+    return given == "random" ? QRandomGenerator::system()->generate64()
+           : given.isEmpty() ? 8122026
+                             : given.toULongLong();
+}
+
+int sessionSteps()
+{
+    return qEnvironmentVariableIsSet("KWITOLA_WINDOW_STEPS")
+               ? qEnvironmentVariableIntValue("KWITOLA_WINDOW_STEPS")
+               : 2000;
+}
+
+// The last steps taken, for replaying a failure.
+class Trail final
+{
+public:
+    void add(std::string step)
+    {
+        m_recent.push_back(std::move(step));
+        if (m_recent.size() > 12) {
+            m_recent.pop_front();
+        }
+    }
+    [[nodiscard]] std::string text() const
+    {
+        std::string trail;
+        for (const std::string& s : m_recent) {
+            trail += "\n  " + s;
+        }
+        return trail;
+    }
+
+private:
+    std::deque<std::string> m_recent;
+};
+
+class RandomSession : public LongSessionWindow
+{
+protected:
+    struct Session
+    {
+        DocumentSession::Draw draw;
+        DocumentSession quantities{draw};
+        int newGoods = 0;
+    };
+
+    std::string chooseAny(Session& s)
+    {
+        const int count = goodsList()->count();
+        const int index = count == 0 ? -1 : static_cast<int>(s.draw(count + 1)) - 1;
+        goodsList()->setCurrentIndex(index);
+        return "choose " + std::to_string(index);
+    }
+    std::string typeAny(Session& s)
+    {
+        const QString typed = s.quantities.typedQuantity();
+        type(typed);
+        return "type '" + typed.toStdString() + "'";
+    }
+    std::string add(Session& /*s*/)
+    {
+        button("b_dodaj_do_faktury")->click();
+        return "add";
+    }
+    std::string clickAnyLine(Session& s)
+    {
+        const int count = control<QListWidget>("Memo1")->count();
+        if (count == 0) {
+            return {};
+        }
+        const int row = static_cast<int>(s.draw(count));
+        clickLine(row);
+        if (s.draw(2) == 0) {
+            type(faktura().document().lines().at(static_cast<std::size_t>(row)).quantity);
+        }
+        return "click line " + std::to_string(row);
+    }
+    std::string remove(Session& /*s*/)
+    {
+        button("Button5")->click();
+        return "remove";
+    }
+    std::string clearSometimes(Session& s)
+    {
+        if (s.draw(4) != 0) {
+            return {};
+        }
+        button("Button7")->click();
+        return "clear";
+    }
+    std::string newGoods(Session& s)
+    {
+        withCard("b_dodaj3", [&](ui::TfMagazyn& card) {
+            const int n = ++s.newGoods;
+            cardEdit(card, "Edit1")->setText(QStringLiteral("Nowy %1").arg(n));
+            cardEdit(card, "Edit5")
+                ->setText(QStringLiteral("%1,%2").arg(s.draw(100)).arg(s.draw(90) + 10));
+            cardEdit(card, "Edit7")->setText(QStringLiteral("S-%1").arg(n));
+            card.findChild<QPushButton*>(QStringLiteral("Button2"))->click();
+        });
+        return "new goods";
+    }
+    std::string correctGoods(Session& s)
+    {
+        withCard("b_korekta3", [&](ui::TfMagazyn& card) {
+            // A new price, or a new factory number, which changes the entry.
+            const char* field = s.draw(2) == 0 ? "Edit5" : "Edit7";
+            cardEdit(card, field)->setText(QStringLiteral("%1,50").arg(s.draw(50)));
+            card.findChild<QPushButton*>(QStringLiteral("Button2"))->click();
+        });
+        return "correct goods";
+    }
+    std::string deleteGoodsSometimes(Session& s)
+    {
+        if (s.draw(3) != 0) {
+            return {};
+        }
+        m_messages.queueAnswer(common::MessageAnswer::Yes);
+        button("b_usun3")->click();
+        return "delete goods";
+    }
+    std::string nothing(Session& /*s*/) { return "nothing"; }
+
+    static QLineEdit* cardEdit(ui::TfMagazyn& card, const char* name)
+    {
+        return card.findChild<QLineEdit*>(QLatin1String(name));
+    }
+
+    // Each action with its share of twenty draws.
+    struct Action
+    {
+        std::uint32_t shares;
+        std::string (RandomSession::*run)(Session&);
+    };
+    static constexpr std::array<Action, 10> kActions = {{
+        {3, &RandomSession::chooseAny},
+        {3, &RandomSession::typeAny},
+        {3, &RandomSession::add},
+        {2, &RandomSession::clickAnyLine},
+        {3, &RandomSession::remove},
+        {1, &RandomSession::clearSometimes},
+        {1, &RandomSession::newGoods},
+        {1, &RandomSession::correctGoods},
+        {1, &RandomSession::deleteGoodsSometimes},
+        {2, &RandomSession::nothing},
+    }};
+
+    // One random action; its description.
+    std::string step(Session& s)
+    {
+        std::uint32_t roll = s.draw(20);
+        for (const Action& action : kActions) {
+            if (roll < action.shares) {
+                return (this->*action.run)(s);
+            }
+            roll -= action.shares;
+        }
+        return "nothing";
+    }
+
+    // The session went through the stock card's three outcomes.
+    void expectEveryCardOutcomeTold() const
+    {
+        QStringList told;
+        for (const common::Message& message : m_messages.messages()) {
+            told << message.text;
+        }
+        for (const char* outcome : {"Dopisane", "Poprawione", "Usunięte"}) {
+            EXPECT_TRUE(told.contains(QString::fromUtf8(outcome))) << outcome;
+        }
+    }
+};
+
+TEST_F(RandomSession, ALongRandomSessionKeepsWindowAndTotalsTogether)
 {
     fillGoods();
     start();
-    const QByteArray given = qgetenv("KWITOLA_SESSION_SEED");
-    const std::uint64_t seed = given == "random" ? QRandomGenerator::system()->generate64()
-                               : given.isEmpty() ? 8122026
-                                                 : given.toULongLong();
-    const int steps = qEnvironmentVariableIsSet("KWITOLA_WINDOW_STEPS")
-                          ? qEnvironmentVariableIntValue("KWITOLA_WINDOW_STEPS")
-                          : 2000;
+    const std::uint64_t seed = sessionSeed();
+    const int steps = sessionSteps();
     std::cout << "window session seed " << seed << ", " << steps << " steps\n";
     std::mt19937_64 random(seed);
-    const auto draw = [&random](std::uint32_t bound) {
+    Session session{[&random](std::uint32_t bound) {
         return static_cast<std::uint32_t>(random() % bound);
-    };
-    DocumentSession quantities(draw);
-    std::deque<std::string> recent;
-    int newGoods = 0;
+    }};
+    Trail trail;
     std::size_t longest = 0;
     for (int i = 0; i < steps; ++i) {
-        std::string step;
-        switch (draw(20)) {
-        case 0:
-        case 1:
-        case 2: {
-            const int count = goodsList()->count();
-            const int index = count == 0 ? -1 : static_cast<int>(draw(count + 1)) - 1;
-            goodsList()->setCurrentIndex(index);
-            step = "choose " + std::to_string(index);
-            break;
-        }
-        case 3:
-        case 4:
-        case 5: {
-            const QString typed = quantities.typedQuantity();
-            type(typed);
-            step = "type '" + typed.toStdString() + "'";
-            break;
-        }
-        case 6:
-        case 7:
-        case 8:
-            button("b_dodaj_do_faktury")->click();
-            step = "add";
-            break;
-        case 9:
-        case 10:
-            if (const int count = control<QListWidget>("Memo1")->count(); count > 0) {
-                const int row = static_cast<int>(draw(count));
-                clickLine(row);
-                if (draw(2) == 0) {
-                    type(faktura().document().lines().at(static_cast<std::size_t>(row)).quantity);
-                }
-                step = "click line " + std::to_string(row);
-            }
-            break;
-        case 11:
-        case 12:
-        case 13:
-            button("Button5")->click();
-            step = "remove";
-            break;
-        case 14:
-            if (draw(4) == 0) {
-                button("Button7")->click();
-                step = "clear";
-            }
-            break;
-        case 15:
-            withCard("b_dodaj3", [&](ui::TfMagazyn& card) {
-                card.findChild<QLineEdit*>(QStringLiteral("Edit1"))
-                    ->setText(QStringLiteral("Nowy %1").arg(++newGoods));
-                card.findChild<QLineEdit*>(QStringLiteral("Edit5"))
-                    ->setText(QStringLiteral("%1,%2").arg(draw(100)).arg(draw(90) + 10));
-                card.findChild<QLineEdit*>(QStringLiteral("Edit7"))
-                    ->setText(QStringLiteral("S-%1").arg(newGoods));
-                card.findChild<QPushButton*>(QStringLiteral("Button2"))->click();
-            });
-            step = "new goods";
-            break;
-        case 16:
-            withCard("b_korekta3", [&](ui::TfMagazyn& card) {
-                // A new price, or a new factory number, which changes the entry.
-                const char* field = draw(2) == 0 ? "Edit5" : "Edit7";
-                card.findChild<QLineEdit*>(QLatin1String(field))
-                    ->setText(QStringLiteral("%1,50").arg(draw(50)));
-                card.findChild<QPushButton*>(QStringLiteral("Button2"))->click();
-            });
-            step = "correct goods";
-            break;
-        case 17:
-            if (draw(3) == 0) {
-                m_messages.queueAnswer(common::MessageAnswer::Yes);
-                button("b_usun3")->click();
-                step = "delete goods";
-            }
-            break;
-        default:
-            step = "nothing";
-            break;
-        }
+        trail.add(step(session));
         longest = std::max(longest, faktura().document().lines().size());
-        recent.push_back(step);
-        if (recent.size() > 12) {
-            recent.pop_front();
-        }
         if (const auto broken = windowDisagrees()) {
-            std::string trail;
-            for (const std::string& s : recent) {
-                trail += "\n  " + s;
-            }
             FAIL() << "seed " << seed << ", step " << i << ": " << *broken
-                   << "\nlast steps:" << trail;
+                   << "\nlast steps:" << trail.text();
         }
     }
-    // The session went through the stock card's three outcomes and filled
-    // the document to its limit.
-    QStringList told;
-    for (const common::Message& message : m_messages.messages()) {
-        told << message.text;
-    }
-    for (const char* outcome : {"Dopisane", "Poprawione", "Usunięte"}) {
-        EXPECT_TRUE(told.contains(QString::fromUtf8(outcome))) << outcome;
-    }
+    expectEveryCardOutcomeTold();
+    // The document was filled to its limit.
     EXPECT_EQ(longest, 15u);
 }
 

@@ -2,6 +2,7 @@
 #include "kwitola/tests/kwitolawindowsfixture.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>

@@ -176,28 +176,28 @@ TEST_F(PartiesTest, DecliningANewRecordRebuildsTheListWithoutChoosing)
 {
     fillTables();
     start();
-    // An unsaved issuer equal to an existing one: the first equal entry is chosen.
-    m_messages.queueAnswer(MessageAnswer::No);
-    withCard("b_dodaj1", issuerCard(), [&] {
-        type(issuerCard(), {{1, QStringLiteral("Alfa s.c.")},
-                            {2, QStringLiteral("ul. Długa 1")},
-                            {4, QStringLiteral("Poznań")},
-                            {7, QStringLiteral("111-111-11-11")}});
-        in<QPushButton>(issuerCard(), "b_zapisz")->click();
-    });
+    // A new issuer equal to an existing one but for the account typed.
+    const auto addAlfa = [&](MessageAnswer answer, const QString& account) {
+        m_messages.queueAnswer(answer);
+        withCard("b_dodaj1", issuerCard(), [&] {
+            std::vector<std::pair<int, QString>> texts = {{1, QStringLiteral("Alfa s.c.")},
+                                                          {2, QStringLiteral("ul. Długa 1")},
+                                                          {4, QStringLiteral("Poznań")},
+                                                          {7, QStringLiteral("111-111-11-11")}};
+            if (!account.isEmpty()) {
+                texts.emplace_back(13, account);
+            }
+            type(issuerCard(), texts);
+            in<QPushButton>(issuerCard(), "b_zapisz")->click();
+        });
+    };
+    // Unsaved: the first equal entry is chosen.
+    addAlfa(MessageAnswer::No, QString());
     EXPECT_EQ(control<QComboBox>("lista_wystawcow")->currentIndex(), 1);
     EXPECT_EQ(*m_store.count(Table::Wystawca), 2) << "No writes nothing";
 
     // Saving it: both equal entries are listed, the first of them chosen.
-    m_messages.queueAnswer(MessageAnswer::Yes);
-    withCard("b_dodaj1", issuerCard(), [&] {
-        type(issuerCard(), {{1, QStringLiteral("Alfa s.c.")},
-                            {2, QStringLiteral("ul. Długa 1")},
-                            {4, QStringLiteral("Poznań")},
-                            {7, QStringLiteral("111-111-11-11")},
-                            {13, QStringLiteral("PL 11 2222")}});
-        in<QPushButton>(issuerCard(), "b_zapisz")->click();
-    });
+    addAlfa(MessageAnswer::Yes, QStringLiteral("PL 11 2222"));
     auto* issuers = control<QComboBox>("lista_wystawcow");
     EXPECT_EQ(issuers->count(), 3);
     EXPECT_EQ(issuers->currentIndex(), 1);

@@ -117,6 +117,14 @@ protected:
     }
 
     qint64 count(Table table) { return *store.count(table); }
+    // What posting leaves in the tables: documents, ledger rows and the
+    // stock of the bolts on the document.
+    void expectPosted(qint64 documents, qint64 ledgerRows, const QString& boltsInStock)
+    {
+        EXPECT_EQ(count(Table::Faktury), documents);
+        EXPECT_EQ(count(Table::Sprzedaz), ledgerRows);
+        EXPECT_EQ(store.get<Goods>(bolts)->value().Stan_poczatkowy, boltsInStock);
+    }
 
     QTemporaryDir dir;
     TableStore store;
@@ -186,9 +194,7 @@ TEST_F(PrintFlow, ThreeCopiesAfterAPreviewThenPostingAndNumbering)
     EXPECT_EQ(printer.last().printerName, QStringLiteral("Biuro"));
     EXPECT_EQ(printer.last().documentName, QStringLiteral("Faktura VAT nr 12/2001 FV"));
 
-    EXPECT_EQ(count(Table::Faktury), 1);
-    EXPECT_EQ(count(Table::Sprzedaz), 1);
-    EXPECT_EQ(store.get<Goods>(bolts)->value().Stan_poczatkowy, QStringLiteral("97,00"));
+    expectPosted(1, 1, QStringLiteral("97,00"));
     EXPECT_EQ(numbered.count(), 1);
 }
 
@@ -259,9 +265,7 @@ TEST_F(PrintFlow, AFailedPostingChangesNoTableButTheNumberStillAdvances)
     job.posting->recipientId = 999; // the recipient is gone
     controller->Button2Click();
     EXPECT_EQ(messages.last().text, QStringLiteral("Błąd w zapisie do rejestru transakcji."));
-    EXPECT_EQ(count(Table::Faktury), 0);
-    EXPECT_EQ(count(Table::Sprzedaz), 0);
-    EXPECT_EQ(store.get<Goods>(bolts)->value().Stan_poczatkowy, QStringLiteral("100,00"));
+    expectPosted(0, 0, QStringLiteral("100,00"));
     EXPECT_EQ(numbered.count(), 1);
 }
 
@@ -269,9 +273,7 @@ TEST_F(PrintFlow, RepostingAfterAReprintLeavesOneRecordOneLedgerRowAndOneReducti
 {
     controller->Button2Click();
     controller->Button2Click();
-    EXPECT_EQ(count(Table::Faktury), 1);
-    EXPECT_EQ(count(Table::Sprzedaz), 1);
-    EXPECT_EQ(store.get<Goods>(bolts)->value().Stan_poczatkowy, QStringLiteral("97,00"));
+    expectPosted(1, 1, QStringLiteral("97,00"));
 }
 
 QString pdfText(const QString& path)
