@@ -111,7 +111,7 @@ bool PrintController::post(PostingRequest request, const common::Page& original)
     const auto earlier = earlierPostings(m_store, request);
     if (!earlier) {
         m_messages.show(
-            programMessage(QString(registry::kPostingFailed), common::MessageIcon::Exclamation),
+            programMessage(registry::postingFailedText(), common::MessageIcon::Exclamation),
             &m_window);
         return true;
     }

@@ -240,6 +240,11 @@ void sweepYear(ArchiveFiles& files, const QDir& year)
 
 } // namespace
 
+QString postingFailedText()
+{
+    return QStringLiteral("Błąd w zapisie do rejestru transakcji.");
+}
+
 common::Result<ArchivedPosting> postWithArchive(TableStore& store, const PostingRequest& request,
                                                 const ArchivedCopy& copy, ArchiveFiles& files)
 {
@@ -254,7 +259,7 @@ common::Result<ArchivedPosting> postWithArchive(TableStore& store, const Posting
     }
     const auto earlier = earlierPostings(store, request);
     if (!earlier) {
-        return common::fail(QString(kPostingFailed));
+        return common::fail(postingFailedText());
     }
     const Note note{request.document.Numer_faktury, toValues(request.document),
                     replacedEntries(folder, *earlier)};
@@ -264,7 +269,7 @@ common::Result<ArchivedPosting> postWithArchive(TableStore& store, const Posting
     }
     if (!postDocument(store, request)) {
         (void)discardPending(files, pending);
-        return common::fail(QString(kPostingFailed));
+        return common::fail(postingFailedText());
     }
     if (auto placed = placePending(folder, files, pending, note.replaced); !placed) {
         return ArchivedPosting{

@@ -31,7 +31,7 @@ struct ArchivedPosting
 };
 
 // The message of a posting the tables refused.
-inline constexpr QLatin1String kPostingFailed{"Błąd w zapisie do rejestru transakcji."};
+[[nodiscard]] QString postingFailedText();
 
 // Posts the document together with its archive entry in the store's folder:
 // the page and the PDF are written under temporary names with a pending

@@ -182,7 +182,7 @@ TEST(ArchiveWrite, refusedTablesKeepTheEarlierEntry)
     const auto posted =
         post(tables.store, {2, QStringLiteral("2026"), true, 4}, diskArchiveFiles());
     ASSERT_FALSE(posted);
-    EXPECT_EQ(posted.error(), QString(kPostingFailed));
+    EXPECT_EQ(posted.error(), QStringLiteral("Błąd w zapisie do rejestru transakcji."));
     tables.store.setWriteCheck({});
     EXPECT_EQ(
         postedQuantities(tables.store),
