@@ -71,7 +71,7 @@ QByteArray noteToJson(const Note& note)
 QStringList texts(const QJsonValue& value)
 {
     QStringList list;
-    for (const QJsonValue& item : value.toArray()) {
+    for (const auto& item : value.toArray()) {
         list << item.toString();
     }
     return list;

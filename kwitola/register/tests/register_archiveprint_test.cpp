@@ -3,6 +3,7 @@
 #include "common/testsupport/recordingprintservice.h"
 #include "kwitola/core/tablestore.h"
 #include "kwitola/register/core/archive.h"
+#include "kwitola/register/tests/archivepostings.h"
 #include "kwitola/ui/printcontroller.h"
 #include "kwitola/ui/printpreview.h"
 #include "kwitola/ui/tfdruk.h"
@@ -42,12 +43,9 @@ class ArchivePrint : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
+        ASSERT_TRUE(registry::test::prepareArchiveTables(dir.path()));
         store.setPassword(QString(kTablePassword));
         ASSERT_TRUE(store.open(dir.path()));
-        Recipient r;
-        r.Nazwa_firmy = QStringLiteral("Sklep Żagiel");
-        recipient = *store.insertRecord(r);
         controller = std::make_unique<ui::PrintController>(
             ui::PrintCollaborators{messages, printer, preview, store, form}, window,
             [this] { return job; });
@@ -81,7 +79,7 @@ protected:
 
     QTemporaryDir dir;
     TableStore store;
-    RecordId recipient = 0;
+    RecordId recipient = 1; // the one the tables were prepared with
     common::testing::RecordingMessageService messages;
     common::testing::RecordingPrintService printer;
     NoPreview preview;
