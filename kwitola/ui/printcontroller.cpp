@@ -1,17 +1,56 @@
 #include "kwitola/ui/printcontroller.h"
 
+#include "common/core/pagejson.h"
+#include "common/printing/pagerenderer.h"
 #include "common/seams/messageservice.h"
 #include "common/seams/printservice.h"
 #include "kwitola/core/tablestore.h"
+#include "kwitola/register/core/archivefiles.h"
+#include "kwitola/register/core/postingarchive.h"
 #include "kwitola/ui/printpreview.h"
 #include "kwitola/ui/services.h"
 #include "kwitola/ui/tfdruk.h"
 
 #include <QDir>
+#include <QFile>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <utility>
 
 namespace kwitola::ui {
+
+namespace {
+
+// The original copy as the archive keeps it: the page as data and its PDF.
+common::Result<registry::ArchivedCopy> archivedCopy(const common::Page& original)
+{
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("strona.pdf"));
+    if (auto written = common::writePdf({original}, path); !written) {
+        return written.forward();
+    }
+    QFile pdf(path);
+    if (!dir.isValid() || !pdf.open(QIODevice::ReadOnly)) {
+        return common::fail(QStringLiteral("Nie można przygotować pliku PDF strony dokumentu."));
+    }
+    return registry::ArchivedCopy{common::pageToJson(original), pdf.readAll()};
+}
+
+// Posts the request with the original's page in the archive; a page that
+// cannot be made means the document is not posted.
+common::Result<registry::ArchivedPosting>
+postWithPage(TableStore& store, const PostingRequest& request, const common::Page& original)
+{
+    const auto copy = archivedCopy(original);
+    if (!copy) {
+        return common::fail(QStringLiteral("Nie udało się zapisać dokumentu w archiwum: %1\n"
+                                           "Dokument nie został zaksięgowany.")
+                                .arg(copy.error()));
+    }
+    return registry::postWithArchive(store, request, *copy, registry::diskArchiveFiles());
+}
+
+} // namespace
 
 PrintController::PrintController(const PrintCollaborators& collaborators, QWidget& window,
                                  JobSource source)
@@ -45,7 +84,11 @@ void PrintController::print(int copies)
         m_messages.show(programMessage(printConfirmation(job), common::MessageIcon::Question,
                                        common::MessageButtons::YesNo),
                         &m_window);
-    if (answer != common::MessageAnswer::Yes || !printCopies(job, copies)) {
+    if (answer != common::MessageAnswer::Yes) {
+        return;
+    }
+    const std::optional<common::Page> original = printCopies(job, copies);
+    if (!original) {
         return;
     }
     if (job.postingStep == Posting::AfterQuestion &&
@@ -55,7 +98,7 @@ void PrintController::print(int copies)
                         &m_window) != common::MessageAnswer::Yes) {
         return;
     }
-    if (job.postingStep != Posting::Never && job.posting && !post(*job.posting)) {
+    if (job.postingStep != Posting::Never && job.posting && !post(*job.posting, *original)) {
         return;
     }
     if (job.advancesCounter && job.automaticNumbering) {
@@ -63,12 +106,13 @@ void PrintController::print(int copies)
     }
 }
 
-bool PrintController::post(PostingRequest request)
+bool PrintController::post(PostingRequest request, const common::Page& original)
 {
-    const QString failed = QStringLiteral("Błąd w zapisie do rejestru transakcji.");
     const auto earlier = earlierPostings(m_store, request);
     if (!earlier) {
-        m_messages.show(programMessage(failed, common::MessageIcon::Exclamation), &m_window);
+        m_messages.show(
+            programMessage(registry::postingFailedText(), common::MessageIcon::Exclamation),
+            &m_window);
         return true;
     }
     if (const StoredDocument* other = postingOfAnotherDate(*earlier, request)) {
@@ -86,13 +130,15 @@ bool PrintController::post(PostingRequest request)
         }
         request.replaceOtherIssueDate = true;
     }
-    if (!postDocument(m_store, request)) {
-        m_messages.show(programMessage(failed, common::MessageIcon::Exclamation), &m_window);
+    const auto posted = postWithPage(m_store, request, original);
+    const QString problem = posted ? posted->unfinished : posted.error();
+    if (!problem.isEmpty()) {
+        m_messages.show(programMessage(problem, common::MessageIcon::Exclamation), &m_window);
     }
     return true;
 }
 
-bool PrintController::printCopies(const PrintJob& job, int copies)
+std::optional<common::Page> PrintController::printCopies(const PrintJob& job, int copies)
 {
     std::vector<common::Page> pages;
     for (const QString& mark : copyMarks(copies)) {
@@ -103,7 +149,7 @@ bool PrintController::printCopies(const PrintJob& job, int copies)
         m_printer.printPagesOn(pages, job.page.title, job.printerName);
     switch (outcome.status) {
     case common::PrintOutcome::Status::Printed:
-        return true;
+        return pages.front();
     case common::PrintOutcome::Status::SavedAsPdf:
         m_messages.show(
             programMessage(
@@ -111,7 +157,7 @@ bool PrintController::printCopies(const PrintJob& job, int copies)
                     .arg(QDir::toNativeSeparators(outcome.detail)),
                 common::MessageIcon::Information),
             &m_window);
-        return true;
+        return pages.front();
     case common::PrintOutcome::Status::Failed:
         break;
     }
@@ -120,7 +166,7 @@ bool PrintController::printCopies(const PrintJob& job, int copies)
                                        .arg(outcome.detail),
                                    common::MessageIcon::Exclamation),
                     &m_window);
-    return false;
+    return std::nullopt;
 }
 
 } // namespace kwitola::ui

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "common/core/pagemodel.h"
 #include "kwitola/core/printjob.h"
 
 #include <QObject>
 #include <functional>
+#include <optional>
 
 class QPushButton;
 class QWidget;
@@ -60,13 +62,15 @@ Q_SIGNALS:
     void DodajNumer();
 
 private:
-    // Posts the printed document. An earlier posting of the number with
+    // Posts the printed document with the original copy's page kept in the
+    // archive, both or neither. An earlier posting of the number with
     // another issue date is replaced only when the user agrees; false when
     // the user declined, so that the counter stays. A posting that failed
     // has been reported and answers true: the paper carries the number.
-    bool post(PostingRequest request);
-    // Prints the copies; false (after telling the user) when they did not print.
-    bool printCopies(const PrintJob& job, int copies);
+    bool post(PostingRequest request, const common::Page& original);
+    // Prints the copies and answers the original's page; nothing (after
+    // telling the user) when they did not print.
+    std::optional<common::Page> printCopies(const PrintJob& job, int copies);
     common::MessageService& m_messages;
     common::PrintService& m_printer;
     PreviewService& m_preview;

@@ -4,6 +4,8 @@
 #include "common/seams/messageservice.h"
 #include "kwitola/core/singleinstance.h"
 #include "kwitola/core/tablestore.h"
+#include "kwitola/register/core/archivefiles.h"
+#include "kwitola/register/core/postingarchive.h"
 #include "kwitola/ui/controlfactory.h"
 #include "kwitola/ui/dateedits.h"
 #include "kwitola/ui/documentpanel.h"
@@ -188,6 +190,13 @@ bool TfFaktura::openTables()
     if (const auto opened = m_services.store.open(m_services.folder); !opened) {
         showError(opened.error());
         return false;
+    }
+    // A posting killed last time is finished or undone before anything else
+    // is posted; what cannot be settled is reported and left as it is.
+    if (const auto recovered =
+            registry::recoverArchive(m_services.store, registry::diskArchiveFiles());
+        !recovered) {
+        showError(recovered.error());
     }
     return true;
 }
