@@ -8,6 +8,7 @@
 #include "kwitola/register/core/ledgerpages.h"
 #include "kwitola/register/core/monthledger.h"
 #include "kwitola/register/core/registerlist.h"
+#include "kwitola/register/core/registerread.h"
 #include "kwitola/register/core/registertables.h"
 
 #include <QGuiApplication>
@@ -122,11 +123,11 @@ QString folderWith(int count, int months, int wzEvery)
 
 RegisterList listOf(const QString& folder)
 {
-    const auto tables = readPostedTables(folder);
-    if (!tables) {
+    auto entries = readRegisterEntries(folder, {});
+    if (!entries) {
         return {};
     }
-    return RegisterList(registerEntries(*tables, {}));
+    return RegisterList(*std::move(entries));
 }
 
 // From the tables to the sorted list the window shows.
