@@ -328,23 +328,14 @@ readRegisterEntries(const QString& folder, const ArchivedEntry& archived, const 
     if (auto checked = checkTablesFolder(folder); !checked) {
         return checked.forward();
     }
-    std::vector<RegisterEntry> entries;
-    const auto read = whileBusy(retry, [&]() -> common::Result<void> {
+    using Entries = std::vector<RegisterEntry>;
+    return readWhileBusy<Entries>(retry, [&]() -> common::Result<Entries> {
         // The check reads the files too, so a held table may stop it.
         if (auto checked = checkFiles(folder); !checked) {
-            return checked;
+            return checked.forward();
         }
-        auto once = readOnce(folder, archived);
-        if (!once) {
-            return once.forward();
-        }
-        entries = *std::move(once);
-        return {};
+        return readOnce(folder, archived);
     });
-    if (!read) {
-        return read.forward();
-    }
-    return entries;
 }
 
 common::Result<DocumentWithIssuers> readPostedDocument(const QString& folder, RecordId id,
@@ -353,8 +344,7 @@ common::Result<DocumentWithIssuers> readPostedDocument(const QString& folder, Re
     if (auto checked = checkTablesFolder(folder); !checked) {
         return checked.forward();
     }
-    DocumentWithIssuers found;
-    const auto read = whileBusy(retry, [&]() -> common::Result<void> {
+    return readWhileBusy<DocumentWithIssuers>(retry, [&]() -> common::Result<DocumentWithIssuers> {
         TableStore store;
         store.setPassword(QString(kTablePassword));
         if (auto opened = store.open(folder); !opened) {
@@ -368,13 +358,8 @@ common::Result<DocumentWithIssuers> readPostedDocument(const QString& folder, Re
         if (!issuers) {
             return issuers.forward();
         }
-        found = {*std::move(document), *std::move(issuers)};
-        return {};
+        return DocumentWithIssuers{*std::move(document), *std::move(issuers)};
     });
-    if (!read) {
-        return read.forward();
-    }
-    return found;
 }
 
 } // namespace kwitola::registry

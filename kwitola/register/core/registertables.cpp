@@ -3,6 +3,7 @@
 #include "kwitola/core/storeerrors.h"
 #include "kwitola/core/tables.h"
 #include "kwitola/core/tablestore.h"
+#include "kwitola/register/core/registerread.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -11,6 +12,7 @@
 #include <QThread>
 #include <algorithm>
 #include <array>
+#include <optional>
 
 namespace kwitola::registry {
 
@@ -127,19 +129,34 @@ common::Result<PostedTables> readPostedTables(const QString& folder, const Retry
     if (auto checked = checkTablesFolder(folder); !checked) {
         return checked.forward();
     }
-    PostedTables tables;
+    return readWhileBusy<PostedTables>(retry, [&folder] { return readOnce(folder); });
+}
+
+template <typename T>
+common::Result<T> readWhileBusy(const RetryPolicy& retry,
+                                const std::function<common::Result<T>()>& attempt)
+{
+    std::optional<T> value;
     const auto read = whileBusy(retry, [&]() -> common::Result<void> {
-        auto once = readOnce(folder);
+        auto once = attempt();
         if (!once) {
             return once.forward();
         }
-        tables = *std::move(once);
+        value = *std::move(once);
         return {};
     });
     if (!read) {
         return read.forward();
     }
-    return tables;
+    return *std::move(value);
 }
+
+template common::Result<PostedTables>
+readWhileBusy(const RetryPolicy&, const std::function<common::Result<PostedTables>()>&);
+template common::Result<std::vector<RegisterEntry>>
+readWhileBusy(const RetryPolicy&,
+              const std::function<common::Result<std::vector<RegisterEntry>>()>&);
+template common::Result<DocumentWithIssuers>
+readWhileBusy(const RetryPolicy&, const std::function<common::Result<DocumentWithIssuers>()>&);
 
 } // namespace kwitola::registry

@@ -45,6 +45,11 @@ struct PostedTables
 [[nodiscard]] common::Result<void> whileBusy(const RetryPolicy& retry,
                                              const std::function<common::Result<void>()>& attempt);
 
+// whileBusy for a read that answers a value.
+template <typename T>
+[[nodiscard]] common::Result<T> readWhileBusy(const RetryPolicy& retry,
+                                              const std::function<common::Result<T>()>& attempt);
+
 // Whether a table store's error text says that another program holds a table.
 [[nodiscard]] bool isBusyError(const QString& storeError);
 
