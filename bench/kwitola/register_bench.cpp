@@ -8,7 +8,9 @@
 #include "kwitola/register/core/ledgerpages.h"
 #include "kwitola/register/core/monthledger.h"
 #include "kwitola/register/core/registerlist.h"
+#include "kwitola/register/core/registerread.h"
 #include "kwitola/register/core/registertables.h"
+#include "kwitola/register/tests/registertestfolder.h"
 
 #include <QGuiApplication>
 #include <QMap>
@@ -30,50 +32,43 @@ const QStringList kRecipients = {
 // tenth a goods-issue note whose total the register works out from its
 // lines. Ledger documents fall into months one after another, so that each
 // of `months` months holds the same number of them.
-StoredDocument document(int i, int ledgerIndex, int months, bool ledger)
+test::Posted posted(int i, int ledgerIndex, int months, bool ledger)
 {
-    StoredDocument d;
     const int month = ledgerIndex % months + 1;
-    d.Numer_faktury =
-        ledger ? QStringLiteral("%1/2026 FV").arg(i) : QStringLiteral("%1/2026").arg(i);
-    d.kindName = ledger ? QStringLiteral("Faktura VAT") : QString();
-    d.issueDay = QStringLiteral("%1").arg(i % 28 + 1, 2, 10, QLatin1Char('0'));
-    d.issueMonth = QStringLiteral("%1").arg(month, 2, 10, QLatin1Char('0'));
-    d.issueYear = QStringLiteral("2026");
-    d.issueDate = d.issueDay + u'-' + d.issueMonth + u'-' + d.issueYear;
-    d.recipientName = kRecipients.at(i % kRecipients.size());
+    test::Posted p;
+    p.number = ledger ? QStringLiteral("%1/2026 FV").arg(i) : QStringLiteral("%1/2026").arg(i);
+    p.kindName = ledger ? QStringLiteral("Faktura VAT") : QString();
+    p.day = QStringLiteral("%1").arg(i % 28 + 1, 2, 10, QLatin1Char('0'));
+    p.month = QStringLiteral("%1").arg(month, 2, 10, QLatin1Char('0'));
+    p.year = QStringLiteral("2026");
+    p.recipient = kRecipients.at(i % kRecipients.size());
+    for (int l = 0; l < 3; ++l) {
+        p.lines.push_back({QStringLiteral("Towar %1").arg(l), QStringLiteral("2"),
+                           QStringLiteral("12,50"), QStringLiteral("22")});
+    }
+    p.ledgerGross = ledger ? QStringLiteral("91,50") : QString();
+    return p;
+}
+
+// The recipient's address and NIP differ from document to document.
+StoredDocument document(const test::Posted& p, int i)
+{
+    StoredDocument d = test::storedDocument(p);
     d.recipientAddress = QStringLiteral("ul. Długa %1").arg(i % 200);
     d.recipientPostalCode = QStringLiteral("62-200");
-    d.recipientTown = QStringLiteral("Gniezno");
     d.recipientNip = QStringLiteral("784-%1-11-22").arg(i % 1000, 3, 10, QLatin1Char('0'));
-    for (int l = 0; l < 3; ++l) {
-        d.lines.at(static_cast<std::size_t>(l)) = {QStringLiteral("Towar %1").arg(l),
-                                                   {},
-                                                   QStringLiteral("szt."),
-                                                   QStringLiteral("2"),
-                                                   QStringLiteral("12,50"),
-                                                   QStringLiteral("22")};
-    }
     return d;
 }
 
-LedgerRow ledgerRow(const StoredDocument& d)
+LedgerRow ledgerRow(const test::Posted& p, const StoredDocument& d)
 {
-    LedgerRow r;
-    r.documentNumber = d.Numer_faktury;
-    r.issueDay = d.issueDay;
-    r.issueMonth = d.issueMonth;
-    r.issueYear = d.issueYear;
+    LedgerRow r = test::ledgerRow(p);
     r.recipientNip = d.recipientNip;
-    r.recipientName = d.recipientName;
     r.recipientAddress = d.recipientAddress;
-    r.recipientPostalCode = d.recipientPostalCode;
-    r.recipientTown = d.recipientTown;
     r.net22 = QStringLiteral("75,00");
     r.vat22 = QStringLiteral("16,50");
     r.net7 = r.net0 = r.netExempt = r.vat7 = QStringLiteral("0,00");
     r.vatTotal = r.vat22;
-    r.grossTotal = QStringLiteral("91,50");
     return r;
 }
 
@@ -100,13 +95,14 @@ QString folderWith(int count, int months, int wzEvery)
         int ledgerIndex = 0;
         for (int i = 1; i <= count; ++i) {
             const bool ledger = wzEvery == 0 || i % wzEvery != 0;
-            const StoredDocument d = document(i, ledgerIndex, months, ledger);
+            const test::Posted p = posted(i, ledgerIndex, months, ledger);
+            const StoredDocument d = document(p, i);
             if (auto id = store.insertRecord(d); !id) {
                 return id.forward();
             }
             if (ledger) {
                 ++ledgerIndex;
-                if (auto id = store.insertRecord(ledgerRow(d)); !id) {
+                if (auto id = store.insertRecord(ledgerRow(p, d)); !id) {
                     return id.forward();
                 }
             }
@@ -122,11 +118,11 @@ QString folderWith(int count, int months, int wzEvery)
 
 RegisterList listOf(const QString& folder)
 {
-    const auto tables = readPostedTables(folder);
-    if (!tables) {
+    auto entries = readRegisterEntries(folder, {});
+    if (!entries) {
         return {};
     }
-    return RegisterList(registerEntries(*tables, {}));
+    return RegisterList(*std::move(entries));
 }
 
 // From the tables to the sorted list the window shows.

@@ -28,7 +28,16 @@ std::optional<QString> ScriptedFileDialogService::openFile(QWidget* /*parent*/,
                                                            const QString& caption,
                                                            const QString& filter)
 {
-    m_requests.push_back({caption, filter});
+    m_requests.push_back({caption, filter, {}});
+    return takeAnswer(m_script);
+}
+
+std::optional<QString> ScriptedFileDialogService::saveFile(QWidget* /*parent*/,
+                                                           const QString& caption,
+                                                           const QString& filter,
+                                                           const QString& suggestedPath)
+{
+    m_requests.push_back({caption, filter, suggestedPath});
     return takeAnswer(m_script);
 }
 

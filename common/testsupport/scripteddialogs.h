@@ -14,8 +14,8 @@ struct ScriptedAnswer
     QString text;
 };
 
-// Records every file-open request and answers from a script; with an empty
-// script the dialog counts as cancelled.
+// Records every file-open and file-save request and answers from one
+// script; with an empty script the dialog counts as cancelled.
 class ScriptedFileDialogService final : public FileDialogService
 {
 public:
@@ -23,10 +23,13 @@ public:
     {
         QString caption;
         QString filter;
+        QString suggestedPath; // empty for a file-open request
     };
 
     std::optional<QString> openFile(QWidget* parent, const QString& caption,
                                     const QString& filter) override;
+    std::optional<QString> saveFile(QWidget* parent, const QString& caption, const QString& filter,
+                                    const QString& suggestedPath) override;
 
     // An empty optional answers as a cancelled dialog.
     void queueAnswer(const std::optional<QString>& path);

@@ -1,10 +1,13 @@
 // kwitola-rejestr: the register of Kwitola's posted documents and the
 // month's sales ledger. `--eksport RRRR-MM --csv PLIK | --pdf PLIK` writes the
 // ledger without a window.
+#include "common/core/clock.h"
 #include "common/core/qttranslations.h"
 #include "common/core/workingfolder.h"
 #include "common/printing/pagerenderer.h"
+#include "common/seams/filedialogservice.h"
 #include "common/seams/messageservice.h"
+#include "common/seams/printservice.h"
 #include "kwitola/register/export/exportcommand.h"
 #include "kwitola/register/ui/registerwindow.h"
 
@@ -37,7 +40,12 @@ int main(int argc, char** argv)
     }
     common::installPolishQtTexts(app);
     common::DialogMessageService messages;
-    kwitola::registry::RegisterWindow window(folder, messages);
+    // With no printer in the system a duplicate goes to wydruki/ of the
+    // working folder, as Kwitola's printouts do.
+    common::SystemPrintService printer(QDir(folder).filePath(QStringLiteral("wydruki")));
+    common::SystemFileDialogService files;
+    common::SystemClock clock;
+    kwitola::registry::RegisterWindow window(folder, {messages, printer, files, clock});
     window.resize(1280, 800);
     window.show();
     window.reload();

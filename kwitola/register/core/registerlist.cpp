@@ -19,21 +19,16 @@ namespace {
 // stored without one.
 QString kindText(const QString& kindName)
 {
-    for (const DocumentKind& kind : documentKinds()) {
-        if (kind.posting != Posting::Never && QString::fromUtf8(kind.kindName) == kindName) {
-            return QString::fromUtf8(kind.listText);
+    static const QHash<QString, QString> listed = [] {
+        QHash<QString, QString> names;
+        for (const DocumentKind& kind : documentKinds()) {
+            if (kind.posting != Posting::Never) {
+                names.insert(QString::fromUtf8(kind.kindName), QString::fromUtf8(kind.listText));
+            }
         }
-    }
-    return kindName;
-}
-
-std::optional<Decimal> grossFromLines(const StoredDocument& document)
-{
-    const auto totalled = documentFromLines(document);
-    if (!totalled) {
-        return std::nullopt;
-    }
-    return Decimal::parse(totalled->documentTotals().gross);
+        return names;
+    }();
+    return listed.value(kindName, kindName);
 }
 
 template <typename Key> int compareKeys(const Key& a, const Key& b)
@@ -70,6 +65,30 @@ bool containsText(const QString& field, const QString& text)
 
 } // namespace
 
+std::optional<Decimal> grossFromLines(const StoredDocument& document)
+{
+    const auto totalled = documentFromLines(document);
+    if (!totalled) {
+        return std::nullopt;
+    }
+    return Decimal::parse(totalled->documentTotals().gross);
+}
+
+RegisterEntry listedFields(const StoredDocument& document)
+{
+    RegisterEntry entry;
+    entry.id = document.id;
+    entry.number = document.Numer_faktury;
+    entry.kind = kindText(document.kindName);
+    entry.issueDate = issueDateOf(document.issueDay, document.issueMonth, document.issueYear);
+    entry.issueDateText = document.issueDate;
+    entry.issueYear = document.issueYear;
+    entry.recipientName = document.recipientName;
+    entry.recipientTown = document.recipientTown;
+    entry.recipientNip = document.recipientNip;
+    return entry;
+}
+
 std::vector<RegisterEntry>
 registerEntries(const PostedTables& tables,
                 const std::function<bool(const StoredDocument&)>& archived)
@@ -87,15 +106,7 @@ registerEntries(const PostedTables& tables,
     std::vector<RegisterEntry> entries;
     entries.reserve(tables.documents.size());
     for (const StoredDocument& document : tables.documents) {
-        RegisterEntry entry;
-        entry.id = document.id;
-        entry.number = document.Numer_faktury;
-        entry.kind = kindText(document.kindName);
-        entry.issueDate = issueDateOf(document.issueDay, document.issueMonth, document.issueYear);
-        entry.issueDateText = document.issueDate;
-        entry.recipientName = document.recipientName;
-        entry.recipientTown = document.recipientTown;
-        entry.recipientNip = document.recipientNip;
+        RegisterEntry entry = listedFields(document);
         if (const LedgerRow* row = ledgerByNumber.value(document.Numer_faktury)) {
             entry.gross = Decimal::parse(row->grossTotal);
             entry.grossFromLedger = entry.gross.has_value();

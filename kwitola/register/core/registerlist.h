@@ -22,6 +22,7 @@ struct RegisterEntry
     QString kind;    // as Kwitola's kind list names it
     QDate issueDate; // invalid when the stored date is not a date
     QString issueDateText;
+    QString issueYear; // as stored, which names the archive's year folder
     QString recipientName;
     QString recipientTown;
     QString recipientNip;
@@ -37,6 +38,14 @@ struct RegisterEntry
 [[nodiscard]] std::vector<RegisterEntry>
 registerEntries(const PostedTables& tables,
                 const std::function<bool(const StoredDocument&)>& archived);
+
+// The list values a document's own fields give: all but the gross total
+// and the archive mark.
+[[nodiscard]] RegisterEntry listedFields(const StoredDocument& document);
+
+// The gross total of the stored lines, totalled as Kwitola totals them;
+// nothing when a line does not read.
+[[nodiscard]] std::optional<Decimal> grossFromLines(const StoredDocument& document);
 
 // What the list shows: issue dates within the bounds (both included), a
 // recipient whose name, town or NIP contains the recipient text, a number

@@ -3,6 +3,7 @@
 #include "kwitola/core/storeerrors.h"
 #include "kwitola/core/tables.h"
 #include "kwitola/core/tablestore.h"
+#include "kwitola/register/core/registerread.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -11,6 +12,7 @@
 #include <QThread>
 #include <algorithm>
 #include <array>
+#include <optional>
 
 namespace kwitola::registry {
 
@@ -30,9 +32,9 @@ const QStringList& busyPhrases()
     return phrases;
 }
 
-// The store creates missing tables on opening; the register must not, so a
-// folder without all six is refused before the store sees it.
-common::Result<void> checkFolder(const QString& folder)
+} // namespace
+
+common::Result<void> checkTablesFolder(const QString& folder)
 {
     if (!QFileInfo(folder).isDir()) {
         return common::fail(QStringLiteral("Folder roboczy %1 nie istnieje.")
@@ -52,6 +54,8 @@ common::Result<void> checkFolder(const QString& folder)
     }
     return {};
 }
+
+namespace {
 
 // One attempt: open the tables and read them inside one transaction, which
 // holds the read lock until all are read.
@@ -99,20 +103,18 @@ bool isBusyError(const QString& storeError)
     return false;
 }
 
-common::Result<PostedTables> readPostedTables(const QString& folder, const RetryPolicy& retry)
+common::Result<void> whileBusy(const RetryPolicy& retry,
+                               const std::function<common::Result<void>()>& attempt)
 {
-    if (auto checked = checkFolder(folder); !checked) {
-        return checked.forward();
-    }
     const int attempts = std::max(1, retry.attempts);
-    for (int attempt = 1;; ++attempt) {
-        auto tables = readOnce(folder);
-        const bool busy = !tables && (tables.errorDetails().kind == common::ErrorKind::Busy ||
-                                      isBusyError(tables.error()));
+    for (int made = 1;; ++made) {
+        auto done = attempt();
+        const bool busy = !done && (done.errorDetails().kind == common::ErrorKind::Busy ||
+                                    isBusyError(done.error()));
         if (!busy) {
-            return tables;
+            return done;
         }
-        if (attempt >= attempts) {
+        if (made >= attempts) {
             return common::fail(QStringLiteral("Tabele są zajęte przez inny program (np. Kwitola "
                                                "właśnie księguje dokument). Spróbuj ponownie za "
                                                "chwilę."),
@@ -121,5 +123,40 @@ common::Result<PostedTables> readPostedTables(const QString& folder, const Retry
         QThread::msleep(static_cast<unsigned long>(retry.pause.count()));
     }
 }
+
+common::Result<PostedTables> readPostedTables(const QString& folder, const RetryPolicy& retry)
+{
+    if (auto checked = checkTablesFolder(folder); !checked) {
+        return checked.forward();
+    }
+    return readWhileBusy<PostedTables>(retry, [&folder] { return readOnce(folder); });
+}
+
+template <typename T>
+common::Result<T> readWhileBusy(const RetryPolicy& retry,
+                                const std::function<common::Result<T>()>& attempt)
+{
+    std::optional<T> value;
+    const auto read = whileBusy(retry, [&]() -> common::Result<void> {
+        auto once = attempt();
+        if (!once) {
+            return once.forward();
+        }
+        value = *std::move(once);
+        return {};
+    });
+    if (!read) {
+        return read.forward();
+    }
+    return *std::move(value);
+}
+
+template common::Result<PostedTables>
+readWhileBusy(const RetryPolicy&, const std::function<common::Result<PostedTables>()>&);
+template common::Result<std::vector<RegisterEntry>>
+readWhileBusy(const RetryPolicy&,
+              const std::function<common::Result<std::vector<RegisterEntry>>()>&);
+template common::Result<DocumentWithIssuers>
+readWhileBusy(const RetryPolicy&, const std::function<common::Result<DocumentWithIssuers>()>&);
 
 } // namespace kwitola::registry

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <chrono>
+#include <functional>
 #include <vector>
 
 namespace kwitola::registry {
@@ -33,6 +34,21 @@ struct PostedTables
 // by another program through every attempt.
 [[nodiscard]] common::Result<PostedTables> readPostedTables(const QString& folder,
                                                             const RetryPolicy& retry = {});
+
+// Refuses a folder that is missing or lacks any of the six tables, before
+// anything opens it (opening would create the missing ones).
+[[nodiscard]] common::Result<void> checkTablesFolder(const QString& folder);
+
+// Runs one attempt of a read again while it fails because the tables are
+// held, pausing between attempts; after the last one the failure says that
+// the tables are busy.
+[[nodiscard]] common::Result<void> whileBusy(const RetryPolicy& retry,
+                                             const std::function<common::Result<void>()>& attempt);
+
+// whileBusy for a read that answers a value.
+template <typename T>
+[[nodiscard]] common::Result<T> readWhileBusy(const RetryPolicy& retry,
+                                              const std::function<common::Result<T>()>& attempt);
 
 // Whether a table store's error text says that another program holds a table.
 [[nodiscard]] bool isBusyError(const QString& storeError);

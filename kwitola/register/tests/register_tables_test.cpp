@@ -1,9 +1,12 @@
 #include "kwitola/core/posting.h"
 #include "kwitola/core/tablestore.h"
+#include "kwitola/register/core/registerread.h"
 #include "kwitola/register/core/registertables.h"
 #include "kwitola/register/tests/registertestfolder.h"
 
 #include <QDir>
+#include <QDirIterator>
+#include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -198,6 +201,123 @@ TEST(RegisterTables, readingBesideRunningPostingsNeverFailsAPosting)
     const auto last = readPostedTables(dir.path());
     ASSERT_TRUE(last.ok()) << last.error().toStdString();
     EXPECT_EQ(last->documents.size(), static_cast<std::size_t>(kPostings));
+}
+
+// The narrow read gives the very entries the full read does: the ledger's
+// gross where it reads, else the lines' total, the archive as asked.
+TEST(RegisterRead, narrowReadGivesTheEntriesOfTheFullRead)
+{
+    QTemporaryDir dir;
+    test::Posted wz = invoice(3);
+    wz.number = QStringLiteral("3/2026");
+    wz.kindName.clear();
+    wz.ledgerGross.clear();
+    wz.lines.push_back({QStringLiteral("Usługa"), QStringLiteral("1"), QStringLiteral("10,00"),
+                        QStringLiteral("zw.")});
+    test::Posted unreadable = invoice(4);
+    unreadable.ledgerGross = QStringLiteral("zły");
+    test::Posted brokenLines = invoice(5);
+    brokenLines.ledgerGross.clear();
+    brokenLines.lines = {{QStringLiteral("Śruba"), QStringLiteral("x"), QStringLiteral("1,00"),
+                          QStringLiteral("22")}};
+    ASSERT_TRUE(
+        test::writeTables(dir.path(), {invoice(1), invoice(2), wz, unreadable, brokenLines}));
+    const auto archived = [](const StoredDocument& d) {
+        return d.Numer_faktury == QStringLiteral("2/2026 FV") && d.issueYear == u"2026";
+    };
+
+    const auto narrow = readRegisterEntries(dir.path(), archived);
+    ASSERT_TRUE(narrow.ok()) << narrow.error().toStdString();
+    const auto full = readPostedTables(dir.path());
+    ASSERT_TRUE(full.ok());
+    const auto expected = registerEntries(*full, archived);
+    // Every value the list shows, one text per entry.
+    const auto shown = [](const std::vector<RegisterEntry>& entries) {
+        QStringList texts;
+        for (const RegisterEntry& e : entries) {
+            texts << QStringList{QString::number(e.id),
+                                 e.number,
+                                 e.kind,
+                                 e.issueDate.toString(Qt::ISODate),
+                                 e.issueDateText,
+                                 e.issueYear,
+                                 e.recipientName,
+                                 e.recipientTown,
+                                 e.recipientNip,
+                                 e.gross ? e.gross->fmt() : QStringLiteral("-"),
+                                 e.grossFromLedger ? QStringLiteral("L") : QString(),
+                                 e.archived ? QStringLiteral("A") : QString()}
+                         .join(u'|');
+        }
+        return texts;
+    };
+    EXPECT_EQ(shown(*narrow), shown(expected));
+    ASSERT_EQ(narrow->size(), 5U);
+    // 2 x 10,00 at 22% and 10,00 exempt; the unreadable ledger total falls
+    // back on the lines; lines that do not read give no total.
+    EXPECT_EQ(narrow->at(2).gross->fmt(), QStringLiteral("34,40"));
+    EXPECT_EQ(narrow->at(3).gross->fmt(), QStringLiteral("24,40"));
+    EXPECT_FALSE(narrow->at(3).grossFromLedger);
+    EXPECT_FALSE(narrow->at(4).gross.has_value());
+    EXPECT_TRUE(narrow->at(1).archived);
+    EXPECT_FALSE(narrow->at(0).archived);
+}
+
+// The register reads without writing: no file of the folder changes and
+// none is added.
+TEST(RegisterRead, readingLeavesEveryFileAsItWas)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(test::writeTables(dir.path(), {invoice(1)}));
+    const auto snapshot = [&] {
+        QMap<QString, QByteArray> files;
+        for (QDirIterator it(dir.path(), QDir::Files); it.hasNext();) {
+            QFile file(it.next());
+            EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+            files.insert(it.fileName(), file.readAll());
+        }
+        return files;
+    };
+    const auto before = snapshot();
+    ASSERT_TRUE(readRegisterEntries(dir.path(), {}).ok());
+    EXPECT_EQ(snapshot(), before);
+}
+
+TEST(RegisterRead, heldTablesAreReportedAsBusyAndABrokenTableAsUnreadable)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(test::writeTables(dir.path(), {invoice(1)}));
+    {
+        // Longer than the one attempt waits inside the engine.
+        const TableLock lock(QDir(dir.path()).filePath(QStringLiteral("sprzedaz.db")), 6500ms);
+        ASSERT_TRUE(lock.locked());
+        const auto held = readRegisterEntries(dir.path(), {}, RetryPolicy{1, 10ms});
+        ASSERT_FALSE(held.ok());
+        EXPECT_EQ(held.errorDetails().kind, common::ErrorKind::Busy) << held.error().toStdString();
+    }
+    QFile faktury(QDir(dir.path()).filePath(QStringLiteral("faktury.DB")));
+    ASSERT_TRUE(faktury.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    faktury.write("to nie jest tabela");
+    faktury.close();
+    const auto broken = readRegisterEntries(dir.path(), {});
+    ASSERT_FALSE(broken.ok());
+    EXPECT_NE(broken.errorDetails().kind, common::ErrorKind::Busy);
+    EXPECT_TRUE(broken.error().contains(QStringLiteral("faktury.DB")))
+        << broken.error().toStdString();
+}
+
+TEST(RegisterRead, oneDocumentIsReadWholeWithTheIssuers)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(test::writeTables(dir.path(), {invoice(1), invoice(2)}));
+    const auto found = readPostedDocument(dir.path(), 2);
+    ASSERT_TRUE(found.ok()) << found.error().toStdString();
+    ASSERT_TRUE(found->document.has_value());
+    EXPECT_EQ(found->document->Numer_faktury, QStringLiteral("2/2026 FV"));
+    EXPECT_EQ(found->document->lines.at(0).name, QStringLiteral("Śruba"));
+    const auto gone = readPostedDocument(dir.path(), 99);
+    ASSERT_TRUE(gone.ok());
+    EXPECT_FALSE(gone->document.has_value());
 }
 
 } // namespace

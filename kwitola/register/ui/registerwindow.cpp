@@ -1,19 +1,26 @@
 #include "kwitola/register/ui/registerwindow.h"
 
+#include "common/core/clock.h"
 #include "common/printing/pagerenderer.h"
+#include "common/seams/filedialogservice.h"
 #include "common/seams/messageservice.h"
+#include "common/seams/printservice.h"
 #include "kwitola/register/core/archive.h"
 #include "kwitola/register/core/documentpage.h"
 #include "kwitola/register/core/monthledger.h"
+#include "kwitola/register/core/registerread.h"
+#include "kwitola/register/export/exportcommand.h"
 #include "kwitola/register/ui/registermodel.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QSet>
 #include <QSplitter>
@@ -30,8 +37,8 @@ constexpr int kPreviewWidth = 620;
 
 } // namespace
 
-RegisterWindow::RegisterWindow(QString folder, common::MessageService& messages, QWidget* parent)
-    : QWidget(parent), m_folder(std::move(folder)), m_messages(messages)
+RegisterWindow::RegisterWindow(QString folder, const RegisterServices& services, QWidget* parent)
+    : QWidget(parent), m_folder(std::move(folder)), m_services(services)
 {
     setWindowTitle(kTitle);
     buildControls();
@@ -39,7 +46,7 @@ RegisterWindow::RegisterWindow(QString folder, common::MessageService& messages,
 
 RegisterWindow::~RegisterWindow() = default;
 
-void RegisterWindow::buildControls()
+QLayout* RegisterWindow::buildFilters()
 {
     m_month = new QComboBox(this);
     m_month->setObjectName(QStringLiteral("miesiac"));
@@ -56,7 +63,44 @@ void RegisterWindow::buildControls()
     filters->addWidget(m_recipient, 1);
     filters->addWidget(new QLabel(QStringLiteral("Numer:"), this));
     filters->addWidget(m_number);
+    connect(m_month, &QComboBox::currentIndexChanged, this, &RegisterWindow::applyFilter);
+    connect(m_recipient, &QLineEdit::textChanged, this, &RegisterWindow::applyFilter);
+    connect(m_number, &QLineEdit::textChanged, this, &RegisterWindow::applyFilter);
+    return filters;
+}
 
+// The duplicate's two buttons and the ledger's month with its two exports.
+QLayout* RegisterWindow::buildActions()
+{
+    const auto button = [this](const char* name, const QString& text, auto action) {
+        auto* b = new QPushButton(text, this);
+        b->setObjectName(QLatin1String(name));
+        connect(b, &QPushButton::clicked, this, action);
+        return b;
+    };
+    m_printDuplicate = button("b_drukuj_duplikat", QStringLiteral("Drukuj duplikat"),
+                              &RegisterWindow::printDuplicate);
+    m_saveDuplicate =
+        button("b_zapisz_pdf", QStringLiteral("Zapisz PDF"), &RegisterWindow::saveDuplicate);
+    m_ledgerMonth = new QComboBox(this);
+    m_ledgerMonth->setObjectName(QStringLiteral("miesiac_rejestru"));
+    m_exportCsv =
+        button("b_eksport_csv", QStringLiteral("Eksport CSV…"), [this] { exportLedger(false); });
+    m_exportPdf =
+        button("b_eksport_pdf", QStringLiteral("Eksport PDF…"), [this] { exportLedger(true); });
+    auto* actions = new QHBoxLayout;
+    actions->addWidget(m_printDuplicate);
+    actions->addWidget(m_saveDuplicate);
+    actions->addStretch(1);
+    actions->addWidget(new QLabel(QStringLiteral("Rejestr sprzedaży za:"), this));
+    actions->addWidget(m_ledgerMonth);
+    actions->addWidget(m_exportCsv);
+    actions->addWidget(m_exportPdf);
+    return actions;
+}
+
+void RegisterWindow::buildControls()
+{
     m_model = new RegisterModel(m_list, this);
     m_table = new QTableView(this);
     m_table->setObjectName(QStringLiteral("lista_dokumentow"));
@@ -75,7 +119,7 @@ void RegisterWindow::buildControls()
     auto* left = new QWidget(this);
     auto* leftLayout = new QVBoxLayout(left);
     leftLayout->setContentsMargins(0, 0, 0, 0);
-    leftLayout->addLayout(filters);
+    leftLayout->addLayout(buildFilters());
     leftLayout->addWidget(m_table, 1);
     leftLayout->addWidget(m_summary);
 
@@ -100,35 +144,36 @@ void RegisterWindow::buildControls()
     splitter->setStretchFactor(1, 1);
     splitter->setSizes({640, kPreviewWidth + 40});
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(splitter);
-
-    connect(m_month, &QComboBox::currentIndexChanged, this, &RegisterWindow::applyFilter);
-    connect(m_recipient, &QLineEdit::textChanged, this, &RegisterWindow::applyFilter);
-    connect(m_number, &QLineEdit::textChanged, this, &RegisterWindow::applyFilter);
+    layout->addWidget(splitter, 1);
+    layout->addLayout(buildActions());
     connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &RegisterWindow::showPage);
     connect(m_model, &QAbstractItemModel::modelReset, this, &RegisterWindow::showSummary);
 }
 
+void RegisterWindow::tell(const QString& text, common::MessageIcon icon)
+{
+    common::Message message;
+    message.text = text;
+    message.title = kTitle;
+    message.icon = icon;
+    m_services.messages.show(message, this);
+}
+
 bool RegisterWindow::reload()
 {
-    auto tables = readPostedTables(m_folder);
-    if (!tables) {
-        common::Message message;
-        message.text = tables.error();
-        message.title = kTitle;
-        message.icon = common::MessageIcon::Exclamation;
-        m_messages.show(message, this);
-        return false;
-    }
-    m_tables = *std::move(tables);
     ArchiveIndex archive(m_folder);
+    auto entries = readRegisterEntries(
+        m_folder, [&archive](const StoredDocument& d) { return archive.contains(d); });
     m_model->beginChange();
-    m_list = RegisterList(registerEntries(
-        m_tables, [&archive](const StoredDocument& d) { return archive.contains(d); }));
+    m_list = RegisterList(entries ? *std::move(entries) : std::vector<RegisterEntry>());
     m_model->endChange();
     fillMonths();
     applyFilter();
+    if (!entries) {
+        tell(entries.error(), common::MessageIcon::Exclamation);
+        return false;
+    }
     if (m_list.count() > 0) {
         m_table->selectRow(0);
     }
@@ -148,9 +193,13 @@ void RegisterWindow::fillMonths()
     const QSignalBlocker blocker(m_month);
     m_month->clear();
     m_month->addItem(QStringLiteral("wszystkie"), 0);
+    m_ledgerMonth->clear();
     for (const int key : months) {
         m_month->addItem(Month{key / 100, key % 100}.title(), key);
+        m_ledgerMonth->addItem(Month{key / 100, key % 100}.title(), key);
     }
+    m_exportCsv->setEnabled(!months.isEmpty());
+    m_exportPdf->setEnabled(!months.isEmpty());
 }
 
 void RegisterWindow::applyFilter()
@@ -185,34 +234,97 @@ void RegisterWindow::showPage()
     const RegisterEntry* entry = m_list.at(m_table->currentIndex().row());
     m_page->clear();
     m_pageNote->clear();
-    if (!entry) {
-        return;
-    }
-    const auto document = std::find_if(m_tables.documents.begin(), m_tables.documents.end(),
-                                       [&](const StoredDocument& d) { return d.id == entry->id; });
-    if (document == m_tables.documents.end()) {
-        return;
-    }
-    auto archived = readArchivedPage(m_folder, *document);
-    if (!archived) {
-        m_pageNote->setText(archived.error());
-        return;
-    }
-    std::optional<common::Page> page = *std::move(archived);
-    if (page) {
-        m_pageNote->setText(QStringLiteral("Strona z archiwum, tak jak ją wydrukowano."));
-    } else {
-        const Issuer* seller = m_tables.issuers.empty() ? nullptr : &m_tables.issuers.front();
-        auto rebuilt = reconstructedPage(*document, seller);
-        if (!rebuilt) {
-            m_pageNote->setText(rebuilt.error());
-            return;
+    m_shown.reset();
+    if (entry) {
+        auto page = registerPage(m_folder, entry->id);
+        if (page) {
+            m_shown = *std::move(page);
+            m_pageNote->setText(m_shown->fromArchive
+                                    ? QStringLiteral("Strona z archiwum, tak jak ją wydrukowano.")
+                                    : QStringLiteral("Dokument nie ma wpisu w archiwum: strona "
+                                                     "odtworzona z zapisu w tabelach, z "
+                                                     "dzisiejszym wystawcą."));
+            m_page->setPixmap(
+                QPixmap::fromImage(common::renderPageToImage(m_shown->page, kPreviewWidth)));
+        } else {
+            m_pageNote->setText(page.error());
         }
-        page = *std::move(rebuilt);
-        m_pageNote->setText(QStringLiteral("Dokument nie ma wpisu w archiwum: strona odtworzona z "
-                                           "zapisu w tabelach, z dzisiejszym wystawcą."));
     }
-    m_page->setPixmap(QPixmap::fromImage(common::renderPageToImage(*page, kPreviewWidth)));
+    m_printDuplicate->setEnabled(m_shown.has_value());
+    m_saveDuplicate->setEnabled(m_shown.has_value());
+}
+
+void RegisterWindow::printDuplicate()
+{
+    if (!m_shown) {
+        return;
+    }
+    const common::Page page = duplicatePage(m_shown->page, m_services.clock.today());
+    const common::PrintOutcome outcome =
+        m_services.printer.printPages({page}, QStringLiteral("Duplikat %1").arg(m_shown->number));
+    switch (outcome.status) {
+    case common::PrintOutcome::Status::Printed:
+        return;
+    case common::PrintOutcome::Status::SavedAsPdf:
+        tell(QStringLiteral("W systemie nie ma drukarki. Dokument zapisano w pliku:\n%1")
+                 .arg(QDir::toNativeSeparators(outcome.detail)),
+             common::MessageIcon::Information);
+        return;
+    case common::PrintOutcome::Status::Failed:
+        break;
+    }
+    tell(QStringLiteral("Nie udało się wydrukować duplikatu.\n%1").arg(outcome.detail),
+         common::MessageIcon::Exclamation);
+}
+
+void RegisterWindow::saveDuplicate()
+{
+    if (!m_shown) {
+        return;
+    }
+    const auto path = m_services.files.saveFile(
+        this, QStringLiteral("Zapisz duplikat jako PDF"), QStringLiteral("Dokument PDF (*.pdf)"),
+        QDir(m_folder).filePath(duplicateFileName(m_shown->number)));
+    if (!path) {
+        return;
+    }
+    const common::Page page = duplicatePage(m_shown->page, m_services.clock.today());
+    if (auto written = common::writePdf({page}, *path); !written) {
+        tell(written.error(), common::MessageIcon::Exclamation);
+        return;
+    }
+    tell(QStringLiteral("Duplikat dokumentu %1 zapisano w pliku:\n%2")
+             .arg(m_shown->number, QDir::toNativeSeparators(*path)),
+         common::MessageIcon::Information);
+}
+
+void RegisterWindow::exportLedger(bool pdf)
+{
+    const int key = m_ledgerMonth->currentData().toInt();
+    if (key <= 0) {
+        return;
+    }
+    const Month month{key / 100, key % 100};
+    const QString stem = QStringLiteral("rejestr-sprzedazy-%1-%2")
+                             .arg(month.year)
+                             .arg(month.month, 2, 10, QLatin1Char('0'));
+    const auto path = m_services.files.saveFile(
+        this, QStringLiteral("Rejestr sprzedaży za %1").arg(month.title()),
+        pdf ? QStringLiteral("Dokument PDF (*.pdf)") : QStringLiteral("Plik CSV (*.csv)"),
+        QDir(m_folder).filePath(stem + (pdf ? QStringLiteral(".pdf") : QStringLiteral(".csv"))));
+    if (!path) {
+        return;
+    }
+    ExportRequest request;
+    request.month = stem.mid(stem.size() - 7);
+    (pdf ? request.pdfPath : request.csvPath) = *path;
+    if (auto written = runExport(request, m_folder); !written) {
+        tell(written.error(), common::MessageIcon::Exclamation);
+        return;
+    }
+    tell(QStringLiteral("Rejestr sprzedaży za %1 zapisano w pliku:\n%2")
+             .arg(month.title(), QDir::toNativeSeparators(*path)),
+         common::MessageIcon::Information);
 }
 
 } // namespace kwitola::registry
