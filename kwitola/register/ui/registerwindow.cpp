@@ -165,13 +165,14 @@ bool RegisterWindow::reload()
     ArchiveIndex archive(m_folder);
     auto entries = readRegisterEntries(
         m_folder, [&archive](const StoredDocument& d) { return archive.contains(d); });
+    const QString failure = entries ? QString() : entries.error();
     m_model->beginChange();
     m_list = RegisterList(entries ? *std::move(entries) : std::vector<RegisterEntry>());
     m_model->endChange();
     fillMonths();
     applyFilter();
-    if (!entries) {
-        tell(entries.error(), common::MessageIcon::Exclamation);
+    if (!failure.isEmpty()) {
+        tell(failure, common::MessageIcon::Exclamation);
         return false;
     }
     if (m_list.count() > 0) {
