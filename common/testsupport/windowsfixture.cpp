@@ -27,4 +27,13 @@ QByteArray WindowsFixture::readFile(const QString& name, const QByteArray& whenM
     return file.open(QIODevice::ReadOnly) ? file.readAll() : whenMissing;
 }
 
+QStringList WindowsFixture::itemsOf(const QComboBox* list)
+{
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i) {
+        items << list->itemText(i);
+    }
+    return items;
+}
+
 } // namespace common::testing

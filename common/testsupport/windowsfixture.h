@@ -3,7 +3,9 @@
 #include "common/testsupport/recordingmessageservice.h"
 
 #include <QByteArray>
+#include <QComboBox>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -23,6 +25,9 @@ protected:
     // The file's bytes, or whenMissing when it cannot be read.
     [[nodiscard]] QByteArray readFile(const QString& name,
                                       const QByteArray& whenMissing = {}) const;
+
+    // The texts of a list's items in their order.
+    [[nodiscard]] static QStringList itemsOf(const QComboBox* list);
 
     // The window's control of that object name; a failed expectation when
     // there is none.

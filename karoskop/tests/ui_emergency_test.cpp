@@ -48,12 +48,7 @@ protected:
     }
     QStringList models()
     {
-        auto* list = result().findChild<QComboBox*>(QStringLiteral("Lista1"));
-        QStringList items;
-        for (int i = 0; i < list->count(); ++i) {
-            items << list->itemText(i);
-        }
-        return items;
+        return itemsOf(result().findChild<QComboBox*>(QStringLiteral("Lista1")));
     }
 
     // Runs action inside the position-choice window's modal loop, once it is

@@ -16,15 +16,6 @@ namespace {
 
 const QColor kNavy(0, 0, 128);
 
-QStringList itemsOf(const QComboBox* list)
-{
-    QStringList items;
-    for (int i = 0; i < list->count(); ++i) {
-        items << list->itemText(i);
-    }
-    return items;
-}
-
 class MainWindowTest : public WindowsTest
 {
 protected:

@@ -25,15 +25,6 @@ const QString kApteka = QStringLiteral("apteka Pod Lwem  Kraków  Rynek 3  333-3
 const QString kBiuro = QStringLiteral("Biuro Rachunkowe  Gdańsk  ul. Ogarna 4  444-444-44-44");
 const QString kZaklad = QStringLiteral("Zakład Łąka  Łódź  ul. Łąkowa 2  222-222-22-22");
 
-QStringList itemsOf(const QComboBox* list)
-{
-    QStringList items;
-    for (int i = 0; i < list->count(); ++i) {
-        items << list->itemText(i);
-    }
-    return items;
-}
-
 class PartiesTest : public WindowsTest
 {
 protected:
