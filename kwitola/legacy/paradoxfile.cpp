@@ -215,6 +215,85 @@ qint64 ParadoxFile::recordCount() const
     return PX_get_num_records(d->doc);
 }
 
+namespace {
+
+// The text of one field of record `index` that is not all zero bytes; the
+// table's path only names it in a refusal.
+Result<QString> fieldText(pxdoc_t* doc, const ParadoxField& field, char* data, qint64 index,
+                          const QString& path)
+{
+    const auto fileName = [&path] {
+        return QFileInfo(path).fileName();
+    };
+    const auto unreadable = [&] {
+        return fail(QStringLiteral("Pole %1 rekordu %2 tabeli %3 jest nieczytelne.")
+                        .arg(field.name)
+                        .arg(index + 1)
+                        .arg(fileName()));
+    };
+    const int length = field.length;
+    long whole = 0;
+    short small = 0;
+    double real = 0;
+    char flag = 0;
+    char* digits = nullptr;
+    QString text;
+    switch (field.kind) {
+    case FieldKind::Alpha:
+        text = common::cp1250::decode(
+            QByteArrayView(data, static_cast<qsizetype>(qstrnlen(data, length))));
+        break;
+    case FieldKind::Short:
+        if (PX_get_data_short(doc, data, length, &small) < 0) {
+            return unreadable();
+        }
+        text = wholeNumberText(small);
+        break;
+    case FieldKind::Long:
+    case FieldKind::AutoIncrement:
+    case FieldKind::Date:
+    case FieldKind::Time:
+        if (PX_get_data_long(doc, data, length, &whole) < 0) {
+            return unreadable();
+        }
+        text = field.kind == FieldKind::Date   ? dateText(whole)
+               : field.kind == FieldKind::Time ? timeText(whole)
+                                               : wholeNumberText(whole);
+        break;
+    case FieldKind::Number:
+    case FieldKind::Currency:
+    case FieldKind::Timestamp:
+        if (PX_get_data_double(doc, data, length, &real) < 0) {
+            return unreadable();
+        }
+        text = field.kind == FieldKind::Number     ? numberText(real)
+               : field.kind == FieldKind::Currency ? currencyText(real)
+                                                   : timestampText(real);
+        break;
+    case FieldKind::Bcd:
+        if (PX_get_data_bcd(doc, reinterpret_cast<unsigned char*>(data), field.decimals, &digits) <
+                0 ||
+            digits == nullptr) {
+            return unreadable();
+        }
+        text = bcdText(QByteArray(digits));
+        doc->free(doc, digits);
+        break;
+    case FieldKind::Logical:
+        if (PX_get_data_byte(doc, data, length, &flag) < 0) {
+            return unreadable();
+        }
+        text = flag != 0 ? QStringLiteral("1") : QStringLiteral("0");
+        break;
+    case FieldKind::Unsupported:
+        return fail(QStringLiteral("Pola %1 (typ %2) tabeli %3 nie można przepisać jako tekstu.")
+                        .arg(field.name, field.typeName, fileName()));
+    }
+    return text;
+}
+
+} // namespace
+
 Result<QStringList> ParadoxFile::read(qint64 index)
 {
     char* record = d->record.data();
@@ -224,12 +303,6 @@ Result<QStringList> ParadoxFile::read(qint64 index)
                         .arg(d->fileName(), d->lastError)
                         .trimmed());
     }
-    const auto bad = [&](const ParadoxField& field) {
-        return fail(QStringLiteral("Pole %1 rekordu %2 tabeli %3 jest nieczytelne.")
-                        .arg(field.name)
-                        .arg(index + 1)
-                        .arg(d->fileName()));
-    };
     QStringList values;
     values.reserve(static_cast<qsizetype>(m_fields.size()));
     char* data = record;
@@ -242,65 +315,11 @@ Result<QStringList> ParadoxFile::read(qint64 index)
             data += length;
             continue;
         }
-        long whole = 0;
-        short small = 0;
-        double real = 0;
-        char flag = 0;
-        char* digits = nullptr;
-        QString text;
-        switch (field.kind) {
-        case FieldKind::Alpha:
-            text = common::cp1250::decode(
-                QByteArrayView(data, static_cast<qsizetype>(qstrnlen(data, length))));
-            break;
-        case FieldKind::Short:
-            if (PX_get_data_short(d->doc, data, length, &small) < 0) {
-                return bad(field);
-            }
-            text = wholeNumberText(small);
-            break;
-        case FieldKind::Long:
-        case FieldKind::AutoIncrement:
-        case FieldKind::Date:
-        case FieldKind::Time:
-            if (PX_get_data_long(d->doc, data, length, &whole) < 0) {
-                return bad(field);
-            }
-            text = field.kind == FieldKind::Date   ? dateText(whole)
-                   : field.kind == FieldKind::Time ? timeText(whole)
-                                                   : wholeNumberText(whole);
-            break;
-        case FieldKind::Number:
-        case FieldKind::Currency:
-        case FieldKind::Timestamp:
-            if (PX_get_data_double(d->doc, data, length, &real) < 0) {
-                return bad(field);
-            }
-            text = field.kind == FieldKind::Number     ? numberText(real)
-                   : field.kind == FieldKind::Currency ? currencyText(real)
-                                                       : timestampText(real);
-            break;
-        case FieldKind::Bcd:
-            if (PX_get_data_bcd(d->doc, reinterpret_cast<unsigned char*>(data), field.decimals,
-                                &digits) < 0 ||
-                digits == nullptr) {
-                return bad(field);
-            }
-            text = bcdText(QByteArray(digits));
-            d->doc->free(d->doc, digits);
-            break;
-        case FieldKind::Logical:
-            if (PX_get_data_byte(d->doc, data, length, &flag) < 0) {
-                return bad(field);
-            }
-            text = flag != 0 ? QStringLiteral("1") : QStringLiteral("0");
-            break;
-        case FieldKind::Unsupported:
-            return fail(
-                QStringLiteral("Pola %1 (typ %2) tabeli %3 nie można przepisać jako tekstu.")
-                    .arg(field.name, field.typeName, d->fileName()));
+        auto text = fieldText(d->doc, field, data, index, d->path);
+        if (!text) {
+            return text.forward();
         }
-        values << text;
+        values << *text;
         data += length;
     }
     return values;

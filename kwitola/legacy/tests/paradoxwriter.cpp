@@ -206,15 +206,20 @@ bool writeTable(const QString& path, const std::vector<PxField>& fields, int row
     return writer.close();
 }
 
-} // namespace
-
-bool writeLegacyTables(const QString& folder, int rows, const QByteArray& password)
+// The six tables' fields as the old program laid them out, letter case and
+// record number places included.
+struct LegacyFields
 {
-    const QDir dir(folder);
-    const auto name = [](int row) {
-        return QStringLiteral("Firma Żółć %1").arg(row);
-    };
+    std::vector<PxField> issuer;
+    std::vector<PxField> recipient;
+    std::vector<PxField> copy;
+    std::vector<PxField> goods;
+    std::vector<PxField> documents;
+    std::vector<PxField> ledger;
+};
 
+LegacyFields legacyFields()
+{
     auto issuer = alphaFields(
         {QStringLiteral("NAZWA_FIRMY"), QStringLiteral("Skrot"), QStringLiteral("adres_firmy"),
          QStringLiteral("Kod_pocztowy"), QStringLiteral("Miejscowosc"), QStringLiteral("Powiat"),
@@ -238,7 +243,7 @@ bool writeLegacyTables(const QString& folder, int rows, const QByteArray& passwo
          QStringLiteral("Telefon"), QStringLiteral("Uwagi1"), QStringLiteral("Uwagi2")},
         40);
     // The goods' record number stands third here, not second.
-    std::vector<PxField> goods = {
+    const std::vector<PxField> goods = {
         {QStringLiteral("Nazwa_towaru"), PxType::Alpha, 60},
         {QStringLiteral("Rezerwa"), PxType::Alpha, 10},
         {QStringLiteral("INDEX_TOWARU"), PxType::AutoInc, 4},
@@ -258,6 +263,19 @@ bool writeLegacyTables(const QString& folder, int rows, const QByteArray& passwo
     auto documents = alphaFields(documentNames, 20);
     auto ledger = alphaFields(numberedNames(QStringLiteral("R"), 28), 30);
 
+    return {issuer, recipient, copy, goods, documents, ledger};
+}
+
+} // namespace
+
+bool writeLegacyTables(const QString& folder, int rows, const QByteArray& password)
+{
+    const QDir dir(folder);
+    const auto name = [](int row) {
+        return QStringLiteral("Firma Żółć %1").arg(row);
+    };
+
+    const LegacyFields fields = legacyFields();
     const auto texts = [&](int row, int count) {
         std::vector<PxValue> values;
         values.reserve(static_cast<std::size_t>(count));
@@ -266,14 +284,14 @@ bool writeLegacyTables(const QString& folder, int rows, const QByteArray& passwo
         }
         return values;
     };
-    return writeTable(dir.filePath(QStringLiteral("wystawca.db")), issuer, rows, password,
+    return writeTable(dir.filePath(QStringLiteral("wystawca.db")), fields.issuer, rows, password,
                       [&](int row) {
                           auto values = texts(row, 14);
                           values[0] = name(row);
                           values[1] = PxValue{};
                           return values;
                       }) &&
-           writeTable(dir.filePath(QStringLiteral("odbiorca.db")), recipient, rows, password,
+           writeTable(dir.filePath(QStringLiteral("odbiorca.db")), fields.recipient, rows, password,
                       [&](int row) {
                           auto values = texts(row, 13);
                           values[0] = name(row);
@@ -281,9 +299,9 @@ bool writeLegacyTables(const QString& folder, int rows, const QByteArray& passwo
                           values[12] = QDate(2001, 3, 5).addDays(row % 1000);
                           return values;
                       }) &&
-           writeTable(dir.filePath(QStringLiteral("firmy.DB")), copy, rows, password,
+           writeTable(dir.filePath(QStringLiteral("firmy.DB")), fields.copy, rows, password,
                       [&](int row) { return texts(row, 9); }) &&
-           writeTable(dir.filePath(QStringLiteral("magazyn.db")), goods, rows, password,
+           writeTable(dir.filePath(QStringLiteral("magazyn.db")), fields.goods, rows, password,
                       [&](int row) {
                           return std::vector<PxValue>{QStringLiteral("Łopata %1").arg(row),
                                                       PxValue{},
@@ -299,9 +317,9 @@ bool writeLegacyTables(const QString& folder, int rows, const QByteArray& passwo
                                                       QStringLiteral("NF-%1").arg(row),
                                                       PxValue{}};
                       }) &&
-           writeTable(dir.filePath(QStringLiteral("faktury.DB")), documents, rows, password,
+           writeTable(dir.filePath(QStringLiteral("faktury.DB")), fields.documents, rows, password,
                       [&](int row) { return texts(row, 110); }) &&
-           writeTable(dir.filePath(QStringLiteral("sprzedaz.db")), ledger, rows, password,
+           writeTable(dir.filePath(QStringLiteral("sprzedaz.db")), fields.ledger, rows, password,
                       [&](int row) { return texts(row, 28); });
 }
 
