@@ -4,6 +4,20 @@
 
 namespace common {
 
+namespace {
+
+// An element of the kind, name and place; the builders below add the rest.
+PageElement element(PageElement::Kind kind, const QString& name, QRect rect)
+{
+    PageElement e;
+    e.kind = kind;
+    e.name = name;
+    e.rect = rect;
+    return e;
+}
+
+} // namespace
+
 const PageElement* Page::find(const QString& elementName) const
 {
     for (const PageElement& element : elements) {
@@ -37,10 +51,7 @@ int largestFittingHeight(int preferred, int minimum, const std::function<bool(in
 PageElement textElement(const QString& name, QRect rect, const QString& text, const PageFont& font,
                         HAlign align)
 {
-    PageElement e;
-    e.kind = PageElement::Kind::Text;
-    e.name = name;
-    e.rect = rect;
+    PageElement e = element(PageElement::Kind::Text, name, rect);
     e.text = text;
     e.font = font;
     e.align = align;
@@ -49,30 +60,21 @@ PageElement textElement(const QString& name, QRect rect, const QString& text, co
 
 PageElement boxElement(const QString& name, QRect rect, int penWidth)
 {
-    PageElement e;
-    e.kind = PageElement::Kind::Box;
-    e.name = name;
-    e.rect = rect;
+    PageElement e = element(PageElement::Kind::Box, name, rect);
     e.penWidth = penWidth;
     return e;
 }
 
 PageElement lineElement(const QString& name, QPoint from, QPoint to, int penWidth)
 {
-    PageElement e;
-    e.kind = PageElement::Kind::Line;
-    e.name = name;
-    e.rect = QRect(from, to);
+    PageElement e = element(PageElement::Kind::Line, name, QRect(from, to));
     e.penWidth = penWidth;
     return e;
 }
 
 PageElement pictureElement(const QString& name, QRect rect, const QByteArray& picture)
 {
-    PageElement e;
-    e.kind = PageElement::Kind::Picture;
-    e.name = name;
-    e.rect = rect;
+    PageElement e = element(PageElement::Kind::Picture, name, rect);
     e.picture = picture;
     return e;
 }

@@ -1,6 +1,7 @@
 #include "common/printing/pagerenderer.h"
 
 #include "common/core/pagemodel.h"
+#include "common/core/valuetable.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -28,17 +29,15 @@ QFont toQFont(const PageFont& f)
     return font;
 }
 
+const ValueTable<HAlign, Qt::Alignment, 3> kAlignments = {{
+    {HAlign::Left, Qt::AlignLeft},
+    {HAlign::Center, Qt::AlignHCenter},
+    {HAlign::Right, Qt::AlignRight},
+}};
+
 Qt::Alignment toQt(HAlign align)
 {
-    switch (align) {
-    case HAlign::Center:
-        return Qt::AlignHCenter;
-    case HAlign::Right:
-        return Qt::AlignRight;
-    case HAlign::Left:
-        break;
-    }
-    return Qt::AlignLeft;
+    return valueFor(kAlignments, align, Qt::Alignment(Qt::AlignLeft));
 }
 
 } // namespace

@@ -1,68 +1,31 @@
 #include "common/seams/messageservice.h"
 
+#include "common/core/valuetable.h"
+
 #include <QMessageBox>
 
 namespace common {
 namespace {
 
-QMessageBox::Icon toQt(MessageIcon icon)
-{
-    switch (icon) {
-    case MessageIcon::Information:
-        return QMessageBox::Information;
-    case MessageIcon::Question:
-        return QMessageBox::Question;
-    case MessageIcon::Exclamation:
-        return QMessageBox::Warning;
-    case MessageIcon::Error:
-        return QMessageBox::Critical;
-    case MessageIcon::None:
-        break;
-    }
-    return QMessageBox::NoIcon;
-}
+const ValueTable<MessageIcon, QMessageBox::Icon, 4> kIcons = {{
+    {MessageIcon::Information, QMessageBox::Information},
+    {MessageIcon::Question, QMessageBox::Question},
+    {MessageIcon::Exclamation, QMessageBox::Warning},
+    {MessageIcon::Error, QMessageBox::Critical},
+}};
 
-QMessageBox::StandardButton toQt(MessageAnswer answer)
-{
-    switch (answer) {
-    case MessageAnswer::Yes:
-        return QMessageBox::Yes;
-    case MessageAnswer::No:
-        return QMessageBox::No;
-    case MessageAnswer::Cancel:
-        return QMessageBox::Cancel;
-    case MessageAnswer::Ok:
-        break;
-    }
-    return QMessageBox::Ok;
-}
+const ValueTable<MessageAnswer, QMessageBox::StandardButton, 4> kAnswers = {{
+    {MessageAnswer::Ok, QMessageBox::Ok},
+    {MessageAnswer::Yes, QMessageBox::Yes},
+    {MessageAnswer::No, QMessageBox::No},
+    {MessageAnswer::Cancel, QMessageBox::Cancel},
+}};
 
-QMessageBox::StandardButtons toQt(MessageButtons buttons)
-{
-    switch (buttons) {
-    case MessageButtons::YesNo:
-        return QMessageBox::Yes | QMessageBox::No;
-    case MessageButtons::YesNoCancel:
-        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-    case MessageButtons::Ok:
-        break;
-    }
-    return QMessageBox::Ok;
-}
-
-MessageAnswer fromQt(int button)
-{
-    switch (button) {
-    case QMessageBox::Yes:
-        return MessageAnswer::Yes;
-    case QMessageBox::No:
-        return MessageAnswer::No;
-    case QMessageBox::Cancel:
-        return MessageAnswer::Cancel;
-    default:
-        return MessageAnswer::Ok;
-    }
-}
+const ValueTable<MessageButtons, QMessageBox::StandardButtons, 3> kButtons = {{
+    {MessageButtons::Ok, QMessageBox::Ok},
+    {MessageButtons::YesNo, QMessageBox::Yes | QMessageBox::No},
+    {MessageButtons::YesNoCancel, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel},
+}};
 
 // A box that can stand centred over a given area. It takes its final size
 // only as it is shown, so it is placed then, before it reaches the screen.
@@ -137,9 +100,10 @@ QPoint centredTopLeft(const QRect& area, QSize box)
 
 MessageAnswer DialogMessageService::show(const Message& message, QWidget* parent)
 {
-    PlacedMessageBox box(toQt(message.icon), message.title, message.text, toQt(message.buttons),
-                         parent);
-    box.setDefaultButton(toQt(message.defaultAnswer));
+    PlacedMessageBox box(
+        valueFor(kIcons, message.icon, QMessageBox::NoIcon), message.title, message.text,
+        valueFor(kButtons, message.buttons, QMessageBox::StandardButtons(QMessageBox::Ok)), parent);
+    box.setDefaultButton(valueFor(kAnswers, message.defaultAnswer, QMessageBox::Ok));
     if (message.buttons == MessageButtons::YesNo) {
         // Closing the box with Esc or its close box answers No.
         box.setEscapeButton(QMessageBox::No);
@@ -150,8 +114,8 @@ MessageAnswer DialogMessageService::show(const Message& message, QWidget* parent
     } else {
         box.centredOver = message.centredOver;
     }
-    const int answer = box.exec();
-    return fromQt(answer);
+    const auto answer = static_cast<QMessageBox::StandardButton>(box.exec());
+    return keyFor(kAnswers, answer, MessageAnswer::Ok);
 }
 
 } // namespace common

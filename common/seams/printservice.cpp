@@ -63,15 +63,14 @@ QString freePdfPath(const QString& folder, const QString& documentName)
     return path;
 }
 
-SystemPrintService::SystemPrintService(QString pdfFolder, Printers printers)
-    : m_pdfFolder(std::move(pdfFolder)), m_printers(printers)
-{}
-
-PrintOutcome SystemPrintService::printPages(const std::vector<Page>& pages,
-                                            const QString& documentName)
+PrintOutcome PrintService::printPages(const std::vector<Page>& pages, const QString& documentName)
 {
     return printPagesOn(pages, documentName, QString());
 }
+
+SystemPrintService::SystemPrintService(QString pdfFolder, Printers printers)
+    : m_pdfFolder(std::move(pdfFolder)), m_printers(printers)
+{}
 
 PrintOutcome SystemPrintService::printPagesOn(const std::vector<Page>& pages,
                                               const QString& documentName,

@@ -29,16 +29,11 @@ public:
     virtual ~PrintService() = default;
     // Prints the pages, one sheet each, on the default printer without a
     // dialog. documentName names the job (and the file, when one is written).
-    virtual PrintOutcome printPages(const std::vector<Page>& pages,
-                                    const QString& documentName) = 0;
+    virtual PrintOutcome printPages(const std::vector<Page>& pages, const QString& documentName);
     // The same on the named printer; an empty name, or one that names no
     // printer, means the default printer.
     virtual PrintOutcome printPagesOn(const std::vector<Page>& pages, const QString& documentName,
-                                      const QString& printerName)
-    {
-        (void)printerName;
-        return printPages(pages, documentName);
-    }
+                                      const QString& printerName) = 0;
 };
 
 // The production service: the system's default printer; when the system has
@@ -51,7 +46,6 @@ public:
     explicit SystemPrintService(QString pdfFolder = QStringLiteral("wydruki"),
                                 Printers printers = Printers::System);
 
-    PrintOutcome printPages(const std::vector<Page>& pages, const QString& documentName) override;
     PrintOutcome printPagesOn(const std::vector<Page>& pages, const QString& documentName,
                               const QString& printerName) override;
 

@@ -11,6 +11,7 @@
 #include "kwitola/core/tablestore.h"
 #include "kwitola/ui/kwitolawindows.h"
 #include "kwitola/ui/printpreview.h"
+#include "kwitola/ui/programmessages.h"
 #include "kwitola/ui/tffaktura.h"
 #include "kwitola/ui/tfwitamy.h"
 
@@ -30,11 +31,8 @@ int main(int argc, char** argv)
     common::DialogMessageService messages;
     // From the desktop menu the program works in its own documents folder.
     if (const auto folder = common::enterWorkingFolder(QStringLiteral("Kwitola")); !folder) {
-        common::Message message;
-        message.text = folder.error();
-        message.title = QStringLiteral("Kwitola®");
-        message.icon = common::MessageIcon::Exclamation;
-        messages.show(message, nullptr);
+        kwitola::ui::showMessage(messages, nullptr, folder.error(),
+                                 common::MessageIcon::Exclamation);
     }
     common::SystemClock clock;
     common::SystemFileDialogService files;

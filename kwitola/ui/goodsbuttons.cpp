@@ -28,53 +28,54 @@ void GoodsButtons::addGoods()
 
 void GoodsButtons::correctGoods()
 {
-    const QString entry = m_controls.goodsList->currentText();
-    if (entry.isEmpty()) {
-        tell(QStringLiteral("Nie wybrano towaru do korekty"), false);
+    const auto id = chosenRecord(QStringLiteral("Nie wybrano towaru do korekty"));
+    if (!id) {
         return;
     }
-    const auto id = m_store.findByEntry(Table::Magazyn, entry);
-    const auto goods =
-        id && *id ? m_store.get<Goods>(**id) : Result<std::optional<Goods>>(std::nullopt);
-    if (!id || !goods) {
-        showError(!id ? id.error() : goods.error());
-        return;
-    }
-    if (!*goods) {
+    const auto goods = m_store.get<Goods>(*id);
+    if (!goods) {
+        showError(goods.error());
+    } else if (!*goods) {
         tell(QStringLiteral("Brak określonego towaru w magazynie."), true);
-        return;
+    } else {
+        Q_EMIT goodsCorrectionWanted(**goods);
     }
-    Q_EMIT goodsCorrectionWanted(**goods);
 }
 
 void GoodsButtons::removeGoods()
 {
-    const QString entry = m_controls.goodsList->currentText();
-    if (entry.isEmpty()) {
-        tell(QStringLiteral("Nie wybrano towaru do usunięcia."), false);
-        return;
-    }
-    const auto id = m_store.findByEntry(Table::Magazyn, entry);
-    if (!id) {
-        showError(id.error());
-        return;
-    }
-    if (!*id) {
-        tell(QStringLiteral("Brak określonego towaru w magazynie."), true);
-        return;
-    }
-    if (!askYesNo(m_messages, &m_window,
-                  QStringLiteral("Czy na pewno usunąć ") + entry +
+    const auto id = chosenRecord(QStringLiteral("Nie wybrano towaru do usunięcia."));
+    if (!id ||
+        !askYesNo(m_messages, &m_window,
+                  QStringLiteral("Czy na pewno usunąć ") + m_controls.goodsList->currentText() +
                       QStringLiteral(" z listy towarów ?"),
                   common::MessageIcon::Question)) {
         return;
     }
-    if (const auto removed = m_store.remove(Table::Magazyn, **id); !removed) {
+    if (const auto removed = m_store.remove(Table::Magazyn, *id); !removed) {
         showError(removed.error());
         return;
     }
     tell(QStringLiteral("Usunięte"), false);
     m_document.WczytajListeTowarow();
+}
+
+std::optional<RecordId> GoodsButtons::chosenRecord(const QString& nothingChosen)
+{
+    const QString entry = m_controls.goodsList->currentText();
+    if (entry.isEmpty()) {
+        tell(nothingChosen, false);
+        return std::nullopt;
+    }
+    const auto id = m_store.findByEntry(Table::Magazyn, entry);
+    if (!id) {
+        showError(id.error());
+        return std::nullopt;
+    }
+    if (!*id) {
+        tell(QStringLiteral("Brak określonego towaru w magazynie."), true);
+    }
+    return *id;
 }
 
 void GoodsButtons::tell(const QString& text, bool plain)

@@ -1,24 +1,12 @@
 #pragma once
 
 #include "kwitola/core/tablerecords.h"
+#include "kwitola/ui/documentpanel.h"
 
 #include <QObject>
-
-class QComboBox;
-class QPushButton;
-class QWidget;
-
-namespace common {
-class MessageService;
-}
-
-namespace kwitola {
-class TableStore;
-}
+#include <optional>
 
 namespace kwitola::ui {
-
-class DocumentPanel;
 
 // The goods buttons "+", "Korekta" and "-" beside the goods list: they ask
 // for the stock card for a new or the chosen record, or delete the chosen one.
@@ -47,6 +35,9 @@ private:
     void addGoods();
     void correctGoods();
     void removeGoods();
+    // The record of the goods list's entry; nothing, after telling the user,
+    // when no entry is chosen, the table holds none such or cannot be read.
+    [[nodiscard]] std::optional<RecordId> chosenRecord(const QString& nothingChosen);
     void tell(const QString& text, bool plain);
     void showError(const QString& text);
 

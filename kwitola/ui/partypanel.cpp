@@ -14,6 +14,9 @@ namespace kwitola::ui {
 
 namespace {
 
+constexpr const char* kNothingToCorrect = "Nie ma nic do korekty.";
+constexpr const char* kNothingToDelete = "Nie ma nic do usunięcia.";
+
 // The row a refilled list shows: the first, or the first equal to the entry
 // walked to; none when no entry equals it.
 int rowToShow(const std::vector<ListEntry>& entries, const std::optional<QString>& walkTo)
@@ -167,71 +170,64 @@ void PartyPanel::b_wszystkieClick()
 
 void PartyPanel::b_korekta1Click()
 {
-    const QString entry = m_controls.lista_wystawcow->currentText();
-    if (entry.isEmpty()) {
-        warn(QStringLiteral("Nie ma nic do korekty."));
-        return;
-    }
-    const auto issuer = m_choice.issuerRecord(entry);
-    if (!issuer) {
-        showError(issuer.error());
-    } else if (*issuer) {
-        Q_EMIT issuerCorrectionWanted(**issuer);
+    if (const auto entry = chosenEntry(*m_controls.lista_wystawcow, kNothingToCorrect)) {
+        offerCorrection(m_choice.issuerRecord(*entry), &PartyPanel::issuerCorrectionWanted);
     }
 }
 
 void PartyPanel::b_korekta2Click()
 {
-    const QString entry = m_controls.lista_odbiorcow->currentText();
-    if (entry.isEmpty()) {
-        warn(QStringLiteral("Nie ma nic do korekty."));
-        return;
-    }
-    const auto recipient = m_choice.recipientRecord(entry);
-    if (!recipient) {
-        showError(recipient.error());
-    } else if (*recipient) {
-        Q_EMIT recipientCorrectionWanted(**recipient);
+    if (const auto entry = chosenEntry(*m_controls.lista_odbiorcow, kNothingToCorrect)) {
+        offerCorrection(m_choice.recipientRecord(*entry), &PartyPanel::recipientCorrectionWanted);
     }
 }
 
 void PartyPanel::b_usun1Click()
 {
-    const QString entry = m_controls.lista_wystawcow->currentText();
-    if (entry.isEmpty()) {
-        warn(QStringLiteral("Nie ma nic do usunięcia."));
-        return;
-    }
-    if (!askToDelete(QStringLiteral("Czy usunąć z listy wystawców : ") + entry +
-                     QStringLiteral(" ?"))) {
-        return;
-    }
-    const auto removed = m_choice.removeIssuer(entry);
-    if (!removed) {
-        showError(removed.error());
-    } else if (*removed) {
-        warn(QStringLiteral("Usunięte"));
-        fillIssuers(std::nullopt);
+    const auto entry = chosenEntry(*m_controls.lista_wystawcow, kNothingToDelete);
+    if (entry && askToDelete(QStringLiteral("Czy usunąć z listy wystawców : ") + *entry +
+                             QStringLiteral(" ?"))) {
+        afterRemoval(m_choice.removeIssuer(*entry), [this] { fillIssuers(std::nullopt); });
     }
 }
 
 void PartyPanel::b_usun2Click()
 {
-    const QString entry = m_controls.lista_odbiorcow->currentText();
+    const auto entry = chosenEntry(*m_controls.lista_odbiorcow, kNothingToDelete);
+    if (entry && askToDelete(QStringLiteral("Czy usunąć z listy odbiorców : ") + *entry +
+                             QStringLiteral(" ?"))) {
+        afterRemoval(m_choice.removeRecipient(*entry), [this] { fillRecipientList(); });
+    }
+}
+
+std::optional<QString> PartyPanel::chosenEntry(const QComboBox& list, const char* nothingChosen)
+{
+    QString entry = list.currentText();
     if (entry.isEmpty()) {
-        warn(QStringLiteral("Nie ma nic do usunięcia."));
-        return;
+        warn(QString::fromUtf8(nothingChosen));
+        return std::nullopt;
     }
-    if (!askToDelete(QStringLiteral("Czy usunąć z listy odbiorców : ") + entry +
-                     QStringLiteral(" ?"))) {
-        return;
+    return entry;
+}
+
+template <typename Record>
+void PartyPanel::offerCorrection(const Result<std::optional<Record>>& found,
+                                 void (PartyPanel::*wanted)(const Record&))
+{
+    if (!found) {
+        showError(found.error());
+    } else if (*found) {
+        Q_EMIT(this->*wanted)(**found);
     }
-    const auto removed = m_choice.removeRecipient(entry);
+}
+
+void PartyPanel::afterRemoval(const Result<bool>& removed, const std::function<void()>& refill)
+{
     if (!removed) {
         showError(removed.error());
     } else if (*removed) {
         warn(QStringLiteral("Usunięte"));
-        fillRecipientList();
+        refill();
     }
 }
 

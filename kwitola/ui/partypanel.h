@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <array>
+#include <functional>
 #include <optional>
 
 class QComboBox;
@@ -77,6 +78,17 @@ private:
     void b_usun1Click();
     void b_korekta2Click();
     void b_usun2Click();
+
+    // The list's chosen entry; nothing, after warning with nothingChosen,
+    // when none is chosen.
+    [[nodiscard]] std::optional<QString> chosenEntry(const QComboBox& list,
+                                                     const char* nothingChosen);
+    // Asks for the card of the record found, or reports the failed look-up.
+    template <typename Record>
+    void offerCorrection(const Result<std::optional<Record>>& found,
+                         void (PartyPanel::*wanted)(const Record&));
+    // Reports the removal and fills the list again, or reports its failure.
+    void afterRemoval(const Result<bool>& removed, const std::function<void()>& refill);
 
     bool fillIssuers(const std::optional<QString>& walkTo);
     bool showRecipients(const Result<std::vector<ListEntry>>& entries,

@@ -69,6 +69,19 @@ void setRightEdge(QWidget& widget, int right)
     widget.move(right - widget.width(), widget.y());
 }
 
+// A control's object name and the text it shows.
+struct NamedText
+{
+    const char* name;
+    const char* text;
+};
+
+// The object name of a control in a numbered run, such as Memo1 or Label101.
+QByteArray numberedName(const char* stem, std::size_t number)
+{
+    return QByteArray(stem) + QByteArray::number(static_cast<qulonglong>(number));
+}
+
 QFont boldFont(const QWidget& window)
 {
     QFont bold = window.font();
@@ -111,6 +124,8 @@ void TfFaktura::buildNumber()
 
 void TfFaktura::buildLists()
 {
+    // Each list's buttons are b_dodajN, b_korektaN and b_usunN, N counting
+    // the lists from 1.
     struct ListRow
     {
         QComboBox*& list;
@@ -118,35 +133,22 @@ void TfFaktura::buildLists()
         int rowsOpen;
         int top;
         std::array<QPushButton**, 3> buttons;
-        std::array<const char*, 3> buttonNames;
     };
     const std::array<ListRow, 3> listRows = {{
-        {lista_wystawcow,
-         "lista_wystawcow",
-         20,
-         kIssuerTop,
-         {&b_dodaj1, &b_korekta1, &b_usun1},
-         {"b_dodaj1", "b_korekta1", "b_usun1"}},
-        {lista_odbiorcow,
-         "lista_odbiorcow",
-         30,
-         kRecipientTop,
-         {&b_dodaj2, &b_korekta2, &b_usun2},
-         {"b_dodaj2", "b_korekta2", "b_usun2"}},
-        {lista_towarow,
-         "lista_towarow",
-         20,
-         kGoodsTop,
-         {&b_dodaj3, &b_korekta3, &b_usun3},
-         {"b_dodaj3", "b_korekta3", "b_usun3"}},
+        {lista_wystawcow, "lista_wystawcow", 20, kIssuerTop, {&b_dodaj1, &b_korekta1, &b_usun1}},
+        {lista_odbiorcow, "lista_odbiorcow", 30, kRecipientTop, {&b_dodaj2, &b_korekta2, &b_usun2}},
+        {lista_towarow, "lista_towarow", 20, kGoodsTop, {&b_dodaj3, &b_korekta3, &b_usun3}},
     }};
+    constexpr std::array<const char*, 3> tripleStems = {"b_dodaj", "b_korekta", "b_usun"};
     const std::array<QString, 3> tripleCaptions = {QStringLiteral("+"), QStringLiteral("Korekta"),
                                                    QStringLiteral("-")};
     const std::array<int, 3> tripleWidths = {kAddWidth, kCorrectWidth, kRemoveWidth};
-    for (const ListRow& row : listRows) {
+    for (std::size_t n = 0; n < listRows.size(); ++n) {
+        const ListRow& row = listRows[n];
         row.list = makeList(m_client, row.name, {0, row.top, 100, kListHeight}, row.rowsOpen);
         for (std::size_t i = 0; i < 3; ++i) {
-            *row.buttons[i] = makeControl<QPushButton>(m_client, row.buttonNames[i],
+            const QByteArray name = numberedName(tripleStems[i], n + 1);
+            *row.buttons[i] = makeControl<QPushButton>(m_client, name.constData(),
                                                        {0, row.top, tripleWidths[i], kListHeight},
                                                        tripleCaptions[i]);
         }
@@ -171,28 +173,23 @@ void TfFaktura::buildSearch()
 
 void TfFaktura::buildDetails()
 {
-    struct DetailRow
-    {
-        const char* captionName;
-        const char* caption;
-        const char* valueName;
-    };
-    constexpr std::array<DetailRow, 6> rows = {{
-        {"Label3", "Nazwa firmy ...", "Label101"},
-        {"Label12", "Adres ...", "Label102"},
-        {"Label14", "NIP ...", "Label103"},
-        {"Label15", "Osoba uprawniona ...", "Label104"},
-        {"Label19", "Telefon ...", "Label105"},
-        {"Label20", "Data ostatniej transakcji ...", "Label106"},
+    // The values over them are Label101 to Label106.
+    constexpr std::array<NamedText, 6> captions = {{
+        {"Label3", "Nazwa firmy ..."},
+        {"Label12", "Adres ..."},
+        {"Label14", "NIP ..."},
+        {"Label15", "Osoba uprawniona ..."},
+        {"Label19", "Telefon ..."},
+        {"Label20", "Data ostatniej transakcji ..."},
     }};
     const QFont bold = boldFont(*this);
-    for (std::size_t i = 0; i < rows.size(); ++i) {
+    for (std::size_t i = 0; i < captions.size(); ++i) {
         const int top = kDetailsTop + static_cast<int>(i) * kDetailStep;
         m_detailCaptions[i] =
-            makeControl<DottedLabel>(m_client, rows[i].captionName, {8, top, 100, kDetailHeight},
-                                     QString::fromUtf8(rows[i].caption));
-        m_detailValues[i] =
-            makeControl<QLabel>(m_client, rows[i].valueName, {0, top, 0, kDetailHeight});
+            makeControl<DottedLabel>(m_client, captions[i].name, {8, top, 100, kDetailHeight},
+                                     QString::fromUtf8(captions[i].text));
+        m_detailValues[i] = makeControl<QLabel>(
+            m_client, numberedName("Label", 101 + i).constData(), {0, top, 0, kDetailHeight});
         m_detailValues[i]->setFont(bold);
         m_detailValues[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         m_detailValues[i]->setAutoFillBackground(true);
@@ -281,24 +278,19 @@ void TfFaktura::buildCurrentLine()
 
 void TfFaktura::buildLineList()
 {
-    struct Column
-    {
-        const char* titleName;
-        const char* title;
-        const char* name;
-    };
-    constexpr std::array<Column, 4> columns = {{
-        {"Label22", "Nazwa towaru", "Memo1"},
-        {"Label23", "j.m.", "Memo2"},
-        {"Label24", "Ilość", "Memo3"},
-        {"Label25", "Wartość brutto", "Memo4"},
+    // Over the columns Memo1 to Memo4.
+    constexpr std::array<NamedText, 4> titles = {{
+        {"Label22", "Nazwa towaru"},
+        {"Label23", "j.m."},
+        {"Label24", "Ilość"},
+        {"Label25", "Wartość brutto"},
     }};
-    for (std::size_t i = 0; i < columns.size(); ++i) {
+    for (std::size_t i = 0; i < titles.size(); ++i) {
         m_columnTitles[i] =
-            makeControl<QLabel>(m_client, columns[i].titleName, {0, kColumnTitleTop, 120, 16},
-                                QString::fromUtf8(columns[i].title));
-        m_columns[i] =
-            makeControl<QListWidget>(m_client, columns[i].name, {0, kLinesTop, 100, 100});
+            makeControl<QLabel>(m_client, titles[i].name, {0, kColumnTitleTop, 120, 16},
+                                QString::fromUtf8(titles[i].text));
+        m_columns[i] = makeControl<QListWidget>(m_client, numberedName("Memo", 1 + i).constData(),
+                                                {0, kLinesTop, 100, 100});
     }
     struct LineButton
     {
@@ -335,12 +327,7 @@ void TfFaktura::buildBottomRow()
     Edit5->setReadOnly(true);
     Edit5->setMaxLength(20);
     Edit5->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    struct BottomButton
-    {
-        const char* name;
-        const char* caption;
-    };
-    constexpr std::array<BottomButton, 5> buttons = {{
+    constexpr std::array<NamedText, 5> buttons = {{
         {"Button1", "Drukuj 1egz."},
         {"Button2", "Drukuj 2egz."},
         {"Button3", "Drukuj 3egz."},
@@ -350,7 +337,7 @@ void TfFaktura::buildBottomRow()
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         m_bottomRow[i] =
             makeControl<QPushButton>(m_client, buttons[i].name, {0, 0, 100, kPrintButtonHeight},
-                                     QString::fromUtf8(buttons[i].caption));
+                                     QString::fromUtf8(buttons[i].text));
     }
 }
 
