@@ -109,6 +109,10 @@ TEST_F(RegisterWindowTest, listsTheDocumentsAndTheRecipientFilterNarrowsThem)
     EXPECT_EQ(table->model()->rowCount(), 3);
     child<QLineEdit>("odbiorca")->setText(QStringLiteral("hurtownia"));
     EXPECT_EQ(table->model()->rowCount(), 2);
+    // A recipient cut off in its column reads whole in the tool tip.
+    const QModelIndex recipient = table->model()->index(0, 3);
+    EXPECT_TRUE(recipient.data(Qt::ToolTipRole).toString().contains(QStringLiteral("Hurtownia")));
+    EXPECT_EQ(recipient.data(Qt::ToolTipRole), recipient.data(Qt::DisplayRole));
     EXPECT_TRUE(child<QLabel>("podsumowanie")->text().contains(QStringLiteral("48,80")));
     child<QLineEdit>("numer")->setText(QStringLiteral("3/"));
     EXPECT_EQ(table->model()->rowCount(), 1);

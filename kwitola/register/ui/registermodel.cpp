@@ -66,7 +66,8 @@ QVariant RegisterModel::data(const QModelIndex& index, int role) const
         return {};
     }
     const Column& column = kColumns.at(static_cast<std::size_t>(index.column()));
-    if (role == Qt::DisplayRole) {
+    // The tool tip carries the whole text of a cell too narrow for it.
+    if (role == Qt::DisplayRole || role == Qt::ToolTipRole) {
         return cell(*entry, column.sort);
     }
     if (role == Qt::TextAlignmentRole) {
