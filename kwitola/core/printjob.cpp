@@ -37,6 +37,15 @@ InvoicePrintInput pageOf(const SalesDocument& document, const Parties& parties,
         in.buyer = {r->Nazwa_firmy, r->Adres_firmy, r->Kod_pocztowy,
                     r->Miejscowosc, r->Nip_firmy,   r->Osoba_uprawniona};
     }
+    fillLinesAndTotals(in, document);
+    in.paymentWay = fields.header.paymentWay;
+    return in;
+}
+
+} // namespace
+
+void fillLinesAndTotals(InvoicePrintInput& in, const SalesDocument& document)
+{
     for (const DocumentLine& line : document.lines()) {
         in.lines.push_back({line.name, line.symbol, line.unit, line.quantity, line.unitPrice,
                             line.net, line.rateText, line.vat, line.gross});
@@ -48,11 +57,7 @@ InvoicePrintInput pageOf(const SalesDocument& document, const Parties& parties,
     in.rate22 = printTotals(document.groupTotals(RateGroup::TwentyTwo));
     in.amountInWords = document.amountInWords().slownie_zlotych;
     in.grosze = document.amountInWords().groszy;
-    in.paymentWay = fields.header.paymentWay;
-    return in;
 }
-
-} // namespace
 
 PrintJob printJob(const SalesDocument& document, const Parties& parties, const Settings& settings,
                   const DocumentKind& kind, const DocumentFields& fields)

@@ -68,6 +68,10 @@ struct DocumentFields
     QString printerName;
 };
 
+// The document's lines, its totals per rate and the amount in words (as
+// last refreshed) on the page.
+void fillLinesAndTotals(InvoicePrintInput& in, const SalesDocument& document);
+
 // The print job of the current document of the given kind.
 [[nodiscard]] PrintJob printJob(const SalesDocument& document, const Parties& parties,
                                 const Settings& settings, const DocumentKind& kind,

@@ -2,6 +2,7 @@
 
 #include "kwitola/core/documentkinds.h"
 #include "kwitola/core/invoiceprintout.h"
+#include "kwitola/core/printjob.h"
 #include "kwitola/core/salesdocument.h"
 #include "kwitola/core/tablerecords.h"
 #include "kwitola/register/core/storedlines.h"
@@ -33,28 +34,6 @@ QString titleOf(const StoredDocument& document)
     return document.Numer_faktury;
 }
 
-PrintTotals printTotals(const Totals& totals)
-{
-    return {totals.net, totals.vat, totals.gross};
-}
-
-void fillTotals(InvoicePrintInput& in, SalesDocument& document)
-{
-    for (const DocumentLine& line : document.lines()) {
-        in.lines.push_back({line.name, line.symbol, line.unit, line.quantity, line.unitPrice,
-                            line.net, line.rateText, line.vat, line.gross});
-    }
-    in.document = printTotals(document.documentTotals());
-    in.exempt = printTotals(document.groupTotals(RateGroup::Exempt));
-    in.rate0 = printTotals(document.groupTotals(RateGroup::Zero));
-    in.rate7 = printTotals(document.groupTotals(RateGroup::Seven));
-    in.rate22 = printTotals(document.groupTotals(RateGroup::TwentyTwo));
-    if (document.refreshAmountInWords()) {
-        in.amountInWords = document.amountInWords().slownie_zlotych;
-        in.grosze = document.amountInWords().groszy;
-    }
-}
-
 } // namespace
 
 QString reconstructionHeading()
@@ -81,7 +60,10 @@ common::Result<common::Page> reconstructedPage(const StoredDocument& document, c
     }
     in.buyer = {document.recipientName, document.recipientAddress, document.recipientPostalCode,
                 document.recipientTown, document.recipientNip,     document.recipientPerson};
-    fillTotals(in, totalled.value());
+    // A total too large for words leaves the words empty, as a fresh
+    // document has them.
+    totalled.value().refreshAmountInWords();
+    fillLinesAndTotals(in, totalled.value());
     common::Page page = invoicePrintout(in);
     // Where a logo would stand: a rebuilt page has none.
     page.elements.push_back(common::textElement(
