@@ -1,8 +1,19 @@
 #pragma once
 
+#include "kwitola/core/result.h"
+
 #include <QString>
+#include <functional>
+
+namespace kwitola {
+class TableStore;
+}
 
 namespace kwitola::bench {
+
+// A working folder whose tables fill writes inside one transaction, made
+// once per key and kept for the whole run. Empty on failure.
+QString preparedFolder(const QString& key, const std::function<Result<void>(TableStore&)>& fill);
 
 // A working folder, prepared once per size and kept for the whole run, with
 // three issuers and `count` recipients and goods of realistic lengths, in a

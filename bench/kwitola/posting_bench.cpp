@@ -1,14 +1,12 @@
 // One posting of a VAT invoice that replaces its earlier posting (record,
 // ledger row and stock given back), on tables already holding `count`
 // documents and ledger rows. Each run commits to disk, as the program does.
+#include "bench/kwitola/benchtables.h"
 #include "kwitola/core/posting.h"
 #include "kwitola/core/tablestore.h"
 
 #include <QCoreApplication>
-#include <QMap>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <memory>
 
 using namespace kwitola;
 
@@ -45,46 +43,32 @@ PostingRequest invoiceRequest(const QString& number, RecordId recipient)
 // their ledger rows; made once per size and kept for the run.
 QString folderWith(int count)
 {
-    static QMap<int, std::shared_ptr<QTemporaryDir>> folders;
-    if (auto it = folders.find(count); it != folders.end()) {
-        return (*it)->path();
-    }
-    auto dir = std::make_shared<QTemporaryDir>();
-    TableStore store;
-    store.setPassword(QString(kTablePassword));
-    if (!store.open(dir->path())) {
-        return {};
-    }
-    const auto filled = store.inTransaction([&]() -> Result<void> {
-        Recipient recipient;
-        recipient.Nazwa_firmy = QStringLiteral("Przedsiębiorstwo Handlowe");
-        if (auto id = store.insertRecord(recipient); !id) {
-            return id.forward();
-        }
-        for (const QString& name : kGoods) {
-            Goods goods;
-            goods.Nazwa_towaru = name;
-            goods.Stan_poczatkowy = QStringLiteral("1000000,00");
-            if (auto id = store.insertRecord(goods); !id) {
+    return bench::preparedFolder(
+        QStringLiteral("postings/%1").arg(count), [count](TableStore& store) -> Result<void> {
+            Recipient recipient;
+            recipient.Nazwa_firmy = QStringLiteral("Przedsiębiorstwo Handlowe");
+            if (auto id = store.insertRecord(recipient); !id) {
                 return id.forward();
             }
-        }
-        for (int i = 0; i < count; ++i) {
-            const PostingRequest r = invoiceRequest(QStringLiteral("%1/2001").arg(i), 1);
-            if (auto id = store.insertRecord(r.document); !id) {
-                return id.forward();
+            for (const QString& name : kGoods) {
+                Goods goods;
+                goods.Nazwa_towaru = name;
+                goods.Stan_poczatkowy = QStringLiteral("1000000,00");
+                if (auto id = store.insertRecord(goods); !id) {
+                    return id.forward();
+                }
             }
-            if (auto id = store.insertRecord(*r.ledgerRow); !id) {
-                return id.forward();
+            for (int i = 0; i < count; ++i) {
+                const PostingRequest r = invoiceRequest(QStringLiteral("%1/2001").arg(i), 1);
+                if (auto id = store.insertRecord(r.document); !id) {
+                    return id.forward();
+                }
+                if (auto id = store.insertRecord(*r.ledgerRow); !id) {
+                    return id.forward();
+                }
             }
-        }
-        return {};
-    });
-    if (!filled) {
-        return {};
-    }
-    folders.insert(count, dir);
-    return dir->path();
+            return {};
+        });
 }
 
 void BM_Repost(benchmark::State& state)

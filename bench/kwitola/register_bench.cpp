@@ -2,6 +2,7 @@
 // totalled where no ledger row is kept, sorted), filtering the list, and the
 // export of a month of 10 000 ledger rows as CSV and as PDF. Each folder is
 // made once and kept for the run. Run with QT_QPA_PLATFORM=offscreen.
+#include "bench/kwitola/benchtables.h"
 #include "common/printing/pagerenderer.h"
 #include "kwitola/core/tablestore.h"
 #include "kwitola/register/core/ledgercsv.h"
@@ -13,7 +14,6 @@
 #include "kwitola/register/tests/registertestfolder.h"
 
 #include <QGuiApplication>
-#include <QMap>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <memory>
@@ -75,20 +75,10 @@ LedgerRow ledgerRow(const test::Posted& p, const StoredDocument& d)
 // `count` documents; with wzEvery, every such document is a goods-issue note.
 QString folderWith(int count, int months, int wzEvery)
 {
-    static QMap<QString, std::shared_ptr<QTemporaryDir>> folders;
-    const QString key = QStringLiteral("%1/%2/%3").arg(count).arg(months).arg(wzEvery);
-    if (auto it = folders.find(key); it != folders.end()) {
-        return (*it)->path();
-    }
-    auto dir = std::make_shared<QTemporaryDir>();
-    TableStore store;
-    store.setPassword(QString(kTablePassword));
-    if (!store.open(dir->path())) {
-        return {};
-    }
-    Issuer issuer;
-    issuer.Nazwa_firmy = QStringLiteral("Firma Sprzedawca sp. z o.o.");
-    const auto written = store.inTransaction([&]() -> Result<void> {
+    const QString key = QStringLiteral("register/%1/%2/%3").arg(count).arg(months).arg(wzEvery);
+    return bench::preparedFolder(key, [=](TableStore& store) -> Result<void> {
+        Issuer issuer;
+        issuer.Nazwa_firmy = QStringLiteral("Firma Sprzedawca sp. z o.o.");
         if (auto id = store.insertRecord(issuer); !id) {
             return id.forward();
         }
@@ -109,11 +99,6 @@ QString folderWith(int count, int months, int wzEvery)
         }
         return {};
     });
-    if (!written) {
-        return {};
-    }
-    folders.insert(key, dir);
-    return dir->path();
 }
 
 RegisterList listOf(const QString& folder)
