@@ -8,10 +8,12 @@
 #include "common/seams/filedialogservice.h"
 #include "common/seams/messageservice.h"
 #include "common/seams/printerdialogservice.h"
+#include "common/seams/printservice.h"
 #include "kwitola/core/cards.h"
 #include "kwitola/core/tablestore.h"
 #include "kwitola/ui/kwitolawindows.h"
 #include "kwitola/ui/partypanel.h"
+#include "kwitola/ui/printpreview.h"
 #include "kwitola/ui/services.h"
 #include "kwitola/ui/tffaktura.h"
 
@@ -45,19 +47,17 @@ void BM_MainWindowStartUp(benchmark::State& state)
     const common::SystemClock clock;
     common::SystemFileDialogService files;
     common::SystemPrinterDialogService printers;
+    common::SystemPrintService printer;
+    kwitola::ui::DialogPreviewService preview;
     QTemporaryDir locks;
     int run = 0;
     kwitola::bench::resetPeak();
     for (auto _ : state) {
         kwitola::TableStore store;
         const kwitola::ui::Services services{
-            messages,
-            clock,
-            files,
-            printers,
-            store,
-            folder,
-            locks.filePath(QStringLiteral("Kwitola-%1.lock").arg(++run))};
+            messages, clock,   files,
+            printers, printer, preview,
+            store,    folder,  locks.filePath(QStringLiteral("Kwitola-%1.lock").arg(++run))};
         kwitola::ui::KwitolaWindows windows(services);
         windows.faktura().resize(1280, 1024);
         windows.faktura().show();
@@ -77,13 +77,9 @@ class StartedWindows
 {
 public:
     explicit StartedWindows(const QString& folder)
-        : m_services{m_messages,
-                     m_clock,
-                     m_files,
-                     m_printers,
-                     m_store,
-                     folder,
-                     m_locks.filePath(QStringLiteral("Kwitola.lock"))},
+        : m_services{m_messages, m_clock,   m_files,
+                     m_printers, m_printer, m_preview,
+                     m_store,    folder,    m_locks.filePath(QStringLiteral("Kwitola.lock"))},
           m_windows(m_services)
     {
         m_windows.faktura().resize(1280, 1024);
@@ -102,6 +98,8 @@ private:
     common::SystemClock m_clock;
     common::SystemFileDialogService m_files;
     common::SystemPrinterDialogService m_printers;
+    common::SystemPrintService m_printer;
+    kwitola::ui::DialogPreviewService m_preview;
     QTemporaryDir m_locks;
     kwitola::TableStore m_store;
     kwitola::ui::Services m_services;

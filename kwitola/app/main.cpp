@@ -37,20 +37,19 @@ int main(int argc, char** argv)
     common::SystemClock clock;
     common::SystemFileDialogService files;
     common::SystemPrinterDialogService printers;
+    common::SystemPrintService printer;
+    kwitola::ui::DialogPreviewService preview;
     kwitola::TableStore store;
     const kwitola::ui::Services services{messages,
                                          clock,
                                          files,
                                          printers,
+                                         printer,
+                                         preview,
                                          store,
                                          QDir::currentPath(),
                                          kwitola::SingleInstance::defaultLockPath()};
     kwitola::ui::KwitolaWindows windows(services);
-    common::SystemPrintService printer;
-    kwitola::ui::DialogPreviewService preview;
-    windows.connectPrinting(printer, preview, [&windows]() -> const kwitola::SalesDocument& {
-        return windows.faktura().document();
-    });
     splash.close();
 
     QObject::connect(&windows.faktura(), &kwitola::ui::TfFaktura::programEnded, &app,

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "common/core/clock.h"
+#include "common/testsupport/recordingprintservice.h"
 #include "common/testsupport/scripteddialogs.h"
 #include "common/testsupport/windowsfixture.h"
 #include "kwitola/core/tablestore.h"
 #include "kwitola/ui/kwitolawindows.h"
+#include "kwitola/ui/printpreview.h"
 #include "kwitola/ui/tffaktura.h"
 #include "kwitola/ui/tfopcje.h"
 
@@ -15,8 +17,16 @@
 
 namespace kwitola::testing {
 
+// Counts the previews asked for and shows none.
+class CountingPreview final : public ui::PreviewService
+{
+public:
+    void preview(const common::Page& /*page*/, QWidget* /*parent*/) override { ++shown; }
+    int shown = 0;
+};
+
 // Kwitola's windows on a temporary working folder, with recorded messages,
-// scripted dialogs and a clock fixed on 5 March 2001.
+// scripted dialogs, a recording printer and a clock fixed on 5 March 2001.
 class WindowsTest : public common::testing::WindowsFixture
 {
 protected:
@@ -78,7 +88,8 @@ protected:
 
     ui::Services services()
     {
-        return {m_messages, m_clock, m_files, m_printers, m_store, folder(), lockPath()};
+        return {m_messages, m_clock, m_files,  m_printers, m_printer,
+                m_preview,  m_store, folder(), lockPath()};
     }
 
     // Creates the windows and shows the main window, which runs its start-up.
@@ -106,6 +117,8 @@ protected:
     common::FixedClock m_clock{QDate(2001, 3, 5)};
     common::testing::ScriptedFileDialogService m_files;
     common::testing::ScriptedPrinterDialogService m_printers;
+    common::testing::RecordingPrintService m_printer;
+    CountingPreview m_preview;
     TableStore m_store;
     std::unique_ptr<ui::KwitolaWindows> m_windows;
 };

@@ -1,8 +1,6 @@
-#include "common/testsupport/recordingprintservice.h"
 #include "kwitola/core/salesdocument.h"
 #include "kwitola/tests/kwitolawindowsfixture.h"
 #include "kwitola/ui/printcontroller.h"
-#include "kwitola/ui/printpreview.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -11,13 +9,6 @@
 using namespace kwitola;
 
 namespace {
-
-class NoPreview final : public ui::PreviewService
-{
-public:
-    void preview(const common::Page& /*page*/, QWidget* /*parent*/) override { ++shown; }
-    int shown = 0;
-};
 
 class PrintWiring : public kwitola::testing::WindowsTest
 {
@@ -29,20 +20,15 @@ protected:
         writeFile(QStringLiteral("faktura.kfx"),
                   "open\r\n\r\n\r\n12\r\n/2001\r\nopen\r\nMiasto\r\nclose\r\n\r\n\r\n");
         start();
-        Goods goods;
-        goods.Nazwa_towaru = QStringLiteral("Łopata");
-        goods.Cena_jednostkowa_netto = QStringLiteral("35,00");
-        goods.Stawka_vat = QStringLiteral("22");
-        ASSERT_TRUE(document.loadGoods(goods));
-        ASSERT_FALSE(document.add(QStringLiteral("2")));
-        ASSERT_TRUE(document.refreshAmountInWords());
-        m_windows->connectPrinting(printer, preview,
-                                   [this]() -> const SalesDocument& { return document; });
+        // Two shovels, typed into the main window as a user would.
+        auto* goods = control<QComboBox>("lista_towarow");
+        const int shovel = goods->findText(QStringLiteral("Łopata"), Qt::MatchStartsWith);
+        ASSERT_GE(shovel, 0);
+        goods->setCurrentIndex(shovel);
+        control<QLineEdit>("Edit1")->setText(QStringLiteral("2"));
+        control<QPushButton>("b_dodaj_do_faktury")->click();
+        ASSERT_EQ(faktura().document().lines().size(), 1U);
     }
-
-    SalesDocument document;
-    common::testing::RecordingPrintService printer;
-    NoPreview preview;
 };
 
 // The main window's values, the settings and the tables meet in one print:
@@ -54,9 +40,9 @@ TEST_F(PrintWiring, DrukujDwaPrintsPostsAndAdvancesTheNumber)
     m_messages.clear();
     control<QPushButton>("Button2")->click();
 
-    EXPECT_EQ(preview.shown, 1);
-    ASSERT_EQ(printer.jobs().size(), 1U);
-    const auto& pages = printer.last().pages;
+    EXPECT_EQ(m_preview.shown, 1);
+    ASSERT_EQ(m_printer.jobs().size(), 1U);
+    const auto& pages = m_printer.last().pages;
     ASSERT_EQ(pages.size(), 2U);
     const QString title = QStringLiteral("Faktura VAT nr 12/2001 FV");
     EXPECT_EQ(pages[0].find(QString::fromLatin1(invoiceprint::kTitle))->text, title);

@@ -10,14 +10,12 @@
 
 namespace kwitola::ui {
 
-PrintController& KwitolaWindows::connectPrinting(common::PrintService& printer,
-                                                 PreviewService& preview,
-                                                 std::function<const SalesDocument&()> document)
+void KwitolaWindows::connectPrinting(common::PrintService& printer, PreviewService& preview)
 {
     TfFaktura* main = m_faktura.get();
     const TfOpcje* options = m_opcje.get();
-    auto source = [main, options, document = std::move(document)] {
-        return printJob(document(), main->parties(), main->settings(), main->documentKind(),
+    auto source = [main, options] {
+        return printJob(main->document(), main->parties(), main->settings(), main->documentKind(),
                         main->documentFields(options->printerName()));
     };
     auto* controller = new PrintController({m_messages, printer, preview, m_store, *m_druk}, *main,
@@ -25,7 +23,6 @@ PrintController& KwitolaWindows::connectPrinting(common::PrintService& printer,
     const auto buttons = main->printButtons();
     controller->connectButtons(*buttons[0], *buttons[1], *buttons[2]);
     connect(controller, &PrintController::DodajNumer, this, [this, main] { advanceNumber(main); });
-    return *controller;
 }
 
 void KwitolaWindows::advanceNumber(QWidget* asker)

@@ -33,6 +33,7 @@ KwitolaWindows::KwitolaWindows(const Services& services)
     connect(m_faktura.get(), &TfFaktura::optionsWanted, m_opcje.get(), [this] { m_opcje->exec(); });
     connectSettings();
     connectCards();
+    connectPrinting(services.printer, services.preview);
 }
 
 KwitolaWindows::~KwitolaWindows() = default;

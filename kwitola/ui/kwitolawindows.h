@@ -4,7 +4,6 @@
 #include "kwitola/ui/services.h"
 
 #include <QObject>
-#include <functional>
 #include <memory>
 
 class QWidget;
@@ -13,10 +12,6 @@ namespace common {
 enum class MessageIcon;
 class PrintService;
 } // namespace common
-
-namespace kwitola {
-class SalesDocument;
-}
 
 namespace kwitola::ui {
 
@@ -58,14 +53,6 @@ public:
     // when an unreadable file would be replaced; a failed write is reported.
     void saveSettings(const Settings& value, QWidget* asker);
 
-    // Connects the three print buttons of the main window. A print reads the
-    // document from document(), the window's dates, payment, parties, kind
-    // and number, the settings, and the printer chosen in the settings
-    // window; a posted invoice or bill advances the number through the
-    // settings.
-    PrintController& connectPrinting(common::PrintService& printer, PreviewService& preview,
-                                     std::function<const SalesDocument&()> document);
-
 Q_SIGNALS:
     // The settings that now hold, after every load and save.
     void settingsChanged(const kwitola::Settings& settings);
@@ -75,6 +62,11 @@ private:
     // the tables and lists.
     void startUp();
     void connectSettings();
+    // Connects the three print buttons of the main window. A print reads the
+    // main window's document, dates, payment, parties, kind and number, the
+    // settings, and the printer chosen in the settings window; a posted
+    // invoice or bill advances the number through the settings.
+    void connectPrinting(common::PrintService& printer, PreviewService& preview);
     [[nodiscard]] bool askToReplaceUnreadable(QWidget* asker);
     void report(const QString& text, common::MessageIcon icon, QWidget* asker);
     void advanceNumber(QWidget* asker);

@@ -8,6 +8,7 @@
 namespace common {
 class Clock;
 class FileDialogService;
+class PrintService;
 class PrinterDialogService;
 } // namespace common
 
@@ -17,6 +18,8 @@ class TableStore;
 
 namespace kwitola::ui {
 
+class PreviewService;
+
 // What Kwitola's windows work with. The program hands in the real services;
 // tests hand in doubles and a temporary working folder.
 struct Services
@@ -25,6 +28,10 @@ struct Services
     const common::Clock& clock;
     common::FileDialogService& files;
     common::PrinterDialogService& printers;
+    // Where the print commands send their pages, and the preview they show
+    // first.
+    common::PrintService& printer;
+    PreviewService& preview;
     TableStore& store;
     // The working folder: the tables and faktura.kfx live here.
     QString folder;
