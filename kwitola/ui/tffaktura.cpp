@@ -48,10 +48,7 @@ TfFaktura::~TfFaktura() = default;
 
 void TfFaktura::connectHandlers()
 {
-    m_parties =
-        new PartyPanel({lista_wystawcow, b_dodaj1, b_korekta1, b_usun1, lista_odbiorcow, b_dodaj2,
-                        b_korekta2, b_usun2, find_nip, b_szukaj, b_wszystkie, m_detailValues},
-                       m_services.store, m_services.messages, *this);
+    m_parties = new PartyPanel(m_partyControls, m_services.store, m_services.messages, *this);
     connect(m_parties, &PartyPanel::detailsChanged, this, &TfFaktura::placeDetailValues);
     connect(lista_towarow, &QComboBox::currentIndexChanged, this, &TfFaktura::lista_towarowChange);
     m_documentPanel =
@@ -67,9 +64,9 @@ void TfFaktura::connectHandlers()
     connectHeader();
     connect(m_bottomRow[3], &QPushButton::clicked, this, &TfFaktura::optionsWanted);
     connect(m_bottomRow[4], &QPushButton::clicked, this, &QWidget::close);
-    for (QWidget* widget :
-         {static_cast<QWidget*>(lista_odbiorcow), static_cast<QWidget*>(lista_towarow),
-          static_cast<QWidget*>(Edit1), static_cast<QWidget*>(find_nip)}) {
+    for (QWidget* widget : {static_cast<QWidget*>(m_partyControls.lista_odbiorcow),
+                            static_cast<QWidget*>(lista_towarow), static_cast<QWidget*>(Edit1),
+                            static_cast<QWidget*>(m_partyControls.find_nip)}) {
         widget->installEventFilter(this);
     }
 }
@@ -120,7 +117,7 @@ void TfFaktura::startUp()
     m_parties->fillIssuerList();
     m_parties->fillRecipientList();
     WczytajListeTowarow();
-    lista_odbiorcow->setFocus();
+    m_partyControls.lista_odbiorcow->setFocus();
     m_dateEdits->setToday(m_services.clock.today());
     Druk->setCurrentIndex(0);
     m_started = true;
@@ -162,12 +159,12 @@ void TfFaktura::showSettings(const kwitola::Settings& value)
 
 void TfFaktura::resetDocument()
 {
-    for (QLabel* value : m_detailValues) {
+    for (QLabel* value : m_partyControls.details) {
         value->clear();
     }
     placeDetailValues();
     ComboBox2->setEditText(QStringLiteral("gotówka"));
-    for (QLineEdit* edit : {find_nip, Edit1, Edit2, Edit3, Edit4, Edit7}) {
+    for (QLineEdit* edit : {m_partyControls.find_nip, Edit1, Edit2, Edit3, Edit4, Edit7}) {
         edit->clear();
     }
     m_dateEdits->clear();
@@ -176,7 +173,7 @@ void TfFaktura::resetDocument()
     }
     Edit5->setText(QStringLiteral("0,00"));
     Edit6->setText(m_settings.documentNumber());
-    showEntries(*lista_wystawcow, {}, -1);
+    showEntries(*m_partyControls.lista_wystawcow, {}, -1);
     Druk->setCurrentIndex(0);
 }
 
@@ -268,7 +265,8 @@ QString TfFaktura::documentNumberText() const
 
 DocumentFields TfFaktura::documentFields(const QString& printerName) const
 {
-    return {m_header, lista_wystawcow->currentText(), lista_odbiorcow->currentText(), printerName};
+    return {m_header, m_partyControls.lista_wystawcow->currentText(),
+            m_partyControls.lista_odbiorcow->currentText(), printerName};
 }
 
 void TfFaktura::showError(const QString& text)
@@ -300,15 +298,15 @@ bool TfFaktura::eventFilter(QObject* watched, QEvent* event)
     if (!isEnterPress(event)) {
         return QWidget::eventFilter(watched, event);
     }
-    if (watched == lista_odbiorcow) {
+    if (watched == m_partyControls.lista_odbiorcow) {
         lista_towarow->setFocus(Qt::OtherFocusReason);
     } else if (watched == lista_towarow) {
         Edit1->setFocus(Qt::OtherFocusReason);
     } else if (watched == Edit1) {
         b_dodaj_do_faktury->click();
         lista_towarow->setFocus(Qt::OtherFocusReason);
-    } else if (watched == find_nip) {
-        b_szukaj->click();
+    } else if (watched == m_partyControls.find_nip) {
+        m_partyControls.b_szukaj->click();
     } else {
         return QWidget::eventFilter(watched, event);
     }

@@ -5,6 +5,7 @@
 #include "kwitola/core/printjob.h"
 #include "kwitola/core/settingsfile.h"
 #include "kwitola/core/tablerecords.h"
+#include "kwitola/ui/partycontrols.h"
 #include "kwitola/ui/services.h"
 
 #include <QWidget>
@@ -157,35 +158,20 @@ private:
     NumberingPanel* m_numbering = nullptr;
     GoodsButtons* m_goodsButtons = nullptr;
 
+    PartyControls m_partyControls;
     QComboBox* Druk = nullptr;
     QLineEdit* Edit6 = nullptr;
     QPushButton* Button9 = nullptr;
     QPushButton* Button8 = nullptr;
-    QComboBox* lista_wystawcow = nullptr;
-    QPushButton* b_dodaj1 = nullptr;
-    QPushButton* b_korekta1 = nullptr;
-    QPushButton* b_usun1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QComboBox* lista_odbiorcow = nullptr;
-    QPushButton* b_dodaj2 = nullptr;
-    QPushButton* b_korekta2 = nullptr;
-    QPushButton* b_usun2 = nullptr;
-    DottedLabel* Label11 = nullptr;
-    QLineEdit* find_nip = nullptr;
-    QPushButton* b_szukaj = nullptr;
-    QPushButton* b_wszystkie = nullptr;
-    // Label3, Label12, Label14, Label15, Label19, Label20 and over them
-    // Label101 to Label106.
+    // Label3, Label12, Label14, Label15, Label19, Label20; the values over
+    // them are the party controls' details.
     std::array<DottedLabel*, 6> m_detailCaptions{};
-    std::array<QLabel*, 6> m_detailValues{};
     QLabel* Label9 = nullptr;
     QLabel* wydania = nullptr;
     QLabel* Label13 = nullptr;
     // Edit8 to Edit16.
     std::array<QLineEdit*, 9> m_dates{};
-    QLabel* Label18 = nullptr;
     QComboBox* ComboBox2 = nullptr;
-    QLabel* Label5 = nullptr;
     QComboBox* lista_towarow = nullptr;
     QPushButton* b_dodaj3 = nullptr;
     QPushButton* b_korekta3 = nullptr;

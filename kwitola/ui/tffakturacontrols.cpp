@@ -135,8 +135,16 @@ void TfFaktura::buildLists()
         std::array<QPushButton**, 3> buttons;
     };
     const std::array<ListRow, 3> listRows = {{
-        {lista_wystawcow, "lista_wystawcow", 20, kIssuerTop, {&b_dodaj1, &b_korekta1, &b_usun1}},
-        {lista_odbiorcow, "lista_odbiorcow", 30, kRecipientTop, {&b_dodaj2, &b_korekta2, &b_usun2}},
+        {m_partyControls.lista_wystawcow,
+         "lista_wystawcow",
+         20,
+         kIssuerTop,
+         {&m_partyControls.b_dodaj1, &m_partyControls.b_korekta1, &m_partyControls.b_usun1}},
+        {m_partyControls.lista_odbiorcow,
+         "lista_odbiorcow",
+         30,
+         kRecipientTop,
+         {&m_partyControls.b_dodaj2, &m_partyControls.b_korekta2, &m_partyControls.b_usun2}},
         {lista_towarow, "lista_towarow", 20, kGoodsTop, {&b_dodaj3, &b_korekta3, &b_usun3}},
     }};
     constexpr std::array<const char*, 3> tripleStems = {"b_dodaj", "b_korekta", "b_usun"};
@@ -157,16 +165,17 @@ void TfFaktura::buildLists()
 
 void TfFaktura::buildSearch()
 {
-    Label2 = makeControl<QLabel>(m_client, "Label2", {kListLeft, kRecipientCaptionTop, 200, 16},
-                                 QStringLiteral("Odbiorca"));
-    Label11 =
-        makeControl<DottedLabel>(m_client, "Label11", {8, kSearchTop + 4, kListLeft - 12, 18},
-                                 QStringLiteral("Szukaj wg NIP, nazwy lub siedziby ........"));
-    find_nip = makeControl<QLineEdit>(m_client, "find_nip", {0, kSearchTop, 100, kListHeight});
-    limitLength(*find_nip, 25);
-    b_szukaj = makeControl<QPushButton>(m_client, "b_szukaj", {0, kSearchTop, 100, kListHeight},
-                                        QStringLiteral("Szukaj"));
-    b_wszystkie =
+    // Captions that never change belong to the client area and are not kept.
+    makeControl<QLabel>(m_client, "Label2", {kListLeft, kRecipientCaptionTop, 200, 16},
+                        QStringLiteral("Odbiorca"));
+    makeControl<DottedLabel>(m_client, "Label11", {8, kSearchTop + 4, kListLeft - 12, 18},
+                             QStringLiteral("Szukaj wg NIP, nazwy lub siedziby ........"));
+    m_partyControls.find_nip =
+        makeControl<QLineEdit>(m_client, "find_nip", {0, kSearchTop, 100, kListHeight});
+    limitLength(*m_partyControls.find_nip, 25);
+    m_partyControls.b_szukaj = makeControl<QPushButton>(
+        m_client, "b_szukaj", {0, kSearchTop, 100, kListHeight}, QStringLiteral("Szukaj"));
+    m_partyControls.b_wszystkie =
         makeControl<QPushButton>(m_client, "b_wszystkie", {0, kSearchTop, 100, kListHeight},
                                  QStringLiteral("Wczytaj pełną listę odbiorców"));
 }
@@ -188,11 +197,11 @@ void TfFaktura::buildDetails()
         m_detailCaptions[i] =
             makeControl<DottedLabel>(m_client, captions[i].name, {8, top, 100, kDetailHeight},
                                      QString::fromUtf8(captions[i].text));
-        m_detailValues[i] = makeControl<QLabel>(
+        m_partyControls.details[i] = makeControl<QLabel>(
             m_client, numberedName("Label", 101 + i).constData(), {0, top, 0, kDetailHeight});
-        m_detailValues[i]->setFont(bold);
-        m_detailValues[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        m_detailValues[i]->setAutoFillBackground(true);
+        m_partyControls.details[i]->setFont(bold);
+        m_partyControls.details[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        m_partyControls.details[i]->setAutoFillBackground(true);
     }
 }
 
@@ -232,8 +241,8 @@ void TfFaktura::buildDates()
 
 void TfFaktura::buildPayment()
 {
-    Label18 = makeControl<QLabel>(m_client, "Label18", {8, kPaymentTop + 4, kLeftColumnWidth, 16},
-                                  QStringLiteral("Sposób zapłaty"));
+    makeControl<QLabel>(m_client, "Label18", {8, kPaymentTop + 4, kLeftColumnWidth, 16},
+                        QStringLiteral("Sposób zapłaty"));
     ComboBox2 = makeList(m_client, "ComboBox2", {kListLeft, kPaymentTop, 300, kListHeight}, 16);
     ComboBox2->setEditable(true);
     ComboBox2->setInsertPolicy(QComboBox::NoInsert);
@@ -248,8 +257,8 @@ void TfFaktura::buildPayment()
 
 void TfFaktura::buildCurrentLine()
 {
-    Label5 = makeControl<QLabel>(m_client, "Label5", {8, kGoodsTop + 4, kLeftColumnWidth, 16},
-                                 QStringLiteral("Nazwa towaru"));
+    makeControl<QLabel>(m_client, "Label5", {8, kGoodsTop + 4, kLeftColumnWidth, 16},
+                        QStringLiteral("Nazwa towaru"));
     struct LinePair
     {
         const char* captionName;
@@ -344,7 +353,8 @@ void TfFaktura::buildBottomRow()
 void TfFaktura::watchFocusColours()
 {
     m_focusColours = new FocusColours(this);
-    QWidget* const coloured[] = {find_nip, ComboBox2, Edit1, Edit2, Edit3, Edit4, Edit7};
+    QWidget* const coloured[] = {
+        m_partyControls.find_nip, ComboBox2, Edit1, Edit2, Edit3, Edit4, Edit7};
     for (QWidget* widget : coloured) {
         m_focusColours->watch(*widget);
     }
@@ -362,11 +372,12 @@ void TfFaktura::buildColours()
         QStringLiteral("QComboBox { %1 } QComboBox QAbstractItemView { %1 }").arg(kindStyle));
     Edit6->setStyleSheet(QStringLiteral("QLineEdit { %1 }").arg(kindStyle));
     const QString listStyle = QStringLiteral("background-color: black; color: yellow;");
-    for (QComboBox* list : {lista_wystawcow, lista_odbiorcow, lista_towarow}) {
+    for (QComboBox* list :
+         {m_partyControls.lista_wystawcow, m_partyControls.lista_odbiorcow, lista_towarow}) {
         list->setStyleSheet(
             QStringLiteral("QComboBox { %1 } QComboBox QAbstractItemView { %1 }").arg(listStyle));
     }
-    for (QLabel* value : m_detailValues) {
+    for (QLabel* value : m_partyControls.details) {
         QPalette colours = value->palette();
         colours.setColor(QPalette::WindowText, kNavy);
         value->setPalette(colours);
@@ -379,15 +390,36 @@ void TfFaktura::applyTabOrder()
 {
     // Passed over by Tab: the number and its step buttons, the button triples,
     // the shown-only line values, the columns and the total.
-    QWidget* const noTabStops[] = {
-        Edit6,      Button9, Button8,  b_dodaj1,     b_korekta1,   b_usun1,      b_dodaj2,
-        b_korekta2, b_usun2, b_dodaj3, b_korekta3,   b_usun3,      Edit2,        Edit3,
-        Edit4,      Edit7,   Edit5,    m_columns[0], m_columns[1], m_columns[2], m_columns[3]};
+    QWidget* const noTabStops[] = {Edit6,
+                                   Button9,
+                                   Button8,
+                                   m_partyControls.b_dodaj1,
+                                   m_partyControls.b_korekta1,
+                                   m_partyControls.b_usun1,
+                                   m_partyControls.b_dodaj2,
+                                   m_partyControls.b_korekta2,
+                                   m_partyControls.b_usun2,
+                                   b_dodaj3,
+                                   b_korekta3,
+                                   b_usun3,
+                                   Edit2,
+                                   Edit3,
+                                   Edit4,
+                                   Edit7,
+                                   Edit5,
+                                   m_columns[0],
+                                   m_columns[1],
+                                   m_columns[2],
+                                   m_columns[3]};
     for (QWidget* widget : noTabStops) {
         widget->setFocusPolicy(Qt::ClickFocus);
     }
-    std::vector<QWidget*> order = {Druk,     lista_wystawcow, lista_odbiorcow,
-                                   find_nip, b_szukaj,        b_wszystkie};
+    std::vector<QWidget*> order = {Druk,
+                                   m_partyControls.lista_wystawcow,
+                                   m_partyControls.lista_odbiorcow,
+                                   m_partyControls.find_nip,
+                                   m_partyControls.b_szukaj,
+                                   m_partyControls.b_wszystkie};
     order.insert(order.end(), m_dates.begin(), m_dates.end());
     order.insert(order.end(),
                  {ComboBox2, lista_towarow, Edit1, b_dodaj_do_faktury, Button5, Button7});
@@ -406,9 +438,9 @@ void TfFaktura::applyLayout()
     input.druk = {Druk->x(), Druk->width()};
     input.drukHeight = Druk->height();
     input.numberLeft = Edit6->x();
-    input.addWidth = b_dodaj1->width();
-    input.correctWidth = b_korekta1->width();
-    input.removeWidth = b_usun1->width();
+    input.addWidth = m_partyControls.b_dodaj1->width();
+    input.correctWidth = m_partyControls.b_korekta1->width();
+    input.removeWidth = m_partyControls.b_usun1->width();
     input.dayWidth = m_dates[0]->width();
     input.monthWidth = m_dates[1]->width();
     input.yearWidth = m_dates[2]->width();
@@ -416,20 +448,22 @@ void TfFaktura::applyLayout()
     input.printButtonHeight = m_bottomRow[0]->height();
     input.totalHeight = Edit5->height();
     const MainLayout layout = computeMainLayout(input);
-    for (QComboBox* list : {lista_wystawcow, lista_odbiorcow, lista_towarow}) {
+    for (QComboBox* list :
+         {m_partyControls.lista_wystawcow, m_partyControls.lista_odbiorcow, lista_towarow}) {
         setHorizontal(*list, layout.lists);
     }
-    const std::array<std::array<QPushButton*, 3>, 3> triples = {{{b_dodaj1, b_korekta1, b_usun1},
-                                                                 {b_dodaj2, b_korekta2, b_usun2},
-                                                                 {b_dodaj3, b_korekta3, b_usun3}}};
+    const std::array<std::array<QPushButton*, 3>, 3> triples = {
+        {{m_partyControls.b_dodaj1, m_partyControls.b_korekta1, m_partyControls.b_usun1},
+         {m_partyControls.b_dodaj2, m_partyControls.b_korekta2, m_partyControls.b_usun2},
+         {b_dodaj3, b_korekta3, b_usun3}}};
     for (const auto& triple : triples) {
         setHorizontal(*triple[0], layout.add);
         setHorizontal(*triple[1], layout.correct);
         setHorizontal(*triple[2], layout.remove);
     }
-    setHorizontal(*find_nip, layout.search);
-    setHorizontal(*b_szukaj, layout.searchButton);
-    setHorizontal(*b_wszystkie, layout.fullList);
+    setHorizontal(*m_partyControls.find_nip, layout.search);
+    setHorizontal(*m_partyControls.b_szukaj, layout.searchButton);
+    setHorizontal(*m_partyControls.b_wszystkie, layout.fullList);
     for (QWidget* widget :
          {static_cast<QWidget*>(b_dodaj_do_faktury), static_cast<QWidget*>(Button5),
           static_cast<QWidget*>(Button7), static_cast<QWidget*>(Label4)}) {
@@ -474,8 +508,8 @@ void TfFaktura::applyLayout()
 void TfFaktura::placeDetailValues()
 {
     // Each value covers the dots under it and ends where its caption ends.
-    for (std::size_t i = 0; i < m_detailValues.size(); ++i) {
-        QLabel* value = m_detailValues[i];
+    for (std::size_t i = 0; i < m_partyControls.details.size(); ++i) {
+        QLabel* value = m_partyControls.details[i];
         const DottedLabel* caption = m_detailCaptions[i];
         const int right = caption->x() + caption->width();
         const int width =
