@@ -5,10 +5,7 @@
 
 namespace kwitola {
 
-namespace {
-
-// The record the card makes: a new record's stock starts at its quantity.
-Goods goodsOf(const GoodsCardValues& values)
+Goods goodsRecord(const GoodsCardValues& values)
 {
     Goods goods;
     goods.Nazwa_towaru = values.name;
@@ -21,8 +18,6 @@ Goods goodsOf(const GoodsCardValues& values)
     goods.numer_fabryczny = values.factoryNumber;
     return goods;
 }
-
-} // namespace
 
 QString GoodsCardValues::entry() const
 {
@@ -48,7 +43,7 @@ Result<NewGoods> addGoods(TableStore& store, const GoodsCardValues& values)
     if (*existing) {
         return NewGoods::Duplicate;
     }
-    const auto inserted = store.insertRecord(goodsOf(values));
+    const auto inserted = store.insertRecord(goodsRecord(values));
     if (!inserted) {
         return Result<NewGoods>::failure(inserted.error());
     }
@@ -64,7 +59,7 @@ Result<bool> correctGoods(TableStore& store, RecordId id, const GoodsCardValues&
     if (!*stored) {
         return false;
     }
-    if (const auto updated = store.update(Table::Magazyn, id, cardFieldValues(goodsOf(values)));
+    if (const auto updated = store.update(Table::Magazyn, id, cardFieldValues(goodsRecord(values)));
         !updated) {
         return updated.forward();
     }
