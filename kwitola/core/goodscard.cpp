@@ -7,16 +7,10 @@ namespace kwitola {
 
 Goods goodsRecord(const GoodsCardValues& values)
 {
-    Goods goods;
-    goods.Nazwa_towaru = values.name;
-    goods.Symbol_SWW_KU = values.symbol;
-    goods.Jednostka_miary = values.unit;
-    goods.ilosc = values.quantity;
-    goods.Cena_jednostkowa_netto = values.netPrice;
-    goods.Stawka_vat = values.rate;
-    goods.Stan_poczatkowy = values.quantity;
-    goods.numer_fabryczny = values.factoryNumber;
-    return goods;
+    // A new record id, and the quantity also starts the stock.
+    return {0,           values.name,     values.symbol,
+            values.unit, values.quantity, values.netPrice,
+            values.rate, values.quantity, values.factoryNumber};
 }
 
 QString GoodsCardValues::entry() const
