@@ -3,9 +3,9 @@
 // reader agrees with the decoder up to the size limit and refuses beyond it.
 #include "common/core/smallfile.h"
 #include "fuzz/fuzzcheck.h"
+#include "fuzz/fuzzfiles.h"
 #include "karoskop/core/lastnumberfile.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <cstdint>
 
@@ -13,7 +13,7 @@ using namespace karoskop;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const QByteArray bytes = inputBytes(data, size);
     const Vin number = decodeLastNumber(bytes);
     for (const QString& position : number) {
         FUZZ_CHECK(!position.contains(QLatin1Char('\r')) && !position.contains(QLatin1Char('\n')));
@@ -21,11 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(decodeLastNumber(encodeLastNumber(number)) == number);
 
     static const QTemporaryDir folder;
-    {
-        QFile file(lastNumberPath(folder.path()));
-        FUZZ_CHECK(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        FUZZ_CHECK(file.write(bytes) == bytes.size());
-    }
+    putFile(lastNumberPath(folder.path()), bytes);
     const auto read = readLastNumber(folder.path());
     if (bytes.size() <= common::kSmallFileLimit) {
         FUZZ_CHECK(read && read->has_value());

@@ -3,27 +3,17 @@
 // for a file it refuses, asks before replacing it and leaves it unchanged.
 #include "common/core/smallfile.h"
 #include "fuzz/fuzzcheck.h"
+#include "fuzz/fuzzfiles.h"
 #include "kwitola/core/settingskeeper.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <cstdint>
 
 using namespace kwitola;
 
-namespace {
-
-QByteArray contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const QByteArray bytes = inputBytes(data, size);
     const Settings decoded = decodeSettings(bytes);
     if (checkSettingsCanBeSaved(decoded)) {
         const QByteArray encoded = encodeSettings(decoded);
@@ -33,11 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     static const QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("faktura.kfx"));
-    {
-        QFile file(path);
-        FUZZ_CHECK(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        FUZZ_CHECK(file.write(bytes) == bytes.size());
-    }
+    putFile(path, bytes);
     SettingsKeeper keeper(path);
     const auto loaded = keeper.load();
     if (bytes.size() <= common::kSmallFileLimit) {
@@ -47,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(!loaded && keeper.needsConsentToSave());
         const auto saved = keeper.save(Settings{});
         FUZZ_CHECK(saved && *saved == SettingsKeeper::SaveOutcome::ConfirmationNeeded);
-        FUZZ_CHECK(contents(path) == bytes);
+        FUZZ_CHECK(fileBytes(path) == bytes);
     }
     return 0;
 }

@@ -4,6 +4,7 @@
 
 #include <QMap>
 #include <QTemporaryDir>
+#include <benchmark/benchmark.h>
 #include <fstream>
 #include <memory>
 #include <string>
@@ -84,6 +85,23 @@ double peakMiB()
 void resetPeak()
 {
     std::ofstream("/proc/self/clear_refs") << "5";
+}
+
+void growingTables(benchmark::internal::Benchmark* run)
+{
+    run->Arg(1000)
+        ->Arg(10000)
+        ->Arg(100000)
+        ->Unit(benchmark::kMillisecond)
+        ->Complexity(benchmark::oN);
+}
+
+int runBenchmarks(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
 }
 
 } // namespace kwitola::bench

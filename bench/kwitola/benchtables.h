@@ -5,6 +5,10 @@
 #include <QString>
 #include <functional>
 
+namespace benchmark::internal {
+class Benchmark;
+}
+
 namespace kwitola {
 class TableStore;
 }
@@ -23,5 +27,13 @@ QString folderWith(int count);
 // Peak resident memory of the process since the last resetPeak(), in MiB.
 double peakMiB();
 void resetPeak();
+
+// Runs a start-up benchmark on 1 000, 10 000 and 100 000 records, timed in
+// milliseconds, with the growth fitted as linear.
+void growingTables(benchmark::internal::Benchmark* run);
+
+// Runs the benchmarks the command line names; main's exit code. The
+// program's application object must stand already.
+int runBenchmarks(int argc, char** argv);
 
 } // namespace kwitola::bench

@@ -1,5 +1,6 @@
 // Converting a working folder of the earlier version's six Paradox tables,
 // each with 100 000 records, to the program's own tables.
+#include "bench/kwitola/benchtables.h"
 #include "kwitola/legacy/legacyconvert.h"
 #include "paradoxwriter.h"
 
@@ -65,8 +66,5 @@ BENCHMARK(BM_ConvertSixTables)->Unit(benchmark::kSecond)->Iterations(3)->UseReal
 int main(int argc, char** argv)
 {
     const QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return kwitola::bench::runBenchmarks(argc, argv);
 }

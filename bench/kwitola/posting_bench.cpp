@@ -105,8 +105,5 @@ BENCHMARK(BM_Repost)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return kwitola::bench::runBenchmarks(argc, argv);
 }

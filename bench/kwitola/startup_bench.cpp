@@ -75,12 +75,7 @@ void BM_StartUp(benchmark::State& state)
     state.SetComplexityN(count);
 }
 
-BENCHMARK(BM_StartUp)
-    ->Arg(1000)
-    ->Arg(10000)
-    ->Arg(100000)
-    ->Unit(benchmark::kMillisecond)
-    ->Complexity(benchmark::oN);
+BENCHMARK(BM_StartUp)->Apply(kwitola::bench::growingTables);
 
 // One list choice: the entry found again and its record read, for the last
 // entry in table order (the one a walk from the first record reaches last).
@@ -118,8 +113,5 @@ BENCHMARK(BM_ListChoice)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kM
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return kwitola::bench::runBenchmarks(argc, argv);
 }

@@ -77,7 +77,8 @@ class StartedWindows
 {
 public:
     explicit StartedWindows(const QString& folder)
-        : m_services{m_messages, m_clock,   m_files,
+        : m_folderPrepared(!folder.isEmpty()),
+          m_services{m_messages, m_clock,   m_files,
                      m_printers, m_printer, m_preview,
                      m_store,    folder,    m_locks.filePath(QStringLiteral("Kwitola.lock"))},
           m_windows(m_services)
@@ -86,14 +87,21 @@ public:
         m_windows.faktura().show();
         QCoreApplication::processEvents();
     }
-    [[nodiscard]] bool ok() const
+    // Whether the window started on prepared tables; if not, the benchmark
+    // is skipped with the reason.
+    [[nodiscard]] bool startedFor(benchmark::State& state) const
     {
-        return m_windows.faktura().isStarted() && m_messages.count == 0;
+        if (m_folderPrepared && m_windows.faktura().isStarted() && m_messages.count == 0) {
+            return true;
+        }
+        state.SkipWithError("the main window did not start");
+        return false;
     }
     kwitola::TableStore& store() { return m_store; }
     kwitola::ui::PartyPanel& parties() { return m_windows.faktura().partyPanel(); }
 
 private:
+    bool m_folderPrepared;
     CountingMessages m_messages;
     common::SystemClock m_clock;
     common::SystemFileDialogService m_files;
@@ -110,10 +118,8 @@ private:
 // in its place and chosen. The write itself is not timed.
 void BM_RecipientListRefreshAfterCard(benchmark::State& state)
 {
-    const QString folder = kwitola::bench::folderWith(static_cast<int>(state.range(0)));
-    StartedWindows windows(folder);
-    if (folder.isEmpty() || !windows.ok()) {
-        state.SkipWithError("the main window did not start");
+    StartedWindows windows(kwitola::bench::folderWith(static_cast<int>(state.range(0))));
+    if (!windows.startedFor(state)) {
         return;
     }
     const auto chosen = windows.parties().parties().recipient;
@@ -139,10 +145,8 @@ void BM_RecipientListRefreshAfterCard(benchmark::State& state)
 // "Wczytaj pełną listę odbiorców": the whole list read and sorted again.
 void BM_RecipientListReadWhole(benchmark::State& state)
 {
-    const QString folder = kwitola::bench::folderWith(static_cast<int>(state.range(0)));
-    StartedWindows windows(folder);
-    if (folder.isEmpty() || !windows.ok()) {
-        state.SkipWithError("the main window did not start");
+    StartedWindows windows(kwitola::bench::folderWith(static_cast<int>(state.range(0))));
+    if (!windows.startedFor(state)) {
         return;
     }
     for (auto _ : state) {
@@ -154,12 +158,7 @@ void BM_RecipientListReadWhole(benchmark::State& state)
 BENCHMARK(BM_RecipientListRefreshAfterCard)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RecipientListReadWhole)->Arg(100000)->Unit(benchmark::kMillisecond);
 
-BENCHMARK(BM_MainWindowStartUp)
-    ->Arg(1000)
-    ->Arg(10000)
-    ->Arg(100000)
-    ->Unit(benchmark::kMillisecond)
-    ->Complexity(benchmark::oN);
+BENCHMARK(BM_MainWindowStartUp)->Apply(kwitola::bench::growingTables);
 
 } // namespace
 
@@ -169,8 +168,5 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return kwitola::bench::runBenchmarks(argc, argv);
 }

@@ -3,6 +3,8 @@
 #include "kwitola/core/tablecatalogue.h"
 #include "kwitola/core/tablestore.h"
 
+#include <functional>
+
 namespace kwitola {
 
 namespace {
@@ -31,6 +33,24 @@ template <typename Record> CardFields fieldsOf(const Record& record)
     return fields;
 }
 
+// Runs the inserts as one transaction and gives the number they answer.
+Result<RecordId> insertWhole(TableStore& store, const std::function<Result<RecordId>()>& insert)
+{
+    RecordId id = 0;
+    const auto written = store.inTransaction([&]() -> Result<void> {
+        const auto inserted = insert();
+        if (!inserted) {
+            return inserted.forward();
+        }
+        id = *inserted;
+        return {};
+    });
+    if (!written) {
+        return written.forward();
+    }
+    return id;
+}
+
 } // namespace
 
 CardFields cardFields(const Issuer& issuer)
@@ -50,39 +70,26 @@ QString cardEntry(const CardFields& fields)
 
 Result<RecordId> addIssuer(TableStore& store, const CardFields& fields)
 {
-    RecordId id = 0;
-    const auto written = store.inTransaction([&]() -> Result<void> {
-        const auto inserted = store.insertRecord(recordOf<Issuer>(fields));
-        if (!inserted) {
-            return inserted.forward();
-        }
-        id = *inserted;
-        return {};
-    });
-    if (!written) {
-        return written.forward();
-    }
-    return id;
+    return insertWhole(store, [&] { return store.insertRecord(recordOf<Issuer>(fields)); });
 }
 
 Result<RecordId> addRecipient(TableStore& store, const CardFields& fields)
 {
-    RecordId id = 0;
-    const auto written = store.inTransaction([&]() -> Result<void> {
-        const auto inserted = store.insertRecord(recordOf<Recipient>(fields));
+    return insertWhole(store, [&]() -> Result<RecordId> {
+        auto inserted = store.insertRecord(recordOf<Recipient>(fields));
         if (!inserted) {
-            return inserted.forward();
+            return inserted;
         }
-        id = *inserted;
         if (const auto copy = store.insertRecord(recordOf<RecipientCopy>(fields)); !copy) {
             return copy.forward();
         }
-        return {};
+        return inserted;
     });
-    if (!written) {
-        return written.forward();
-    }
-    return id;
+}
+
+RecipientCopy recipientCopy(const Recipient& recipient)
+{
+    return recordOf<RecipientCopy>(fieldsOf(recipient));
 }
 
 Result<void> correctIssuer(TableStore& store, RecordId id, const CardFields& fields)
@@ -102,8 +109,8 @@ Result<void> correctRecipient(TableStore& store, RecordId id, const CardFields& 
         if (!*before) {
             return fail(QStringLiteral("W tabeli odbiorca.db nie ma rekordu numer %1.").arg(id));
         }
-        const auto copy = store.findFirstWhere(
-            Table::Firmy, cardFieldValues(recordOf<RecipientCopy>(cardFields(**before))));
+        const auto copy =
+            store.findFirstWhere(Table::Firmy, cardFieldValues(recipientCopy(**before)));
         if (!copy) {
             return copy.forward();
         }

@@ -27,6 +27,9 @@ using CardFields = std::array<QString, kIssuerCardFields>;
 // The list entry of what the card holds: name, town, address and NIP.
 [[nodiscard]] QString cardEntry(const CardFields& fields);
 
+// The short copy firmy.DB keeps of a recipient.
+[[nodiscard]] RecipientCopy recipientCopy(const Recipient& recipient);
+
 // Each write is one transaction: it happens whole or the tables stay as
 // they were.
 

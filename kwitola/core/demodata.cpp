@@ -1,23 +1,21 @@
 #include "kwitola/core/demodata.h"
 
+#include "kwitola/core/cards.h"
+#include "kwitola/core/goodscard.h"
 #include "kwitola/core/tablestore.h"
+
+#include <array>
 
 namespace kwitola {
 
 namespace {
 
-struct DemoParty
-{
-    const char* name;
-    const char* street;
-    const char* postalCode;
-    const char* town;
-    const char* district;
-    const char* province;
-    const char* nip;
-    const char* phone;
-    const char* person;
-};
+// A demo party's texts in the order of the members they fill.
+using DemoParty = std::array<const char*, 9>;
+constexpr std::array<QString Party::*, 9> kPartyMembers = {
+    &Party::Nazwa_firmy, &Party::Adres_firmy,   &Party::Kod_pocztowy,
+    &Party::Miejscowosc, &Party::Powiat,        &Party::Wojewodztwo,
+    &Party::Nip_firmy,   &Party::Telefon_firmy, &Party::Osoba_uprawniona};
 
 // Made-up companies; the NIPs follow the usual layout but belong to no one.
 constexpr DemoParty kIssuers[] = {
@@ -72,16 +70,13 @@ constexpr DemoParty kRecipients[] = {
      "583-020-74-38", "58 320 08 99", "Henryk Król"},
 };
 
-struct DemoGoods
-{
-    const char* name;
-    const char* symbol;
-    const char* unit;
-    const char* quantity;
-    const char* price;
-    const char* rate;
-    const char* factoryNumber;
-};
+// Demo goods as the stock card would take them: name, symbol, unit,
+// quantity, net price, rate and factory number.
+using DemoGoods = std::array<const char*, 7>;
+constexpr std::array<QString GoodsCardValues::*, 7> kGoodsMembers = {
+    &GoodsCardValues::name,         &GoodsCardValues::symbol,   &GoodsCardValues::unit,
+    &GoodsCardValues::quantity,     &GoodsCardValues::netPrice, &GoodsCardValues::rate,
+    &GoodsCardValues::factoryNumber};
 
 constexpr DemoGoods kGoods[] = {
     {"Bateria alkaliczna AA", "31.40", "szt.", "500,00", "1,85", "22", "BA-1001"},
@@ -116,24 +111,21 @@ constexpr DemoGoods kGoods[] = {
     {"Ziemniaki", "01.12", "kg", "800,00", "1,10", "0", ""},
 };
 
-QString text(const char* value)
+// Each text into its member, in order.
+template <typename Record, std::size_t N>
+void fill(Record& record, const std::array<const char*, N>& texts,
+          const std::array<QString Record::*, N>& members)
 {
-    return QString::fromUtf8(value);
+    for (std::size_t i = 0; i < N; ++i) {
+        record.*members.at(i) = QString::fromUtf8(texts.at(i));
+    }
 }
 
 Result<void> insertParties(TableStore& store)
 {
     for (const DemoParty& p : kIssuers) {
         Issuer issuer;
-        issuer.Nazwa_firmy = text(p.name);
-        issuer.Adres_firmy = text(p.street);
-        issuer.Kod_pocztowy = text(p.postalCode);
-        issuer.Miejscowosc = text(p.town);
-        issuer.Powiat = text(p.district);
-        issuer.Wojewodztwo = text(p.province);
-        issuer.Nip_firmy = text(p.nip);
-        issuer.Telefon_firmy = text(p.phone);
-        issuer.Osoba_uprawniona = text(p.person);
+        fill<Party>(issuer, p, kPartyMembers);
         issuer.Bank = QStringLiteral("Bank Spółdzielczy");
         issuer.Numer_konta = QStringLiteral("12 3456 0000 0000 0000 0000 0001");
         if (auto inserted = store.insertRecord(issuer); !inserted) {
@@ -142,26 +134,11 @@ Result<void> insertParties(TableStore& store)
     }
     for (const DemoParty& p : kRecipients) {
         Recipient recipient;
-        recipient.Nazwa_firmy = text(p.name);
-        recipient.Adres_firmy = text(p.street);
-        recipient.Kod_pocztowy = text(p.postalCode);
-        recipient.Miejscowosc = text(p.town);
-        recipient.Powiat = text(p.district);
-        recipient.Wojewodztwo = text(p.province);
-        recipient.Nip_firmy = text(p.nip);
-        recipient.Telefon_firmy = text(p.phone);
-        recipient.Osoba_uprawniona = text(p.person);
-        RecipientCopy copy;
-        copy.Nip_firmy = recipient.Nip_firmy;
-        copy.Nazwa = recipient.Nazwa_firmy;
-        copy.Ulica = recipient.Adres_firmy;
-        copy.Kod_pocztowy = recipient.Kod_pocztowy;
-        copy.Miejscowosc = recipient.Miejscowosc;
-        copy.Telefon = recipient.Telefon_firmy;
+        fill<Party>(recipient, p, kPartyMembers);
         if (auto inserted = store.insertRecord(recipient); !inserted) {
             return inserted.forward();
         }
-        if (auto inserted = store.insertRecord(copy); !inserted) {
+        if (auto inserted = store.insertRecord(recipientCopy(recipient)); !inserted) {
             return inserted.forward();
         }
     }
@@ -171,16 +148,9 @@ Result<void> insertParties(TableStore& store)
 Result<void> insertGoods(TableStore& store)
 {
     for (const DemoGoods& g : kGoods) {
-        Goods goods;
-        goods.Nazwa_towaru = text(g.name);
-        goods.Symbol_SWW_KU = text(g.symbol);
-        goods.Jednostka_miary = text(g.unit);
-        goods.ilosc = text(g.quantity);
-        goods.Cena_jednostkowa_netto = text(g.price);
-        goods.Stawka_vat = text(g.rate);
-        goods.Stan_poczatkowy = goods.ilosc;
-        goods.numer_fabryczny = text(g.factoryNumber);
-        if (auto inserted = store.insertRecord(goods); !inserted) {
+        GoodsCardValues values;
+        fill(values, g, kGoodsMembers);
+        if (auto inserted = store.insertRecord(goodsRecord(values)); !inserted) {
             return inserted.forward();
         }
     }

@@ -5,24 +5,13 @@
 
 namespace kwitola {
 
-namespace {
-
-// The record the card makes: a new record's stock starts at its quantity.
-Goods goodsOf(const GoodsCardValues& values)
+Goods goodsRecord(const GoodsCardValues& values)
 {
-    Goods goods;
-    goods.Nazwa_towaru = values.name;
-    goods.Symbol_SWW_KU = values.symbol;
-    goods.Jednostka_miary = values.unit;
-    goods.ilosc = values.quantity;
-    goods.Cena_jednostkowa_netto = values.netPrice;
-    goods.Stawka_vat = values.rate;
-    goods.Stan_poczatkowy = values.quantity;
-    goods.numer_fabryczny = values.factoryNumber;
-    return goods;
+    // A new record id, and the quantity also starts the stock.
+    return {0,           values.name,     values.symbol,
+            values.unit, values.quantity, values.netPrice,
+            values.rate, values.quantity, values.factoryNumber};
 }
-
-} // namespace
 
 QString GoodsCardValues::entry() const
 {
@@ -48,7 +37,7 @@ Result<NewGoods> addGoods(TableStore& store, const GoodsCardValues& values)
     if (*existing) {
         return NewGoods::Duplicate;
     }
-    const auto inserted = store.insertRecord(goodsOf(values));
+    const auto inserted = store.insertRecord(goodsRecord(values));
     if (!inserted) {
         return Result<NewGoods>::failure(inserted.error());
     }
@@ -64,7 +53,7 @@ Result<bool> correctGoods(TableStore& store, RecordId id, const GoodsCardValues&
     if (!*stored) {
         return false;
     }
-    if (const auto updated = store.update(Table::Magazyn, id, cardFieldValues(goodsOf(values)));
+    if (const auto updated = store.update(Table::Magazyn, id, cardFieldValues(goodsRecord(values)));
         !updated) {
         return updated.forward();
     }

@@ -24,6 +24,9 @@ struct GoodsCardValues
     [[nodiscard]] QString entry() const;
 };
 
+// The record the card makes: a new record's stock starts at its quantity.
+[[nodiscard]] Goods goodsRecord(const GoodsCardValues& values);
+
 // The card filled from a stored record.
 [[nodiscard]] GoodsCardValues cardValues(const Goods& goods);
 

@@ -234,8 +234,8 @@ Result<void> ZaksiegujDokument(TableStore& store, const PostingRequest& request)
     }
     if (auto updated = store.update(
             Table::Odbiorca, request.recipientId,
-            {{fieldName(&Recipient::Telefon_firmy), request.recipientPhone},
-             {fieldName(&Recipient::Ostatnia_transakcja), request.document.issueDate}});
+            {{fieldName<Recipient>(&Recipient::Telefon_firmy), request.recipientPhone},
+             {fieldName<Recipient>(&Recipient::Ostatnia_transakcja), request.document.issueDate}});
         !updated) {
         return updated;
     }

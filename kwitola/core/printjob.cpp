@@ -14,6 +14,40 @@ namespace {
 const QString kOriginal = QStringLiteral("ORYGINAŁ");
 const QString kCopy = QStringLiteral("KOPIA");
 
+// Where each amount of a ledger row comes from on the page.
+struct LedgerAmount
+{
+    QString LedgerRow::*field;
+    PrintTotals InvoicePrintInput::*group;
+    QString PrintTotals::*part;
+};
+
+using P = InvoicePrintInput;
+constexpr LedgerAmount kLedgerAmounts[] = {
+    {&LedgerRow::grossTotal, &P::document, &PrintTotals::gross},
+    {&LedgerRow::net22, &P::rate22, &PrintTotals::net},
+    {&LedgerRow::vat22, &P::rate22, &PrintTotals::vat},
+    {&LedgerRow::net7, &P::rate7, &PrintTotals::net},
+    {&LedgerRow::vat7, &P::rate7, &PrintTotals::vat},
+    {&LedgerRow::net0, &P::rate0, &PrintTotals::net},
+    {&LedgerRow::netExempt, &P::exempt, &PrintTotals::net},
+    {&LedgerRow::vatTotal, &P::document, &PrintTotals::vat},
+};
+
+// The issue date's parts and the recipient, which the posted document and
+// its ledger row both keep.
+template <typename Record> void putDayAndRecipient(Record& record, const InvoicePrintInput& page)
+{
+    record.issueDay = page.issueDate.day;
+    record.issueMonth = page.issueDate.month;
+    record.issueYear = page.issueDate.year;
+    record.recipientName = page.buyer.name;
+    record.recipientAddress = page.buyer.address;
+    record.recipientPostalCode = page.buyer.postalCode;
+    record.recipientTown = page.buyer.town;
+    record.recipientNip = page.buyer.nip;
+}
+
 PrintTotals printTotals(const Totals& totals)
 {
     return {totals.net, totals.vat, totals.gross};
@@ -133,17 +167,10 @@ PostingRequest postingRequest(const InvoicePrintInput& document, const PostingKi
     StoredDocument& stored = request.document;
     stored.Numer_faktury = kind.storedNumber;
     stored.kindName = kind.kindName;
-    stored.issueDay = document.issueDate.day;
-    stored.issueMonth = document.issueDate.month;
-    stored.issueYear = document.issueDate.year;
+    putDayAndRecipient(stored, document);
     stored.issueDate = document.issueDate.joined();
     stored.deliveryDate = document.deliveryDate.joined();
     stored.advanceDate = document.advanceDate.joined();
-    stored.recipientName = document.buyer.name;
-    stored.recipientAddress = document.buyer.address;
-    stored.recipientPostalCode = document.buyer.postalCode;
-    stored.recipientTown = document.buyer.town;
-    stored.recipientNip = document.buyer.nip;
     stored.recipientPerson = document.buyer.person;
     const std::size_t count = std::min(document.lines.size(), stored.lines.size());
     for (std::size_t i = 0; i < count; ++i) {
@@ -154,23 +181,11 @@ PostingRequest postingRequest(const InvoicePrintInput& document, const PostingKi
     if (kind.ledgerRow) {
         LedgerRow row;
         row.documentNumber = kind.storedNumber;
-        row.issueDay = stored.issueDay;
-        row.issueMonth = stored.issueMonth;
-        row.issueYear = stored.issueYear;
-        row.recipientNip = document.buyer.nip;
-        row.recipientName = document.buyer.name;
-        row.recipientAddress = document.buyer.address;
-        row.recipientPostalCode = document.buyer.postalCode;
-        row.recipientTown = document.buyer.town;
+        putDayAndRecipient(row, document);
         row.recipientPhone = recipientPhone;
-        row.grossTotal = document.document.gross;
-        row.net22 = document.rate22.net;
-        row.vat22 = document.rate22.vat;
-        row.net7 = document.rate7.net;
-        row.vat7 = document.rate7.vat;
-        row.net0 = document.rate0.net;
-        row.netExempt = document.exempt.net;
-        row.vatTotal = document.document.vat;
+        for (const LedgerAmount& amount : kLedgerAmounts) {
+            row.*amount.field = document.*amount.group.*amount.part;
+        }
         request.ledgerRow = row;
     }
     request.recipientId = recipientId;

@@ -26,6 +26,15 @@ constexpr int kLineNumbers = 20;
 constexpr Decimal kLargest = Decimal::fromUnits(99'999'999'999 * (Decimal::kOne / 100));
 constexpr Decimal kHundredth = Decimal::fromUnits(Decimal::kOne / 100);
 
+// The current line as a goods record or a stored line loads it, before any
+// quantity is typed.
+CurrentLine lineToLoad(const QString& name, const QString& unitPrice, const QString& unit,
+                       const QString& rateText, const QString& symbol)
+{
+    // The quantity and the amounts stay empty until a quantity is typed.
+    return {name, unitPrice, unit, {}, rateText, {}, {}, {}, symbol};
+}
+
 std::size_t slot(RateGroup group)
 {
     return static_cast<std::size_t>(group);
@@ -106,13 +115,9 @@ Result<void> SalesDocument::loadGoods(const Goods& goods)
         return fail(QStringLiteral("Stawka VAT towaru „%1” nie jest liczbą: „%2”.")
                         .arg(goods.Nazwa_towaru, goods.Stawka_vat));
     }
-    CurrentLine values;
-    values.name = goods.Nazwa_towaru;
-    values.unitPrice = goods.Cena_jednostkowa_netto;
-    values.unit = goods.Jednostka_miary;
-    values.rateText = goods.Stawka_vat;
-    values.symbol = goods.Symbol_SWW_KU;
-    loadLine(values, *rate);
+    loadLine(lineToLoad(goods.Nazwa_towaru, goods.Cena_jednostkowa_netto, goods.Jednostka_miary,
+                        goods.Stawka_vat, goods.Symbol_SWW_KU),
+             *rate);
     return {};
 }
 
@@ -234,13 +239,8 @@ bool SalesDocument::selectLine(int index)
     const DocumentLine& line = m_lines.at(static_cast<std::size_t>(index));
     m_selectedIndex = index;
     m_removalEnabled = true;
-    CurrentLine values;
-    values.name = line.name;
-    values.unitPrice = line.unitPrice;
-    values.unit = line.unit;
-    values.rateText = line.rateText;
-    values.symbol = line.symbol;
-    loadLine(values, rateNumber(line.rateText).value_or(Decimal()));
+    loadLine(lineToLoad(line.name, line.unitPrice, line.unit, line.rateText, line.symbol),
+             rateNumber(line.rateText).value_or(Decimal()));
     return true;
 }
 

@@ -88,15 +88,9 @@ QString partyEntry(const QString& name, const QString& town, const QString& stre
     return name + kTwoBlanks + town + kTwoBlanks + street + kTwoBlanks + nip;
 }
 
-QString partyEntry(const Issuer& issuer)
+QString partyEntry(const Party& party)
 {
-    return partyEntry(issuer.Nazwa_firmy, issuer.Miejscowosc, issuer.Adres_firmy, issuer.Nip_firmy);
-}
-
-QString partyEntry(const Recipient& recipient)
-{
-    return partyEntry(recipient.Nazwa_firmy, recipient.Miejscowosc, recipient.Adres_firmy,
-                      recipient.Nip_firmy);
+    return partyEntry(party.Nazwa_firmy, party.Miejscowosc, party.Adres_firmy, party.Nip_firmy);
 }
 
 QString goodsEntry(const QString& name, const QString& factoryNumber)

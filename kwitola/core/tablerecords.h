@@ -31,10 +31,10 @@ struct Row
     [[nodiscard]] QString value(QStringView field) const;
 };
 
-// wystawca.db: a document issuer, one of the user's own companies.
-struct Issuer
+// The fields an issuer and a recipient share, under the names both tables
+// give them.
+struct Party
 {
-    static constexpr Table table = Table::Wystawca;
     RecordId id = 0;
     QString Nazwa_firmy;
     QString Adres_firmy;
@@ -47,26 +47,20 @@ struct Issuer
     QString Telefon_firmy;
     QString Fax_firmy;
     QString Osoba_uprawniona;
+};
+
+// wystawca.db: a document issuer, one of the user's own companies.
+struct Issuer : Party
+{
+    static constexpr Table table = Table::Wystawca;
     QString Bank;
     QString Numer_konta;
 };
 
 // odbiorca.db: a document recipient. `id` is `Index_firmy`.
-struct Recipient
+struct Recipient : Party
 {
     static constexpr Table table = Table::Odbiorca;
-    RecordId id = 0;
-    QString Nazwa_firmy;
-    QString Adres_firmy;
-    QString Kod_pocztowy;
-    QString Miejscowosc;
-    QString Powiat;
-    QString Wojewodztwo;
-    QString Nip_firmy;
-    QString Regon_firmy;
-    QString Telefon_firmy;
-    QString Fax_firmy;
-    QString Osoba_uprawniona;
     QString Ostatnia_transakcja;
 };
 
@@ -175,8 +169,7 @@ template <typename Record> Record fromRow(const Row& row);
 // entry is the goods name, two blanks and the factory number.
 QString partyEntry(const QString& name, const QString& town, const QString& street,
                    const QString& nip);
-QString partyEntry(const Issuer& issuer);
-QString partyEntry(const Recipient& recipient);
+QString partyEntry(const Party& party);
 QString goodsEntry(const QString& name, const QString& factoryNumber);
 QString goodsEntry(const Goods& goods);
 

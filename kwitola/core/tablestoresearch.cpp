@@ -127,8 +127,9 @@ Result<RecipientSearch> TableStore::searchRecipients(const QString& pattern) con
                              "OR %4 LIKE ? OR %5 LIKE ? ORDER BY rowid")
                   .arg(qualified(Table::Odbiorca),
                        layout.columns.at(layout.recordNumberColumn.value_or(0)),
-                       fieldName(&Recipient::Nip_firmy), fieldName(&Recipient::Nazwa_firmy),
-                       fieldName(&Recipient::Miejscowosc)));
+                       fieldName<Recipient>(&Recipient::Nip_firmy),
+                       fieldName<Recipient>(&Recipient::Nazwa_firmy),
+                       fieldName<Recipient>(&Recipient::Miejscowosc)));
     const QString contains = QLatin1Char('%') + pattern + QLatin1Char('%');
     for (int i = 0; i < 3; ++i) {
         q.addBindValue(contains);

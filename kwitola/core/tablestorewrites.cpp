@@ -9,6 +9,22 @@ namespace kwitola {
 
 using namespace store;
 
+namespace {
+
+// Runs a prepared write that must touch exactly the record of that number.
+Result<void> runOnOne(QSqlQuery& q, Table table, RecordId id, const QString& action)
+{
+    if (!q.exec()) {
+        return fail(failure(table, action, q.lastError()));
+    }
+    if (q.numRowsAffected() != 1) {
+        return fail(noSuchRecord(table, id));
+    }
+    return {};
+}
+
+} // namespace
+
 Result<RecordId> TableStore::insert(Table table, const QStringList& values)
 {
     const TableLayout& layout = layoutOf(table);
@@ -81,13 +97,7 @@ Result<void> TableStore::update(Table table, RecordId id, const FieldValues& val
         q.addBindValue(text(field.second));
     }
     q.addBindValue(id);
-    if (!q.exec()) {
-        return fail(failure(table, QStringLiteral("zapisu"), q.lastError()));
-    }
-    if (q.numRowsAffected() != 1) {
-        return fail(noSuchRecord(table, id));
-    }
-    return {};
+    return runOnOne(q, table, id, QStringLiteral("zapisu"));
 }
 
 template <typename Record> Result<void> TableStore::updateRecord(const Record& record)
@@ -114,13 +124,7 @@ Result<void> TableStore::remove(Table table, RecordId id)
     QSqlQuery q = d->query();
     q.prepare(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(qualified(table)));
     q.addBindValue(id);
-    if (!q.exec()) {
-        return fail(failure(table, QStringLiteral("usuwania z"), q.lastError()));
-    }
-    if (q.numRowsAffected() != 1) {
-        return fail(noSuchRecord(table, id));
-    }
-    return {};
+    return runOnOne(q, table, id, QStringLiteral("usuwania z"));
 }
 
 // NOLINTBEGIN(bugprone-macro-parentheses): a type name cannot be bracketed

@@ -1,33 +1,23 @@
 #include "kwitola/core/goodscard.h"
 #include "kwitola/core/tables.h"
 #include "kwitola/core/tablestore.h"
+#include "kwitola/tests/storefixture.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace kwitola;
 
 namespace {
 
-class GoodsCard : public ::testing::Test
+class GoodsCard : public kwitola::testing::OpenStore
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_folder.isValid());
-        m_store.setPassword(QString(kTablePassword));
-        ASSERT_TRUE(m_store.open(m_folder.path()));
-    }
-
     std::vector<Goods> stored() const
     {
         auto all = m_store.all<Goods>();
         EXPECT_TRUE(all);
         return all ? *all : std::vector<Goods>();
     }
-
-    QTemporaryDir m_folder;
-    TableStore m_store;
 };
 
 TEST_F(GoodsCard, NewGoodsKeepTheQuantityAsStockAndRefuseAnExactDuplicate)

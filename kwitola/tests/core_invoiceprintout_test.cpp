@@ -1,4 +1,5 @@
 #include "kwitola/core/invoiceprintout.h"
+#include "kwitola/testsupport/printsample.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -29,10 +30,7 @@ InvoicePrintInput sample(int lineCount)
                 QStringLiteral("65-001"),        QStringLiteral("Zielona Góra"),
                 QStringLiteral("555-666-77-88"), QStringLiteral("Jan Kowalski")};
     for (int i = 1; i <= lineCount; ++i) {
-        in.lines.push_back({QStringLiteral("Towar %1").arg(i), QStringLiteral("25.11"),
-                            QStringLiteral("szt."), QStringLiteral("3"), QStringLiteral("10,00"),
-                            QStringLiteral("30,00"), QStringLiteral("22"), QStringLiteral("6,60"),
-                            QStringLiteral("36,60")});
+        in.lines.push_back(kwitola::testing::threePiecesLine(QStringLiteral("Towar %1").arg(i)));
     }
     in.document = {QStringLiteral("30,00"), QStringLiteral("6,60"), QStringLiteral("36,60")};
     in.rate22 = in.document;

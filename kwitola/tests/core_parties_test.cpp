@@ -3,13 +3,13 @@
 #include "kwitola/core/entryorder.h"
 #include "kwitola/core/parties.h"
 #include "kwitola/core/tablestore.h"
+#include "kwitola/tests/storefixture.h"
 
 #include <QDir>
 #include <QFile>
 #include <QMap>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace kwitola;
@@ -42,19 +42,12 @@ CardFields card(const QString& name, const QString& town, const QString& nip,
     return fields;
 }
 
-class Parties : public ::testing::Test
+class Parties : public kwitola::testing::OpenStore
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir.isValid());
-        store.setPassword(QString(kTablePassword));
-        ASSERT_TRUE(store.open(dir.path()));
-    }
-
     RecordId addRecipientCard(const CardFields& fields)
     {
-        const auto id = addRecipient(store, fields);
+        const auto id = addRecipient(m_store, fields);
         EXPECT_TRUE(id.ok()) << id.error().toStdString();
         return id.ok() ? *id : 0;
     }
@@ -63,8 +56,8 @@ protected:
     QMap<QString, QByteArray> snapshot() const
     {
         QMap<QString, QByteArray> files;
-        for (const QString& name : QDir(dir.path()).entryList(QDir::Files)) {
-            QFile file(dir.filePath(name));
+        for (const QString& name : QDir(m_folder.path()).entryList(QDir::Files)) {
+            QFile file(m_folder.filePath(name));
             EXPECT_TRUE(file.open(QIODevice::ReadOnly));
             files.insert(name, file.readAll());
         }
@@ -75,10 +68,10 @@ protected:
     // full disk would refuse it half-way through a card's two writes.
     void refuseWritesToFirmy(const char* kind)
     {
-        store.close();
+        m_store.close();
         {
             QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "raw");
-            db.setDatabaseName(dir.filePath(QStringLiteral("firmy.DB")));
+            db.setDatabaseName(m_folder.filePath(QStringLiteral("firmy.DB")));
             ASSERT_TRUE(db.open());
             QSqlQuery q(db);
             ASSERT_TRUE(q.exec(QStringLiteral("CREATE TRIGGER refuse_%1 BEFORE %1 ON Firmy BEGIN "
@@ -86,22 +79,19 @@ protected:
                                    .arg(QLatin1String(kind))));
         }
         QSqlDatabase::removeDatabase(QStringLiteral("raw"));
-        ASSERT_TRUE(store.open(dir.path()));
+        ASSERT_TRUE(m_store.open(m_folder.path()));
     }
-
-    QTemporaryDir dir;
-    TableStore store;
 };
 
 TEST_F(Parties, IssuersKeepTableOrderAndRecipientsAreSortedThePolishWay)
 {
     for (const char* name : {"Zeta", "Alfa", "Ćma"}) {
-        ASSERT_TRUE(addIssuer(store, card(QString::fromUtf8(name), "Poznań", "1")));
+        ASSERT_TRUE(addIssuer(m_store, card(QString::fromUtf8(name), "Poznań", "1")));
     }
     for (const char* name : {"Żuraw", "Łąka", "apteka", "Lis", "Cyna", "Ćma", "Biuro", "zegar"}) {
         addRecipientCard(card(QString::fromUtf8(name), "Łódź", "2"));
     }
-    PartyChoice choice(store);
+    PartyChoice choice(m_store);
     const auto issuers = choice.issuerEntries();
     ASSERT_TRUE(issuers);
     EXPECT_EQ(textsOf(*issuers),
@@ -118,7 +108,7 @@ TEST_F(Parties, IssuersKeepTableOrderAndRecipientsAreSortedThePolishWay)
               QStringList({"apteka", "Biuro", "Cyna", "Ćma", "Lis", "Łąka", "zegar", "Żuraw"}));
     // Each entry carries its own record.
     for (const ListEntry& entry : *recipients) {
-        EXPECT_EQ(partyEntry(*found(store.get<Recipient>(entry.id))), entry.text);
+        EXPECT_EQ(partyEntry(*found(m_store.get<Recipient>(entry.id))), entry.text);
     }
 }
 
@@ -127,8 +117,8 @@ TEST_F(Parties, TheListAfterACardIsTheListReadWhole)
     for (const char* name : {"Émile", "Emil", "emil", "Ewa", "10 Kotów", " Spacja", "Łoś", "Żak"}) {
         addRecipientCard(card(QString::fromUtf8(name), "Opole", "1"));
     }
-    PartyChoice after(store);
-    PartyChoice whole(store);
+    PartyChoice after(m_store);
+    PartyChoice whole(m_store);
     const auto same = [&](RecordId written) {
         const auto incremental = after.recipientEntriesAfterWrite(written);
         const auto reread = whole.recipientEntries();
@@ -152,9 +142,9 @@ TEST_F(Parties, TheListAfterACardIsTheListReadWhole)
     // A new record equal to older ones goes after them.
     same(addRecipientCard(card("Emil", "Opole", "1")));
     // A corrected record moves to its new place.
-    ASSERT_TRUE(correctRecipient(store, 1, card("Zenon", "Opole", "1")));
+    ASSERT_TRUE(correctRecipient(m_store, 1, card("Zenon", "Opole", "1")));
     same(1);
-    ASSERT_TRUE(correctRecipient(store, 1, card("Ala", "Opole", "1")));
+    ASSERT_TRUE(correctRecipient(m_store, 1, card("Ala", "Opole", "1")));
     same(1);
 }
 
@@ -162,7 +152,7 @@ TEST_F(Parties, TheFirstOfEqualEntriesIsChosenAndTheWalkStopsThere)
 {
     const RecordId first = addRecipientCard(card("Alfa", "Opole", "5", "111"));
     addRecipientCard(card("Alfa", "Opole", "5", "222"));
-    PartyChoice choice(store);
+    PartyChoice choice(m_store);
     const auto entries = choice.recipientEntries();
     ASSERT_TRUE(entries);
     ASSERT_EQ(entries->size(), 2u);
@@ -180,8 +170,8 @@ TEST_F(Parties, TheFirstOfEqualEntriesIsChosenAndTheWalkStopsThere)
 
 TEST_F(Parties, DeletingTheOnlyIssuerEmptiesTheListButKeepsItsValues)
 {
-    ASSERT_TRUE(addIssuer(store, card("Jedyna", "Kalisz", "9")));
-    PartyChoice choice(store);
+    ASSERT_TRUE(addIssuer(m_store, card("Jedyna", "Kalisz", "9")));
+    PartyChoice choice(m_store);
     const QString entry = textsOf(*choice.issuerEntries()).value(0);
     ASSERT_TRUE(*choice.chooseIssuer(entry));
 
@@ -196,7 +186,7 @@ TEST_F(Parties, DeletingTheOnlyIssuerEmptiesTheListButKeepsItsValues)
 
 TEST_F(Parties, SearchEndsWithItsMessageAndChoosesAmongTheRowsFound)
 {
-    PartyChoice choice(store);
+    PartyChoice choice(m_store);
     // An empty table is reported before any query runs.
     EXPECT_EQ(choice.search(QStringLiteral("Kr"))->status, SearchStatus::EmptyTable);
     EXPECT_FALSE(choice.searching());
@@ -247,7 +237,7 @@ TEST_F(Parties, NoPatternChangesTheSqlOrTheTables)
     addRecipientCard(card("A%B_C\\D", "Opole", "2"));
     addRecipientCard(card("Zwykły", "Nysa", "3"));
     const auto before = snapshot();
-    PartyChoice choice(store);
+    PartyChoice choice(m_store);
     const struct
     {
         QString pattern;
@@ -281,22 +271,22 @@ TEST_F(Parties, ANewRecipientIsWrittenWithItsCopyInFirmy)
 {
     const CardFields fields = card("Nowa", "Gniezno", "777-77-77-777");
     const RecordId id = addRecipientCard(fields);
-    const auto recipients = store.rows(Table::Odbiorca);
+    const auto recipients = m_store.rows(Table::Odbiorca);
     ASSERT_EQ(recipients->size(), 1u);
     QStringList expected(fields.begin(), fields.begin() + kRecipientCardFields);
     expected.insert(1, QString::number(id));
     expected << QString();
     EXPECT_EQ(recipients->at(0).values, expected);
-    EXPECT_EQ(store.rows(Table::Firmy)->at(0).values,
+    EXPECT_EQ(m_store.rows(Table::Firmy)->at(0).values,
               QStringList({"", "777-77-77-777", "Nowa", "ul. Polna 1", "60-001", "Gniezno",
                            "61 111 11 11", "", ""}));
 
     const CardFields issuer = card("Własna", "Gniezno", "1");
-    ASSERT_TRUE(addIssuer(store, issuer));
+    ASSERT_TRUE(addIssuer(m_store, issuer));
     QStringList issuerRow(issuer.begin(), issuer.end());
     issuerRow.insert(1, QString());
-    EXPECT_EQ(store.rows(Table::Wystawca)->at(0).values, issuerRow);
-    EXPECT_EQ(cardFields(*found(store.get<Recipient>(id))), [&] {
+    EXPECT_EQ(m_store.rows(Table::Wystawca)->at(0).values, issuerRow);
+    EXPECT_EQ(cardFields(*found(m_store.get<Recipient>(id))), [&] {
         CardFields eleven = fields;
         eleven[11].clear();
         eleven[12].clear();
@@ -310,12 +300,12 @@ TEST_F(Parties, ACorrectionChangesOnlyTheFirstMatchingCopy)
     const RecordId first = addRecipientCard(card("Bliźniak", "Opole", "5"));
     const RecordId second = addRecipientCard(card("Bliźniak", "Opole", "5"));
     const RecordId other = addRecipientCard(card("Inny", "Nysa", "6"));
-    ASSERT_TRUE(store.update(Table::Odbiorca, second,
-                             {{QStringLiteral("Ostatnia_transakcja"), "01-02-2001"}}));
+    ASSERT_TRUE(m_store.update(Table::Odbiorca, second,
+                               {{QStringLiteral("Ostatnia_transakcja"), "01-02-2001"}}));
 
     CardFields corrected = card("Nowa nazwa", "Brzeg", "5", "999");
-    ASSERT_TRUE(correctRecipient(store, second, corrected));
-    const auto copies = store.all<RecipientCopy>();
+    ASSERT_TRUE(correctRecipient(m_store, second, corrected));
+    const auto copies = m_store.all<RecipientCopy>();
     ASSERT_EQ(copies->size(), 3u);
     EXPECT_EQ(copies->at(0).Nazwa, QStringLiteral("Nowa nazwa"));
     EXPECT_EQ(copies->at(0).Miejscowosc, QStringLiteral("Brzeg"));
@@ -323,24 +313,24 @@ TEST_F(Parties, ACorrectionChangesOnlyTheFirstMatchingCopy)
     EXPECT_EQ(copies->at(1).Nazwa, QStringLiteral("Bliźniak"));
     EXPECT_EQ(copies->at(2).Nazwa, QStringLiteral("Inny"));
 
-    const Recipient changed = *found(store.get<Recipient>(second));
+    const Recipient changed = *found(m_store.get<Recipient>(second));
     EXPECT_EQ(changed.Nazwa_firmy, QStringLiteral("Nowa nazwa"));
     EXPECT_EQ(changed.Ostatnia_transakcja, QStringLiteral("01-02-2001")) << "not a card field";
-    EXPECT_EQ(found(store.get<Recipient>(first))->Nazwa_firmy, QStringLiteral("Bliźniak"));
+    EXPECT_EQ(found(m_store.get<Recipient>(first))->Nazwa_firmy, QStringLiteral("Bliźniak"));
 
     // A recipient whose copy no longer matches changes alone.
-    ASSERT_TRUE(store.update(Table::Odbiorca, other, {{QStringLiteral("Telefon_firmy"), "0"}}));
-    const auto firmyBefore = store.rows(Table::Firmy);
-    ASSERT_TRUE(correctRecipient(store, other, card("Inny 2", "Nysa", "6")));
-    EXPECT_EQ(store.rows(Table::Firmy)->at(2).values, firmyBefore->at(2).values);
-    EXPECT_EQ(found(store.get<Recipient>(other))->Nazwa_firmy, QStringLiteral("Inny 2"));
+    ASSERT_TRUE(m_store.update(Table::Odbiorca, other, {{QStringLiteral("Telefon_firmy"), "0"}}));
+    const auto firmyBefore = m_store.rows(Table::Firmy);
+    ASSERT_TRUE(correctRecipient(m_store, other, card("Inny 2", "Nysa", "6")));
+    EXPECT_EQ(m_store.rows(Table::Firmy)->at(2).values, firmyBefore->at(2).values);
+    EXPECT_EQ(found(m_store.get<Recipient>(other))->Nazwa_firmy, QStringLiteral("Inny 2"));
 
     // An issuer correction sets all thirteen fields.
-    const auto issuer = addIssuer(store, card("Firma", "Kalisz", "1"));
+    const auto issuer = addIssuer(m_store, card("Firma", "Kalisz", "1"));
     CardFields issuerFields = card("Firma 2", "Kalisz", "1");
     issuerFields[12] = QStringLiteral("PL 00 1234");
-    ASSERT_TRUE(correctIssuer(store, *issuer, issuerFields));
-    EXPECT_EQ(cardFields(*found(store.get<Issuer>(*issuer))), issuerFields);
+    ASSERT_TRUE(correctIssuer(m_store, *issuer, issuerFields));
+    EXPECT_EQ(cardFields(*found(m_store.get<Issuer>(*issuer))), issuerFields);
 }
 
 TEST_F(Parties, AFailedWriteLeavesEveryTableAsItWas)
@@ -348,24 +338,24 @@ TEST_F(Parties, AFailedWriteLeavesEveryTableAsItWas)
     const RecordId kept = addRecipientCard(card("Alfa", "Opole", "5"));
     refuseWritesToFirmy("INSERT");
     auto before = snapshot();
-    const auto added = addRecipient(store, card("Beta", "Nysa", "6"));
+    const auto added = addRecipient(m_store, card("Beta", "Nysa", "6"));
     ASSERT_FALSE(added.ok());
     EXPECT_TRUE(
         added.error().contains(QStringLiteral("firmy.DB: zapis narusza ograniczenie tabeli")))
         << added.error().toStdString();
     EXPECT_EQ(snapshot(), before);
-    EXPECT_EQ(*store.count(Table::Odbiorca), 1);
+    EXPECT_EQ(*m_store.count(Table::Odbiorca), 1);
 
     refuseWritesToFirmy("UPDATE");
     before = snapshot();
-    EXPECT_FALSE(correctRecipient(store, kept, card("Alfa 2", "Opole", "5")));
+    EXPECT_FALSE(correctRecipient(m_store, kept, card("Alfa 2", "Opole", "5")));
     EXPECT_EQ(snapshot(), before);
-    EXPECT_EQ(found(store.get<Recipient>(kept))->Nazwa_firmy, QStringLiteral("Alfa"));
+    EXPECT_EQ(found(m_store.get<Recipient>(kept))->Nazwa_firmy, QStringLiteral("Alfa"));
 
     // A record gone in the meantime is an error, not a silent success.
-    ASSERT_TRUE(store.remove(Table::Odbiorca, kept));
-    EXPECT_FALSE(correctRecipient(store, kept, card("Alfa 3", "Opole", "5")));
-    EXPECT_FALSE(correctIssuer(store, 42, card("X", "Y", "Z")));
+    ASSERT_TRUE(m_store.remove(Table::Odbiorca, kept));
+    EXPECT_FALSE(correctRecipient(m_store, kept, card("Alfa 3", "Opole", "5")));
+    EXPECT_FALSE(correctIssuer(m_store, 42, card("X", "Y", "Z")));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "common/testsupport/resultexpect.h"
 #include "kwitola/core/posting.h"
 #include "kwitola/core/tablestore.h"
+#include "kwitola/tests/storefixture.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -396,10 +397,7 @@ TEST_F(Posting, AKilledPostingLeavesTablesWhollyPostedOrWhollyUnposted)
         ASSERT_GE(child, 0);
         if (child == 0) {
             TableStore writer;
-            writer.setPassword(QString(kTablePassword));
-            if (!writer.open(dir.path())) {
-                _exit(3);
-            }
+            kwitola::testing::openOrExit(writer, dir.path());
             for (int round = run * 100000;; ++round) {
                 const int lines = 1 + round % 4;
                 PostingRequest r = invoice(QString::number(round % 3), recipient, {});

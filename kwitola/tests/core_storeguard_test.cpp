@@ -247,10 +247,7 @@ TEST_F(Store, AWriteCutShortByADeadCopyIsRolledBackOnTheNextOpen)
     ASSERT_GE(child, 0);
     if (child == 0) {
         TableStore store;
-        store.setPassword(QString(kTablePassword));
-        if (!store.open(m_dir.path())) {
-            _exit(3);
-        }
+        kwitola::testing::openOrExit(store, m_dir.path());
         (void)store.inTransaction([&]() -> Result<void> {
             // Far more than the page cache holds, so pages reach the file.
             for (int i = 0; i < 20000; ++i) {

@@ -13,6 +13,8 @@
 #include <QDate>
 #include <QTemporaryDir>
 #include <QTest>
+#include <array>
+#include <initializer_list>
 #include <memory>
 
 namespace kwitola::testing {
@@ -42,48 +44,65 @@ protected:
     // alphabetical order differs from their table order.
     void fillTables()
     {
+        {
+            TableStore seed;
+            seed.setPassword(QString(kTablePassword));
+            ASSERT_TRUE(seed.open(folder()));
+            for (const char* name : {"Zeta sp. z o.o.", "Alfa s.c."}) {
+                Issuer issuer;
+                issuer.Nazwa_firmy = QString::fromUtf8(name);
+                issuer.Miejscowosc = QStringLiteral("Poznań");
+                issuer.Adres_firmy = QStringLiteral("ul. Długa 1");
+                issuer.Nip_firmy = QStringLiteral("111-111-11-11");
+                ASSERT_TRUE(seed.insertRecord(issuer));
+            }
+            const std::array<const char*, 5> recipients[] = {
+                {"Zakład Łąka", "Łódź", "ul. Łąkowa 2", "90-001", "222-222-22-22"},
+                {"apteka Pod Lwem", "Kraków", "Rynek 3", "31-042", "333-333-33-33"},
+                {"Biuro Rachunkowe", "Gdańsk", "ul. Ogarna 4", "80-826", "444-444-44-44"},
+            };
+            for (const auto& row : recipients) {
+                auto recipient = fromTexts<Recipient>(
+                    row, {&Recipient::Nazwa_firmy, &Recipient::Miejscowosc, &Recipient::Adres_firmy,
+                          &Recipient::Kod_pocztowy, &Recipient::Nip_firmy});
+                recipient.Osoba_uprawniona = QStringLiteral("Anna Nowak");
+                recipient.Telefon_firmy = QStringLiteral("12 345 67 89");
+                recipient.Ostatnia_transakcja = QStringLiteral("01-02-2001");
+                ASSERT_TRUE(seed.insertRecord(recipient));
+            }
+        }
+        insertGoods({
+            {"Śruba M6", "S-6", "szt.", "0,20", "22"},
+            {"Łopata", "L-1", "szt.", "35,00", "22"},
+            {"Młotek", "M-2", "szt.", "24,50", "22"},
+        });
+    }
+
+    // Goods stored after those already in the folder, in the order given:
+    // name, factory number, unit, net price and rate.
+    using GoodsRow = std::array<const char*, 5>;
+    void insertGoods(std::initializer_list<GoodsRow> rows)
+    {
         TableStore seed;
         seed.setPassword(QString(kTablePassword));
         ASSERT_TRUE(seed.open(folder()));
-        for (const char* name : {"Zeta sp. z o.o.", "Alfa s.c."}) {
-            Issuer issuer;
-            issuer.Nazwa_firmy = QString::fromUtf8(name);
-            issuer.Miejscowosc = QStringLiteral("Poznań");
-            issuer.Adres_firmy = QStringLiteral("ul. Długa 1");
-            issuer.Nip_firmy = QStringLiteral("111-111-11-11");
-            ASSERT_TRUE(seed.insertRecord(issuer));
+        for (const GoodsRow& row : rows) {
+            ASSERT_TRUE(seed.insertRecord(fromTexts<Goods>(
+                row, {&Goods::Nazwa_towaru, &Goods::numer_fabryczny, &Goods::Jednostka_miary,
+                      &Goods::Cena_jednostkowa_netto, &Goods::Stawka_vat})));
         }
-        const char* const recipients[][5] = {
-            {"Zakład Łąka", "Łódź", "ul. Łąkowa 2", "90-001", "222-222-22-22"},
-            {"apteka Pod Lwem", "Kraków", "Rynek 3", "31-042", "333-333-33-33"},
-            {"Biuro Rachunkowe", "Gdańsk", "ul. Ogarna 4", "80-826", "444-444-44-44"},
-        };
-        for (const auto& row : recipients) {
-            Recipient recipient;
-            recipient.Nazwa_firmy = QString::fromUtf8(row[0]);
-            recipient.Miejscowosc = QString::fromUtf8(row[1]);
-            recipient.Adres_firmy = QString::fromUtf8(row[2]);
-            recipient.Kod_pocztowy = QString::fromUtf8(row[3]);
-            recipient.Nip_firmy = QString::fromUtf8(row[4]);
-            recipient.Osoba_uprawniona = QStringLiteral("Anna Nowak");
-            recipient.Telefon_firmy = QStringLiteral("12 345 67 89");
-            recipient.Ostatnia_transakcja = QStringLiteral("01-02-2001");
-            ASSERT_TRUE(seed.insertRecord(recipient));
+    }
+
+    // A record whose members take the row's texts in their order.
+    template <typename Record, std::size_t N>
+    static Record fromTexts(const std::array<const char*, N>& row,
+                            const std::array<QString Record::*, N>& members)
+    {
+        Record record;
+        for (std::size_t i = 0; i < N; ++i) {
+            record.*members[i] = QString::fromUtf8(row[i]);
         }
-        const char* const goods[][4] = {
-            {"Śruba M6", "S-6", "szt.", "0,20"},
-            {"Łopata", "L-1", "szt.", "35,00"},
-            {"Młotek", "M-2", "szt.", "24,50"},
-        };
-        for (const auto& row : goods) {
-            Goods item;
-            item.Nazwa_towaru = QString::fromUtf8(row[0]);
-            item.numer_fabryczny = QString::fromUtf8(row[1]);
-            item.Jednostka_miary = QString::fromUtf8(row[2]);
-            item.Cena_jednostkowa_netto = QString::fromUtf8(row[3]);
-            item.Stawka_vat = QStringLiteral("22");
-            ASSERT_TRUE(seed.insertRecord(item));
-        }
+        return record;
     }
 
     ui::Services services()

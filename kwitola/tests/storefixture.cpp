@@ -5,6 +5,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QVariant>
+#include <unistd.h>
 
 namespace kwitola::testing {
 
@@ -38,9 +39,24 @@ QStringList rawQuery(const QString& path, const QString& sql)
     return result;
 }
 
+void openOrExit(TableStore& store, const QString& folder)
+{
+    store.setPassword(QString(kTablePassword));
+    if (!store.open(folder)) {
+        _exit(3);
+    }
+}
+
 void Store::SetUp()
 {
     ASSERT_TRUE(m_dir.isValid());
+}
+
+void OpenStore::SetUp()
+{
+    ASSERT_TRUE(m_folder.isValid());
+    m_store.setPassword(QString(kTablePassword));
+    ASSERT_TRUE(m_store.open(m_folder.path()));
 }
 
 std::unique_ptr<TableStore> Store::openStore(const QString& password)

@@ -18,23 +18,11 @@ protected:
     void fillGoodsAtEveryRate()
     {
         fillTables();
-        TableStore seed;
-        seed.setPassword(QString(kTablePassword));
-        ASSERT_TRUE(seed.open(folder()));
-        const char* const rows[][4] = {
-            {"Farba", "F-1", "10,00", "7"},
-            {"Książka", "K-1", "25,00", "0"},
-            {"Usługa", "U-1", "100,00", "zw."},
-        };
-        for (const auto& row : rows) {
-            Goods goods;
-            goods.Nazwa_towaru = QString::fromUtf8(row[0]);
-            goods.numer_fabryczny = QString::fromUtf8(row[1]);
-            goods.Cena_jednostkowa_netto = QString::fromUtf8(row[2]);
-            goods.Stawka_vat = QString::fromUtf8(row[3]);
-            goods.Jednostka_miary = QStringLiteral("szt.");
-            ASSERT_TRUE(seed.insertRecord(goods));
-        }
+        insertGoods({
+            {"Farba", "F-1", "szt.", "10,00", "7"},
+            {"Książka", "K-1", "szt.", "25,00", "0"},
+            {"Usługa", "U-1", "szt.", "100,00", "zw."},
+        });
     }
 
     void choose(const char* entry)

@@ -2,6 +2,7 @@
 #include "common/testsupport/recordingmessageservice.h"
 #include "common/testsupport/recordingprintservice.h"
 #include "kwitola/core/tablestore.h"
+#include "kwitola/testsupport/printsample.h"
 #include "kwitola/ui/printcontroller.h"
 #include "kwitola/ui/printpreview.h"
 #include "kwitola/ui/tfdruk.h"
@@ -35,27 +36,10 @@ QString markOf(const common::Page& page)
 
 InvoicePrintInput threeLines()
 {
-    InvoicePrintInput in;
-    in.title = QStringLiteral("Faktura VAT nr 12/2001 FV");
-    in.issueDate = {QStringLiteral("05"), QStringLiteral("03"), QStringLiteral("2001")};
-    in.deliveryDate = in.issueDate;
-    in.seller = {QStringLiteral("Hurtownia Bałtyk Sp. z o.o."),
-                 QStringLiteral("ul. Długa 12"),
-                 QStringLiteral("80-827"),
-                 QStringLiteral("Gdańsk"),
-                 QStringLiteral("583-000-11-22"),
-                 QStringLiteral("190000001"),
-                 QStringLiteral("58 301 22 33"),
-                 QStringLiteral("Anna Nowak"),
-                 QStringLiteral("Bank Gdański S.A."),
-                 QStringLiteral("12 1020 1811 0000 0000 0000 1234")};
-    in.buyer = {QStringLiteral("Sklep Żagiel"),  QStringLiteral("ul. Portowa 3"),
-                QStringLiteral("81-300"),        QStringLiteral("Gdynia"),
-                QStringLiteral("586-111-22-33"), QStringLiteral("Jan Kowalski")};
+    InvoicePrintInput in =
+        kwitola::testing::gdanskInvoice(QStringLiteral("Faktura VAT nr 12/2001 FV"));
     in.lines = {
-        {QStringLiteral("Śruba M8"), QStringLiteral("25.11"), QStringLiteral("szt."),
-         QStringLiteral("3"), QStringLiteral("10,00"), QStringLiteral("30,00"),
-         QStringLiteral("22"), QStringLiteral("6,60"), QStringLiteral("36,60")},
+        kwitola::testing::threePiecesLine(QStringLiteral("Śruba M8")),
         {QStringLiteral("Nakrętka M8"), QStringLiteral("25.11"), QStringLiteral("szt."),
          QStringLiteral("10"), QStringLiteral("1,50"), QStringLiteral("15,00"), QStringLiteral("7"),
          QStringLiteral("1,05"), QStringLiteral("16,05")},
@@ -71,7 +55,6 @@ InvoicePrintInput threeLines()
     in.rate22 = {QStringLiteral("30,00"), QStringLiteral("6,60"), QStringLiteral("36,60")};
     in.amountInWords = QStringLiteral("dwieście pięćdziesiąt dwa");
     in.grosze = QStringLiteral("65/100");
-    in.paymentWay = QStringLiteral("przelew 14 dni");
     return in;
 }
 

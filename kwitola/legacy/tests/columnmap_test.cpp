@@ -7,6 +7,16 @@ using namespace kwitola::legacy;
 
 namespace {
 
+// Fields with names no column has: Pole0, Pole1 and so on.
+QStringList numberedFields(int count)
+{
+    QStringList fields;
+    for (int i = 0; i < count; ++i) {
+        fields << QStringLiteral("Pole%1").arg(i);
+    }
+    return fields;
+}
+
 TEST(ColumnMap, NamedColumnsMatchByNameInAnyCaseAndTheRestByPlace)
 {
     // The goods' record number third instead of second, names in other cases.
@@ -31,10 +41,7 @@ TEST(ColumnMap, NamedColumnsMatchByNameInAnyCaseAndTheRestByPlace)
 
 TEST(ColumnMap, PositionalTablesTakeFieldsInOrderAndShortTablesLeaveTheRestEmpty)
 {
-    QStringList fields;
-    for (int i = 0; i < 20; ++i) {
-        fields << QStringLiteral("Pole%1").arg(i);
-    }
+    const QStringList fields = numberedFields(20);
     const auto ledger = mapColumns(Table::Sprzedaz, fields);
     ASSERT_TRUE(ledger);
     ASSERT_EQ(ledger->size(), 28U);
@@ -56,10 +63,7 @@ TEST(ColumnMap, AMissingRecordNumberIsLeftToTheStoreNotFilledByPlace)
 
 TEST(ColumnMap, AFieldThatWouldFindNoColumnIsRefusedByName)
 {
-    QStringList fields;
-    for (int i = 0; i < 10; ++i) {
-        fields << QStringLiteral("Pole%1").arg(i);
-    }
+    const QStringList fields = numberedFields(10);
     const auto map = mapColumns(Table::Firmy, fields);
     ASSERT_FALSE(map);
     EXPECT_TRUE(map.error().contains(QStringLiteral("firmy.DB")));
