@@ -2,6 +2,7 @@
 
 #include "kwitola/core/salesdocument.h"
 #include "kwitola/core/tablerecords.h"
+#include "kwitola/ui/fakturacontrols.h"
 
 #include <QObject>
 #include <array>
@@ -22,24 +23,6 @@ class TableStore;
 }
 
 namespace kwitola::ui {
-
-// The main window's controls of the document area.
-struct DocumentControls
-{
-    QComboBox* goodsList = nullptr; // lista_towarow
-    QLineEdit* quantity = nullptr;  // Edit1
-    QLineEdit* unitPrice = nullptr; // Edit2
-    QLineEdit* net = nullptr;       // Edit3
-    QLineEdit* vat = nullptr;       // Edit4
-    QLineEdit* total = nullptr;     // Edit5
-    QLineEdit* unit = nullptr;      // Edit7
-    // Memo1 to Memo4: names, units, quantities, gross values.
-    std::array<QListWidget*, 4> columns{};
-    QPushButton* add = nullptr;        // "Dodaj do faktury"
-    QPushButton* remove = nullptr;     // "Usuń z faktury"
-    QPushButton* clear = nullptr;      // "Wyczyść "
-    QPushButton* firstPrint = nullptr; // "Drukuj 1egz."
-};
 
 // The document area of the main window: the goods list, the current line,
 // the document lines, the total and its amount in words. The document itself

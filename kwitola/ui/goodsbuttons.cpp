@@ -10,7 +10,7 @@
 
 namespace kwitola::ui {
 
-GoodsButtons::GoodsButtons(const Controls& controls, TableStore& store,
+GoodsButtons::GoodsButtons(const GoodsControls& controls, TableStore& store,
                            common::MessageService& messages, DocumentPanel& document,
                            QWidget& window)
     : QObject(&window), m_controls(controls), m_store(store), m_messages(messages),

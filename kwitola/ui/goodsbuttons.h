@@ -15,15 +15,7 @@ class GoodsButtons final : public QObject
     Q_OBJECT
 
 public:
-    struct Controls
-    {
-        QComboBox* goodsList = nullptr;
-        QPushButton* add = nullptr;
-        QPushButton* correct = nullptr;
-        QPushButton* remove = nullptr;
-    };
-
-    GoodsButtons(const Controls& controls, TableStore& store, common::MessageService& messages,
+    GoodsButtons(const GoodsControls& controls, TableStore& store, common::MessageService& messages,
                  DocumentPanel& document, QWidget& window);
 
 Q_SIGNALS:
@@ -41,7 +33,7 @@ private:
     void tell(const QString& text, bool plain);
     void showError(const QString& text);
 
-    Controls m_controls;
+    GoodsControls m_controls;
     TableStore& m_store;
     common::MessageService& m_messages;
     DocumentPanel& m_document;

@@ -10,7 +10,7 @@
 
 namespace kwitola::ui {
 
-NumberingPanel::NumberingPanel(const Controls& controls, common::MessageService& messages,
+NumberingPanel::NumberingPanel(const NumberingControls& controls, common::MessageService& messages,
                                QWidget& window)
     : QObject(&window), m_controls(controls), m_messages(messages), m_window(window)
 {

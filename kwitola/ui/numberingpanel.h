@@ -1,12 +1,10 @@
 #pragma once
 
 #include "kwitola/core/settingsfile.h"
+#include "kwitola/ui/fakturacontrols.h"
 
 #include <QObject>
 
-class QComboBox;
-class QLineEdit;
-class QPushButton;
 class QWidget;
 
 namespace common {
@@ -28,15 +26,8 @@ class NumberingPanel final : public QObject
     Q_OBJECT
 
 public:
-    struct Controls
-    {
-        QComboBox* kind = nullptr;      // Druk
-        QLineEdit* number = nullptr;    // Edit6
-        QPushButton* back = nullptr;    // "<<<"
-        QPushButton* forward = nullptr; // ">>>"
-    };
-
-    NumberingPanel(const Controls& controls, common::MessageService& messages, QWidget& window);
+    NumberingPanel(const NumberingControls& controls, common::MessageService& messages,
+                   QWidget& window);
 
     void setSettings(const Settings& settings);
     [[nodiscard]] const Settings& settings() const { return m_settings; }
@@ -52,7 +43,7 @@ Q_SIGNALS:
 private:
     void step(int by);
 
-    Controls m_controls;
+    NumberingControls m_controls;
     common::MessageService& m_messages;
     QWidget& m_window;
     Settings m_settings;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "kwitola/core/parties.h"
-#include "kwitola/ui/partycontrols.h"
+#include "kwitola/ui/fakturacontrols.h"
 
 #include <QObject>
 #include <array>

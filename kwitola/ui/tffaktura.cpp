@@ -50,22 +50,21 @@ void TfFaktura::connectHandlers()
 {
     m_parties = new PartyPanel(m_partyControls, m_services.store, m_services.messages, *this);
     connect(m_parties, &PartyPanel::detailsChanged, this, &TfFaktura::placeDetailValues);
-    connect(lista_towarow, &QComboBox::currentIndexChanged, this, &TfFaktura::lista_towarowChange);
+    connect(m_lineControls.goodsList, &QComboBox::currentIndexChanged, this,
+            &TfFaktura::lista_towarowChange);
     m_documentPanel =
-        new DocumentPanel({lista_towarow, Edit1, Edit2, Edit3, Edit4, Edit5, Edit7, m_columns,
-                           b_dodaj_do_faktury, Button5, Button7, m_bottomRow[0]},
-                          m_services.store, m_services.messages, *this);
-    m_numbering = new NumberingPanel({Druk, Edit6, Button9, Button8}, m_services.messages, *this);
+        new DocumentPanel(m_lineControls, m_services.store, m_services.messages, *this);
+    m_numbering = new NumberingPanel(m_numberControls, m_services.messages, *this);
     connect(m_numbering, &NumberingPanel::settingsChangeRequested, this,
             &TfFaktura::settingsChangeRequested);
-    m_goodsButtons =
-        new GoodsButtons({lista_towarow, b_dodaj3, b_korekta3, b_usun3}, m_services.store,
-                         m_services.messages, *m_documentPanel, *this);
+    m_goodsButtons = new GoodsButtons(m_goodsControls, m_services.store, m_services.messages,
+                                      *m_documentPanel, *this);
     connectHeader();
     connect(m_bottomRow[3], &QPushButton::clicked, this, &TfFaktura::optionsWanted);
     connect(m_bottomRow[4], &QPushButton::clicked, this, &QWidget::close);
     for (QWidget* widget : {static_cast<QWidget*>(m_partyControls.lista_odbiorcow),
-                            static_cast<QWidget*>(lista_towarow), static_cast<QWidget*>(Edit1),
+                            static_cast<QWidget*>(m_lineControls.goodsList),
+                            static_cast<QWidget*>(m_lineControls.quantity),
                             static_cast<QWidget*>(m_partyControls.find_nip)}) {
         widget->installEventFilter(this);
     }
@@ -76,10 +75,10 @@ void TfFaktura::connectHeader()
     // The header follows what the way of payment and the number show, whether
     // the user typed it or the window wrote it; the dates are the date edits'.
     m_header.paymentWay = ComboBox2->currentText();
-    m_header.number = Edit6->text();
+    m_header.number = m_numberControls.number->text();
     connect(ComboBox2, &QComboBox::editTextChanged, this,
             [this](const QString& text) { m_header.paymentWay = text; });
-    connect(Edit6, &QLineEdit::textChanged, this,
+    connect(m_numberControls.number, &QLineEdit::textChanged, this,
             [this](const QString& text) { m_header.number = text; });
 }
 
@@ -119,7 +118,7 @@ void TfFaktura::startUp()
     WczytajListeTowarow();
     m_partyControls.lista_odbiorcow->setFocus();
     m_dateEdits->setToday(m_services.clock.today());
-    Druk->setCurrentIndex(0);
+    m_numberControls.kind->setCurrentIndex(0);
     m_started = true;
 }
 
@@ -164,17 +163,19 @@ void TfFaktura::resetDocument()
     }
     placeDetailValues();
     ComboBox2->setEditText(QStringLiteral("gotówka"));
-    for (QLineEdit* edit : {m_partyControls.find_nip, Edit1, Edit2, Edit3, Edit4, Edit7}) {
+    for (QLineEdit* edit :
+         {m_partyControls.find_nip, m_lineControls.quantity, m_lineControls.unitPrice,
+          m_lineControls.net, m_lineControls.vat, m_lineControls.unit}) {
         edit->clear();
     }
     m_dateEdits->clear();
-    for (QListWidget* column : m_columns) {
+    for (QListWidget* column : m_lineControls.columns) {
         column->clear();
     }
-    Edit5->setText(QStringLiteral("0,00"));
-    Edit6->setText(m_settings.documentNumber());
+    m_lineControls.total->setText(QStringLiteral("0,00"));
+    m_numberControls.number->setText(m_settings.documentNumber());
     showEntries(*m_partyControls.lista_wystawcow, {}, -1);
-    Druk->setCurrentIndex(0);
+    m_numberControls.kind->setCurrentIndex(0);
 }
 
 bool TfFaktura::openTables()
@@ -299,12 +300,12 @@ bool TfFaktura::eventFilter(QObject* watched, QEvent* event)
         return QWidget::eventFilter(watched, event);
     }
     if (watched == m_partyControls.lista_odbiorcow) {
-        lista_towarow->setFocus(Qt::OtherFocusReason);
-    } else if (watched == lista_towarow) {
-        Edit1->setFocus(Qt::OtherFocusReason);
-    } else if (watched == Edit1) {
-        b_dodaj_do_faktury->click();
-        lista_towarow->setFocus(Qt::OtherFocusReason);
+        m_lineControls.goodsList->setFocus(Qt::OtherFocusReason);
+    } else if (watched == m_lineControls.goodsList) {
+        m_lineControls.quantity->setFocus(Qt::OtherFocusReason);
+    } else if (watched == m_lineControls.quantity) {
+        m_lineControls.add->click();
+        m_lineControls.goodsList->setFocus(Qt::OtherFocusReason);
     } else if (watched == m_partyControls.find_nip) {
         m_partyControls.b_szukaj->click();
     } else {

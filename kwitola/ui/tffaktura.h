@@ -5,7 +5,7 @@
 #include "kwitola/core/printjob.h"
 #include "kwitola/core/settingsfile.h"
 #include "kwitola/core/tablerecords.h"
-#include "kwitola/ui/partycontrols.h"
+#include "kwitola/ui/fakturacontrols.h"
 #include "kwitola/ui/services.h"
 
 #include <QWidget>
@@ -16,7 +16,6 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
 
 namespace kwitola {
@@ -158,11 +157,12 @@ private:
     NumberingPanel* m_numbering = nullptr;
     GoodsButtons* m_goodsButtons = nullptr;
 
+    // The controls each panel works; the goods list belongs to the line
+    // controls and the goods buttons alike.
+    NumberingControls m_numberControls;
     PartyControls m_partyControls;
-    QComboBox* Druk = nullptr;
-    QLineEdit* Edit6 = nullptr;
-    QPushButton* Button9 = nullptr;
-    QPushButton* Button8 = nullptr;
+    DocumentControls m_lineControls;
+    GoodsControls m_goodsControls;
     // Label3, Label12, Label14, Label15, Label19, Label20; the values over
     // them are the party controls' details.
     std::array<DottedLabel*, 6> m_detailCaptions{};
@@ -172,26 +172,12 @@ private:
     // Edit8 to Edit16.
     std::array<QLineEdit*, 9> m_dates{};
     QComboBox* ComboBox2 = nullptr;
-    QComboBox* lista_towarow = nullptr;
-    QPushButton* b_dodaj3 = nullptr;
-    QPushButton* b_korekta3 = nullptr;
-    QPushButton* b_usun3 = nullptr;
     // Label6/Edit7, Label7/Edit1, Label8/Edit2, Label10/Edit3, Label16/Edit4.
     std::array<QLabel*, 5> m_lineCaptions{};
-    QLineEdit* Edit7 = nullptr;
-    QLineEdit* Edit1 = nullptr;
-    QLineEdit* Edit2 = nullptr;
-    QLineEdit* Edit3 = nullptr;
-    QLineEdit* Edit4 = nullptr;
     // Label22 to Label25 over Memo1 to Memo4.
     std::array<QLabel*, 4> m_columnTitles{};
-    std::array<QListWidget*, 4> m_columns{};
-    QPushButton* b_dodaj_do_faktury = nullptr;
-    QPushButton* Button5 = nullptr;
-    QPushButton* Button7 = nullptr;
     QLabel* Label4 = nullptr;
     QLabel* Label17 = nullptr;
-    QLineEdit* Edit5 = nullptr;
     // Button1, Button2, Button3, b_opcje, b_zamknij.
     std::array<QPushButton*, 5> m_bottomRow{};
 };

@@ -1,8 +1,7 @@
-// Construction, colours, keyboard order and geometry of the main window.
+// Construction, colours and keyboard order of the main window.
 #include "kwitola/ui/controlfactory.h"
 #include "kwitola/ui/dateedits.h"
 #include "kwitola/ui/dottedlabel.h"
-#include "kwitola/ui/fakturalayout.h"
 #include "kwitola/ui/focuscolours.h"
 #include "kwitola/ui/lengthlimit.h"
 #include "kwitola/ui/tffaktura.h"
@@ -45,7 +44,6 @@ constexpr int kLineCaptionTop = 330;
 constexpr int kLineEditTop = 346;
 constexpr int kLinePairWidth = 160;
 constexpr int kLinePairStep = 168;
-constexpr int kLinePairGap = 8;
 constexpr int kColumnTitleTop = 384;
 constexpr int kLinesTop = 400;
 constexpr std::array<int, 3> kLineButtonTops = {400, 432, 464};
@@ -58,16 +56,6 @@ constexpr int kLeftColumnWidth = 220;
 // The lists and what lines up with them start right of the number.
 constexpr int kListLeft = kDruk.right() + 1 + 16;
 const QColor kNavy{0, 0, 128};
-
-void setHorizontal(QWidget& widget, const Span& span)
-{
-    widget.setGeometry(span.left, widget.y(), span.width, widget.height());
-}
-
-void setRightEdge(QWidget& widget, int right)
-{
-    widget.move(right - widget.width(), widget.y());
-}
 
 // A control's object name and the text it shows.
 struct NamedText
@@ -112,13 +100,14 @@ void TfFaktura::buildControls()
 
 void TfFaktura::buildNumber()
 {
-    Druk = makeControl<QComboBox>(m_client, "Druk", kDruk);
-    Druk->addItems({QStringLiteral("Faktura VAT"), QStringLiteral("Rachunek uproszczony"),
-                    QStringLiteral("Faktura ProForma"), QStringLiteral("Paragon"),
-                    QStringLiteral("WZ")});
-    Edit6 = makeControl<QLineEdit>(m_client, "Edit6", kNumber);
-    Button9 = makeControl<QPushButton>(m_client, "Button9", {8, 70, 60, 20}, QStringLiteral("<<<"));
-    Button8 =
+    m_numberControls.kind = makeControl<QComboBox>(m_client, "Druk", kDruk);
+    m_numberControls.kind->addItems(
+        {QStringLiteral("Faktura VAT"), QStringLiteral("Rachunek uproszczony"),
+         QStringLiteral("Faktura ProForma"), QStringLiteral("Paragon"), QStringLiteral("WZ")});
+    m_numberControls.number = makeControl<QLineEdit>(m_client, "Edit6", kNumber);
+    m_numberControls.back =
+        makeControl<QPushButton>(m_client, "Button9", {8, 70, 60, 20}, QStringLiteral("<<<"));
+    m_numberControls.forward =
         makeControl<QPushButton>(m_client, "Button8", {168, 70, 60, 20}, QStringLiteral(">>>"));
 }
 
@@ -145,7 +134,11 @@ void TfFaktura::buildLists()
          30,
          kRecipientTop,
          {&m_partyControls.b_dodaj2, &m_partyControls.b_korekta2, &m_partyControls.b_usun2}},
-        {lista_towarow, "lista_towarow", 20, kGoodsTop, {&b_dodaj3, &b_korekta3, &b_usun3}},
+        {m_lineControls.goodsList,
+         "lista_towarow",
+         20,
+         kGoodsTop,
+         {&m_goodsControls.add, &m_goodsControls.correct, &m_goodsControls.remove}},
     }};
     constexpr std::array<const char*, 3> tripleStems = {"b_dodaj", "b_korekta", "b_usun"};
     const std::array<QString, 3> tripleCaptions = {QStringLiteral("+"), QStringLiteral("Korekta"),
@@ -161,6 +154,8 @@ void TfFaktura::buildLists()
                                                        tripleCaptions[i]);
         }
     }
+    // The goods buttons work on the goods list of the document area.
+    m_goodsControls.goodsList = m_lineControls.goodsList;
 }
 
 void TfFaktura::buildSearch()
@@ -267,11 +262,11 @@ void TfFaktura::buildCurrentLine()
         const char* editName;
     };
     const std::array<LinePair, 5> pairs = {{
-        {"Label6", "Jednostka miary", Edit7, "Edit7"},
-        {"Label7", "Ilość", Edit1, "Edit1"},
-        {"Label8", "Cena jedn. netto", Edit2, "Edit2"},
-        {"Label10", "Wartość netto", Edit3, "Edit3"},
-        {"Label16", "Kwota VAT", Edit4, "Edit4"},
+        {"Label6", "Jednostka miary", m_lineControls.unit, "Edit7"},
+        {"Label7", "Ilość", m_lineControls.quantity, "Edit1"},
+        {"Label8", "Cena jedn. netto", m_lineControls.unitPrice, "Edit2"},
+        {"Label10", "Wartość netto", m_lineControls.net, "Edit3"},
+        {"Label16", "Kwota VAT", m_lineControls.vat, "Edit4"},
     }};
     for (std::size_t i = 0; i < pairs.size(); ++i) {
         const int left = kListLeft + static_cast<int>(i) * kLinePairStep;
@@ -280,9 +275,9 @@ void TfFaktura::buildCurrentLine()
                                                 QString::fromUtf8(pairs[i].caption));
         pairs[i].edit = makeControl<QLineEdit>(m_client, pairs[i].editName,
                                                {left, kLineEditTop, kLinePairWidth, kListHeight});
-        pairs[i].edit->setReadOnly(pairs[i].edit != Edit1);
+        pairs[i].edit->setReadOnly(pairs[i].edit != m_lineControls.quantity);
     }
-    limitLength(*Edit1, 10);
+    limitLength(*m_lineControls.quantity, 10);
 }
 
 void TfFaktura::buildLineList()
@@ -298,8 +293,8 @@ void TfFaktura::buildLineList()
         m_columnTitles[i] =
             makeControl<QLabel>(m_client, titles[i].name, {0, kColumnTitleTop, 120, 16},
                                 QString::fromUtf8(titles[i].text));
-        m_columns[i] = makeControl<QListWidget>(m_client, numberedName("Memo", 1 + i).constData(),
-                                                {0, kLinesTop, 100, 100});
+        m_lineControls.columns[i] = makeControl<QListWidget>(
+            m_client, numberedName("Memo", 1 + i).constData(), {0, kLinesTop, 100, 100});
     }
     struct LineButton
     {
@@ -309,16 +304,16 @@ void TfFaktura::buildLineList()
         int top;
     };
     const std::array<LineButton, 3> buttons = {{
-        {b_dodaj_do_faktury, "b_dodaj_do_faktury", "Dodaj do faktury", kLineButtonTops[0]},
-        {Button5, "Button5", "Usuń z faktury", kLineButtonTops[1]},
-        {Button7, "Button7", "Wyczyść ", kLineButtonTops[2]},
+        {m_lineControls.add, "b_dodaj_do_faktury", "Dodaj do faktury", kLineButtonTops[0]},
+        {m_lineControls.remove, "Button5", "Usuń z faktury", kLineButtonTops[1]},
+        {m_lineControls.clear, "Button7", "Wyczyść ", kLineButtonTops[2]},
     }};
     for (const LineButton& row : buttons) {
         row.button =
             makeControl<QPushButton>(m_client, row.name, {0, row.top, 100, kLineButtonHeight},
                                      QString::fromUtf8(row.caption));
     }
-    Button5->setEnabled(false);
+    m_lineControls.remove->setEnabled(false);
     Label4 = makeControl<QLabel>(m_client, "Label4", {0, kHintTop, 100, kHintHeight},
                                  QStringLiteral("Aby usunąć pozycję z faktury - zaznaczyć na "
                                                 "liście towar do usunięcia i kliknąć Usuń z "
@@ -332,10 +327,11 @@ void TfFaktura::buildBottomRow()
     Label17 = makeControl<QLabel>(m_client, "Label17", {8, 0, kLeftColumnWidth, 18},
                                   QStringLiteral("RAZEM  DO  ZAPŁATY :"));
     Label17->setFont(boldFont(*this));
-    Edit5 = makeControl<QLineEdit>(m_client, "Edit5", {8, 0, kLeftColumnWidth, kTotalHeight});
-    Edit5->setReadOnly(true);
-    Edit5->setMaxLength(20);
-    Edit5->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_lineControls.total =
+        makeControl<QLineEdit>(m_client, "Edit5", {8, 0, kLeftColumnWidth, kTotalHeight});
+    m_lineControls.total->setReadOnly(true);
+    m_lineControls.total->setMaxLength(20);
+    m_lineControls.total->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     constexpr std::array<NamedText, 5> buttons = {{
         {"Button1", "Drukuj 1egz."},
         {"Button2", "Drukuj 2egz."},
@@ -348,13 +344,16 @@ void TfFaktura::buildBottomRow()
             makeControl<QPushButton>(m_client, buttons[i].name, {0, 0, 100, kPrintButtonHeight},
                                      QString::fromUtf8(buttons[i].text));
     }
+    m_lineControls.firstPrint = m_bottomRow[0];
 }
 
 void TfFaktura::watchFocusColours()
 {
     m_focusColours = new FocusColours(this);
-    QWidget* const coloured[] = {
-        m_partyControls.find_nip, ComboBox2, Edit1, Edit2, Edit3, Edit4, Edit7};
+    QWidget* const coloured[] = {m_partyControls.find_nip, ComboBox2,
+                                 m_lineControls.quantity,  m_lineControls.unitPrice,
+                                 m_lineControls.net,       m_lineControls.vat,
+                                 m_lineControls.unit};
     for (QWidget* widget : coloured) {
         m_focusColours->watch(*widget);
     }
@@ -368,12 +367,12 @@ void TfFaktura::buildColours()
     const QString kindStyle =
         QStringLiteral("background-color: red; color: white; font-weight: bold; "
                        "border: 1px solid #800000; padding-left: 3px;");
-    Druk->setStyleSheet(
+    m_numberControls.kind->setStyleSheet(
         QStringLiteral("QComboBox { %1 } QComboBox QAbstractItemView { %1 }").arg(kindStyle));
-    Edit6->setStyleSheet(QStringLiteral("QLineEdit { %1 }").arg(kindStyle));
+    m_numberControls.number->setStyleSheet(QStringLiteral("QLineEdit { %1 }").arg(kindStyle));
     const QString listStyle = QStringLiteral("background-color: black; color: yellow;");
-    for (QComboBox* list :
-         {m_partyControls.lista_wystawcow, m_partyControls.lista_odbiorcow, lista_towarow}) {
+    for (QComboBox* list : {m_partyControls.lista_wystawcow, m_partyControls.lista_odbiorcow,
+                            m_lineControls.goodsList}) {
         list->setStyleSheet(
             QStringLiteral("QComboBox { %1 } QComboBox QAbstractItemView { %1 }").arg(listStyle));
     }
@@ -382,7 +381,7 @@ void TfFaktura::buildColours()
         colours.setColor(QPalette::WindowText, kNavy);
         value->setPalette(colours);
     }
-    Edit5->setStyleSheet(QStringLiteral(
+    m_lineControls.total->setStyleSheet(QStringLiteral(
         "QLineEdit { background-color: yellow; color: red; font-weight: bold; font-size: 20pt; }"));
 }
 
@@ -390,131 +389,26 @@ void TfFaktura::applyTabOrder()
 {
     // Passed over by Tab: the number and its step buttons, the button triples,
     // the shown-only line values, the columns and the total.
-    QWidget* const noTabStops[] = {Edit6,
-                                   Button9,
-                                   Button8,
-                                   m_partyControls.b_dodaj1,
-                                   m_partyControls.b_korekta1,
-                                   m_partyControls.b_usun1,
-                                   m_partyControls.b_dodaj2,
-                                   m_partyControls.b_korekta2,
-                                   m_partyControls.b_usun2,
-                                   b_dodaj3,
-                                   b_korekta3,
-                                   b_usun3,
-                                   Edit2,
-                                   Edit3,
-                                   Edit4,
-                                   Edit7,
-                                   Edit5,
-                                   m_columns[0],
-                                   m_columns[1],
-                                   m_columns[2],
-                                   m_columns[3]};
+    QWidget* const noTabStops[] = {
+        m_numberControls.number,   m_numberControls.back,      m_numberControls.forward,
+        m_partyControls.b_dodaj1,  m_partyControls.b_korekta1, m_partyControls.b_usun1,
+        m_partyControls.b_dodaj2,  m_partyControls.b_korekta2, m_partyControls.b_usun2,
+        m_goodsControls.add,       m_goodsControls.correct,    m_goodsControls.remove,
+        m_lineControls.unitPrice,  m_lineControls.net,         m_lineControls.vat,
+        m_lineControls.unit,       m_lineControls.total,       m_lineControls.columns[0],
+        m_lineControls.columns[1], m_lineControls.columns[2],  m_lineControls.columns[3]};
     for (QWidget* widget : noTabStops) {
         widget->setFocusPolicy(Qt::ClickFocus);
     }
-    std::vector<QWidget*> order = {Druk,
-                                   m_partyControls.lista_wystawcow,
-                                   m_partyControls.lista_odbiorcow,
-                                   m_partyControls.find_nip,
-                                   m_partyControls.b_szukaj,
-                                   m_partyControls.b_wszystkie};
+    std::vector<QWidget*> order = {m_numberControls.kind,           m_partyControls.lista_wystawcow,
+                                   m_partyControls.lista_odbiorcow, m_partyControls.find_nip,
+                                   m_partyControls.b_szukaj,        m_partyControls.b_wszystkie};
     order.insert(order.end(), m_dates.begin(), m_dates.end());
-    order.insert(order.end(),
-                 {ComboBox2, lista_towarow, Edit1, b_dodaj_do_faktury, Button5, Button7});
+    order.insert(order.end(), {ComboBox2, m_lineControls.goodsList, m_lineControls.quantity,
+                               m_lineControls.add, m_lineControls.remove, m_lineControls.clear});
     order.insert(order.end(), m_bottomRow.begin(), m_bottomRow.end());
     for (std::size_t i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(order[i - 1], order[i]);
-    }
-}
-
-void TfFaktura::applyLayout()
-{
-    m_client->setGeometry(contentsRect());
-    ResizeInput input;
-    input.width = frameGeometry().width();
-    input.height = frameGeometry().height();
-    input.druk = {Druk->x(), Druk->width()};
-    input.drukHeight = Druk->height();
-    input.numberLeft = Edit6->x();
-    input.addWidth = m_partyControls.b_dodaj1->width();
-    input.correctWidth = m_partyControls.b_korekta1->width();
-    input.removeWidth = m_partyControls.b_usun1->width();
-    input.dayWidth = m_dates[0]->width();
-    input.monthWidth = m_dates[1]->width();
-    input.yearWidth = m_dates[2]->width();
-    input.linesTop = m_columns[0]->y();
-    input.printButtonHeight = m_bottomRow[0]->height();
-    input.totalHeight = Edit5->height();
-    const MainLayout layout = computeMainLayout(input);
-    for (QComboBox* list :
-         {m_partyControls.lista_wystawcow, m_partyControls.lista_odbiorcow, lista_towarow}) {
-        setHorizontal(*list, layout.lists);
-    }
-    const std::array<std::array<QPushButton*, 3>, 3> triples = {
-        {{m_partyControls.b_dodaj1, m_partyControls.b_korekta1, m_partyControls.b_usun1},
-         {m_partyControls.b_dodaj2, m_partyControls.b_korekta2, m_partyControls.b_usun2},
-         {b_dodaj3, b_korekta3, b_usun3}}};
-    for (const auto& triple : triples) {
-        setHorizontal(*triple[0], layout.add);
-        setHorizontal(*triple[1], layout.correct);
-        setHorizontal(*triple[2], layout.remove);
-    }
-    setHorizontal(*m_partyControls.find_nip, layout.search);
-    setHorizontal(*m_partyControls.b_szukaj, layout.searchButton);
-    setHorizontal(*m_partyControls.b_wszystkie, layout.fullList);
-    for (QWidget* widget :
-         {static_cast<QWidget*>(b_dodaj_do_faktury), static_cast<QWidget*>(Button5),
-          static_cast<QWidget*>(Button7), static_cast<QWidget*>(Label4)}) {
-        setHorizontal(*widget, layout.lineButtons);
-    }
-    const std::array<QLineEdit*, 5> lineEdits = {Edit7, Edit1, Edit2, Edit3, Edit4};
-    const std::array<Span, 3> parts = {layout.day, layout.month, layout.year};
-    for (std::size_t i = 0; i < m_dates.size(); ++i) {
-        setHorizontal(*m_dates[i], parts[i % 3]);
-    }
-    for (QLabel* caption : {Label9, wydania, Label13}) {
-        setRightEdge(*caption, layout.dateCaptionRight);
-    }
-    for (std::size_t i = 0; i < m_columns.size(); ++i) {
-        const Span& column = layout.columns[i];
-        m_columns[i]->setGeometry(column.left, m_columns[i]->y(), column.width,
-                                  layout.columnHeight);
-        m_columnTitles[i]->move(column.left, m_columnTitles[i]->y());
-    }
-    Edit5->move(Edit5->x(), layout.totalTop);
-    Label17->move(Label17->x(), layout.totalLabelTop);
-    for (std::size_t i = 0; i < m_bottomRow.size(); ++i) {
-        const Span& button = layout.bottomRow[i];
-        m_bottomRow[i]->setGeometry(button.left, layout.bottomRowTop, button.width,
-                                    m_bottomRow[i]->height());
-    }
-    // The current line's fields share the lists' width.
-    const int pairWidth = (layout.lists.width - 4 * kLinePairGap) / 5;
-    for (std::size_t i = 0; i < m_lineCaptions.size(); ++i) {
-        const Span pair{layout.lists.left + static_cast<int>(i) * (pairWidth + kLinePairGap),
-                        pairWidth};
-        setHorizontal(*m_lineCaptions[i], pair);
-        setHorizontal(*lineEdits[i], pair);
-    }
-    // The details' dotted captions reach the lists' right edge.
-    for (DottedLabel* caption : m_detailCaptions) {
-        caption->resize(layout.lists.right() - caption->x(), caption->height());
-    }
-    placeDetailValues();
-}
-
-void TfFaktura::placeDetailValues()
-{
-    // Each value covers the dots under it and ends where its caption ends.
-    for (std::size_t i = 0; i < m_partyControls.details.size(); ++i) {
-        QLabel* value = m_partyControls.details[i];
-        const DottedLabel* caption = m_detailCaptions[i];
-        const int right = caption->x() + caption->width();
-        const int width =
-            value->text().isEmpty() ? 0 : value->fontMetrics().horizontalAdvance(value->text()) + 8;
-        value->setGeometry(right - width, caption->y(), width, caption->height());
     }
 }
 
