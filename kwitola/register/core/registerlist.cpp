@@ -2,9 +2,9 @@
 
 #include "kwitola/core/documentkinds.h"
 #include "kwitola/core/salesdocument.h"
+#include "kwitola/register/core/linesgross.h"
 #include "kwitola/register/core/monthledger.h"
 #include "kwitola/register/core/registertables.h"
-#include "kwitola/register/core/storedlines.h"
 
 #include <QCollator>
 #include <QHash>
@@ -67,11 +67,7 @@ bool containsText(const QString& field, const QString& text)
 
 std::optional<Decimal> grossFromLines(const StoredDocument& document)
 {
-    const auto totalled = documentFromLines(document);
-    if (!totalled) {
-        return std::nullopt;
-    }
-    return Decimal::parse(totalled->documentTotals().gross);
+    return grossOfLines(document);
 }
 
 RegisterEntry listedFields(const StoredDocument& document)
