@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
+#include <QHashFunctions>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -16,19 +17,29 @@ namespace kwitola::registry {
 namespace {
 
 // Everything a text's plan depends on: all but where its box stands.
-QString planKey(const common::PageElement& e)
+struct PlanKey
 {
-    const common::PageFont& f = e.font;
-    return QStringLiteral("%1|%2|%3|%4|%5|%6|%7|%8|%9")
-        .arg(f.family)
-        .arg(f.pointSize)
-        .arg(int(f.bold) | int(f.italic) << 1 | int(f.underline) << 2)
-        .arg(e.rect.width())
-        .arg(e.rect.height())
-        .arg(static_cast<int>(e.align))
-        .arg(int(e.wordWrap))
-        .arg(e.maxLines)
-        .arg(e.text);
+    QString text;
+    common::PageFont font;
+    QSize size;
+    common::HAlign align = common::HAlign::Left;
+    bool wordWrap = false;
+    int maxLines = 0;
+
+    explicit PlanKey(const common::PageElement& e)
+        : text(e.text), font(e.font), size(e.rect.size()), align(e.align), wordWrap(e.wordWrap),
+          maxLines(e.maxLines)
+    {}
+    bool operator==(const PlanKey&) const = default;
+};
+
+size_t qHash(const PlanKey& key, size_t seed = 0)
+{
+    const int style = int(key.font.bold) | int(key.font.italic) << 1 |
+                      int(key.font.underline) << 2 | int(key.wordWrap) << 3 |
+                      static_cast<int>(key.align) << 4;
+    return qHashMulti(seed, key.text, key.font.family, key.font.pointSize, style, key.size.width(),
+                      key.size.height(), key.maxLines);
 }
 
 // The plans of the texts drawn so far, each made for a box at some place
@@ -38,7 +49,7 @@ class PlanCache final
 public:
     common::TextPlan planFor(const common::PageElement& e)
     {
-        const QString key = planKey(e);
+        const PlanKey key(e);
         auto it = m_plans.constFind(key);
         if (it == m_plans.constEnd()) {
             it = m_plans.insert(key, {common::planText(e), e.rect.topLeft()});
@@ -54,7 +65,7 @@ private:
         common::TextPlan plan;
         QPoint madeAt;
     };
-    QHash<QString, Made> m_plans;
+    QHash<PlanKey, Made> m_plans;
 };
 
 void drawPage(const common::Page& page, QPainter& painter, const QRectF& target, PlanCache& plans)
