@@ -231,8 +231,15 @@ TEST(RegisterRead, narrowReadGivesTheEntriesOfTheFullRead)
     brokenLines.ledgerGross.clear();
     brokenLines.lines = {{QStringLiteral("Śruba"), QStringLiteral("x"), QStringLiteral("1,00"),
                           QStringLiteral("22")}};
-    ASSERT_TRUE(
-        test::writeTables(dir.path(), {invoice(1), invoice(2), wz, unreadable, brokenLines}));
+    // A control character inside a stored value is read as part of it.
+    test::Posted controlCharacter = invoice(6);
+    controlCharacter.ledgerGross.clear();
+    controlCharacter.lines = {{QStringLiteral("Nit"), QStringLiteral("1"), QStringLiteral("2,00"),
+                               QStringLiteral("22") + QChar(0x1F)},
+                              {QStringLiteral("Klej"), QStringLiteral("1"), QStringLiteral("2,00"),
+                               QStringLiteral("22")}};
+    ASSERT_TRUE(test::writeTables(
+        dir.path(), {invoice(1), invoice(2), wz, unreadable, brokenLines, controlCharacter}));
     const auto archived = [](const StoredDocument& d) {
         return d.Numer_faktury == QStringLiteral("2/2026 FV") && d.issueYear == u"2026";
     };
@@ -263,13 +270,14 @@ TEST(RegisterRead, narrowReadGivesTheEntriesOfTheFullRead)
         return texts;
     };
     EXPECT_EQ(shown(*narrow), shown(expected));
-    ASSERT_EQ(narrow->size(), 5U);
+    ASSERT_EQ(narrow->size(), 6U);
     // 2 x 10,00 at 22% and 10,00 exempt; the unreadable ledger total falls
     // back on the lines; lines that do not read give no total.
     EXPECT_EQ(narrow->at(2).gross->fmt(), QStringLiteral("34,40"));
     EXPECT_EQ(narrow->at(3).gross->fmt(), QStringLiteral("24,40"));
     EXPECT_FALSE(narrow->at(3).grossFromLedger);
     EXPECT_FALSE(narrow->at(4).gross.has_value());
+    EXPECT_FALSE(narrow->at(5).gross.has_value());
     EXPECT_TRUE(narrow->at(1).archived);
     EXPECT_FALSE(narrow->at(0).archived);
 }
