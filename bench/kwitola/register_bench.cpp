@@ -5,12 +5,11 @@
 #include "bench/kwitola/benchtables.h"
 #include "common/printing/pagerenderer.h"
 #include "kwitola/core/tablestore.h"
-#include "kwitola/register/core/ledgercsv.h"
-#include "kwitola/register/core/ledgerpages.h"
 #include "kwitola/register/core/monthledger.h"
 #include "kwitola/register/core/registerlist.h"
 #include "kwitola/register/core/registerread.h"
 #include "kwitola/register/core/registertables.h"
+#include "kwitola/register/export/exportcommand.h"
 #include "kwitola/register/tests/registertestfolder.h"
 
 #include <QGuiApplication>
@@ -161,23 +160,23 @@ void BM_SortByRecipient(benchmark::State& state)
 BENCHMARK(BM_SortByRecipient)->Arg(100'000)->Unit(benchmark::kMillisecond);
 
 // The month's export from the tables, as the command line does it: 10 000
-// rows in March among 20 000.
+// rows in January among 20 000.
 template <bool Pdf> void exportMonth(benchmark::State& state)
 {
     const QString folder = folderWith(20'000, 2, 0);
+    const auto tables = readPostedTables(folder, {}, PostedParts::LedgerAndIssuers);
+    const auto ledger = tables ? monthLedger(tables->ledger, {2026, 1})
+                               : common::Result<MonthLedger>(tables.forward());
+    if (!ledger || ledger->entries.size() != 10'000U) {
+        state.SkipWithError("wrong ledger");
+        return;
+    }
     QTemporaryDir out;
+    ExportRequest request{QStringLiteral("2026-01"), {}, {}};
+    (Pdf ? request.pdfPath : request.csvPath) =
+        out.filePath(Pdf ? QStringLiteral("r.pdf") : QStringLiteral("r.csv"));
     for (auto _ : state) {
-        const auto tables = readPostedTables(folder);
-        const auto ledger = tables ? monthLedger(tables->ledger, {2026, 1})
-                                   : common::Result<MonthLedger>(tables.forward());
-        if (!ledger || ledger->entries.size() != 10'000U) {
-            state.SkipWithError("wrong ledger");
-            return;
-        }
-        const auto written =
-            Pdf ? common::writePdf(ledgerPages(*ledger, {}), out.filePath(QStringLiteral("r.pdf")))
-                : writeLedgerCsv(*ledger, out.filePath(QStringLiteral("r.csv")));
-        if (!written) {
+        if (!runExport(request, folder)) {
             state.SkipWithError("not written");
         }
     }

@@ -2,9 +2,9 @@
 
 #include "kwitola/core/documentkinds.h"
 #include "kwitola/core/salesdocument.h"
+#include "kwitola/register/core/linesgross.h"
 #include "kwitola/register/core/monthledger.h"
 #include "kwitola/register/core/registertables.h"
-#include "kwitola/register/core/storedlines.h"
 
 #include <QCollator>
 #include <QHash>
@@ -67,26 +67,23 @@ bool containsText(const QString& field, const QString& text)
 
 std::optional<Decimal> grossFromLines(const StoredDocument& document)
 {
-    const auto totalled = documentFromLines(document);
-    if (!totalled) {
-        return std::nullopt;
-    }
-    return Decimal::parse(totalled->documentTotals().gross);
+    return grossOfLines(document);
 }
 
 RegisterEntry listedFields(const StoredDocument& document)
 {
-    RegisterEntry entry;
-    entry.id = document.id;
-    entry.number = document.Numer_faktury;
-    entry.kind = kindText(document.kindName);
-    entry.issueDate = issueDateOf(document.issueDay, document.issueMonth, document.issueYear);
-    entry.issueDateText = document.issueDate;
-    entry.issueYear = document.issueYear;
-    entry.recipientName = document.recipientName;
-    entry.recipientTown = document.recipientTown;
-    entry.recipientNip = document.recipientNip;
-    return entry;
+    return {.id = document.id,
+            .number = document.Numer_faktury,
+            .kind = kindText(document.kindName),
+            .issueDate = issueDateOf(document.issueDay, document.issueMonth, document.issueYear),
+            .issueDateText = document.issueDate,
+            .issueYear = document.issueYear,
+            .recipientName = document.recipientName,
+            .recipientTown = document.recipientTown,
+            .recipientNip = document.recipientNip,
+            .gross = std::nullopt,
+            .grossFromLedger = false,
+            .archived = false};
 }
 
 std::vector<RegisterEntry>

@@ -72,40 +72,62 @@ QString listColumns(const QStringList& stored)
     return names.join(QLatin1Char(','));
 }
 
-// Every line's fields, line after line, as fillLines reads them; each run
-// of the catalogue holds one field of every line. A slot without a name
-// holds no line (the totalling skips it), so its fields come as nulls, which
-// cost nothing to fetch.
+// The fields a line's gross is totalled from, in the order each line's
+// column joins them; the name is asked only whether it is empty.
+constexpr std::array<QString StoredLine::*, 3> kTotalledFields = {
+    &StoredLine::quantity, &StoredLine::unitNetPrice, &StoredLine::vatRate};
+constexpr QChar kFieldSeparator = QChar(0x1F);
+
+// One column a line: its totalled fields joined by kFieldSeparator (a
+// missing value as empty, as it reads), or null for a slot without a name,
+// which holds no line. Fetching one text a line instead of one a field keeps
+// the read of many documents' lines short.
 QString lineColumns(const QStringList& stored)
 {
     const auto& catalogue = catalogueOf<StoredDocument>();
     const auto plain = static_cast<qsizetype>(catalogue.fields.size());
-    const auto at = [&](std::size_t run, int line) {
-        return stored.at(plain + static_cast<qsizetype>(run) * kStoredLineCount + line);
-    };
-    std::size_t nameRun = 0;
-    for (std::size_t r = 0; r < catalogue.lineRuns.size(); ++r) {
-        if (catalogue.lineRuns[r].member == &StoredLine::name) {
-            nameRun = r;
+    const auto at = [&](QString StoredLine::*member, int line) {
+        for (std::size_t r = 0; r < catalogue.lineRuns.size(); ++r) {
+            if (catalogue.lineRuns[r].member == member) {
+                return stored.at(plain + static_cast<qsizetype>(r) * kStoredLineCount + line);
+            }
         }
-    }
+        return QString();
+    };
     QStringList columns;
     for (int line = 0; line < kStoredLineCount; ++line) {
-        for (std::size_t r = 0; r < catalogue.lineRuns.size(); ++r) {
-            columns << QStringLiteral("CASE WHEN %1 <> '' THEN %2 END")
-                           .arg(at(nameRun, line), at(r, line));
+        QStringList parts;
+        for (const auto member : kTotalledFields) {
+            parts << QStringLiteral("coalesce(%1, '')").arg(at(member, line));
         }
+        columns << QStringLiteral("CASE WHEN %1 <> '' THEN %2 END")
+                       .arg(at(&StoredLine::name, line),
+                            parts.join(QStringLiteral(" || char(31) || ")));
     }
     return columns.join(QLatin1Char(','));
 }
 
+// The lines as lineColumns gives them: a line with a value is named (with
+// a name that only says it is there), the others stay empty.
 void fillLines(StoredDocument& document, const QSqlQuery& q)
 {
-    const auto& runs = catalogueOf<StoredDocument>().lineRuns;
     int column = 1;
     for (StoredLine& line : document.lines) {
-        for (const LineRun& run : runs) {
-            line.*run.member = q.value(column++).toString();
+        const QVariant value = q.value(column++);
+        line = StoredLine{};
+        if (value.isNull()) {
+            continue;
+        }
+        const QString joined = value.toString();
+        const QStringList fields = joined.split(kFieldSeparator);
+        line.name = QStringLiteral("-");
+        if (fields.size() != static_cast<qsizetype>(kTotalledFields.size())) {
+            // A field that holds the separator itself reads as no number.
+            line.quantity = joined;
+            continue;
+        }
+        for (std::size_t i = 0; i < kTotalledFields.size(); ++i) {
+            line.*kTotalledFields.at(i) = fields.value(static_cast<qsizetype>(i));
         }
     }
 }

@@ -59,7 +59,7 @@ namespace {
 
 // One attempt: open the tables and read them inside one transaction, which
 // holds the read lock until all are read.
-Result<PostedTables> readOnce(const QString& folder)
+Result<PostedTables> readOnce(const QString& folder, PostedParts parts)
 {
     TableStore store;
     store.setPassword(QString(kTablePassword));
@@ -68,9 +68,12 @@ Result<PostedTables> readOnce(const QString& folder)
     }
     PostedTables tables;
     const Result<void> read = store.inTransaction([&]() -> Result<void> {
-        auto documents = store.all<StoredDocument>();
-        if (!documents) {
-            return documents.forward();
+        if (parts == PostedParts::Everything) {
+            auto documents = store.all<StoredDocument>();
+            if (!documents) {
+                return documents.forward();
+            }
+            tables.documents = *std::move(documents);
         }
         auto ledger = store.all<LedgerRow>();
         if (!ledger) {
@@ -80,7 +83,6 @@ Result<PostedTables> readOnce(const QString& folder)
         if (!issuers) {
             return issuers.forward();
         }
-        tables.documents = *std::move(documents);
         tables.ledger = *std::move(ledger);
         tables.issuers = *std::move(issuers);
         return {};
@@ -124,12 +126,13 @@ common::Result<void> whileBusy(const RetryPolicy& retry,
     }
 }
 
-common::Result<PostedTables> readPostedTables(const QString& folder, const RetryPolicy& retry)
+common::Result<PostedTables> readPostedTables(const QString& folder, const RetryPolicy& retry,
+                                              PostedParts parts)
 {
     if (auto checked = checkTablesFolder(folder); !checked) {
         return checked.forward();
     }
-    return readWhileBusy<PostedTables>(retry, [&folder] { return readOnce(folder); });
+    return readWhileBusy<PostedTables>(retry, [&] { return readOnce(folder, parts); });
 }
 
 template <typename T>

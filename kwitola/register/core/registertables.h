@@ -28,12 +28,17 @@ struct PostedTables
     std::vector<Issuer> issuers;
 };
 
+// What a read takes: everything, or the ledger and the issuers alone (the
+// month's ledger needs no document).
+enum class PostedParts { Everything, LedgerAndIssuers };
+
 // Reads the posted documents and the ledger of the working folder without
-// writing anything. Fails with a Polish text when the folder or its tables
-// are missing or unreadable; with ErrorKind::Busy when the tables stay held
-// by another program through every attempt.
-[[nodiscard]] common::Result<PostedTables> readPostedTables(const QString& folder,
-                                                            const RetryPolicy& retry = {});
+// writing anything; with LedgerAndIssuers the documents stay empty. Fails with a Polish text when
+// the folder or its tables are missing or unreadable; with ErrorKind::Busy when the tables stay
+// held by another program through every attempt.
+[[nodiscard]] common::Result<PostedTables>
+readPostedTables(const QString& folder, const RetryPolicy& retry = {},
+                 PostedParts parts = PostedParts::Everything);
 
 // Refuses a folder that is missing or lacks any of the six tables, before
 // anything opens it (opening would create the missing ones).

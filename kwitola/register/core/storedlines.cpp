@@ -12,12 +12,14 @@ common::Result<SalesDocument> documentFromLines(const StoredDocument& stored)
         if (line.name.isEmpty()) {
             continue;
         }
-        Goods goods;
-        goods.Nazwa_towaru = line.name;
-        goods.Symbol_SWW_KU = line.symbol;
-        goods.Jednostka_miary = line.unit;
-        goods.Cena_jednostkowa_netto = line.unitNetPrice;
-        goods.Stawka_vat = line.vatRate;
+        const Goods goods{.Nazwa_towaru = line.name,
+                          .Symbol_SWW_KU = line.symbol,
+                          .Jednostka_miary = line.unit,
+                          .ilosc = {},
+                          .Cena_jednostkowa_netto = line.unitNetPrice,
+                          .Stawka_vat = line.vatRate,
+                          .Stan_poczatkowy = {},
+                          .numer_fabryczny = {}};
         if (auto loaded = document.loadGoods(goods); !loaded) {
             return common::fail(
                 QStringLiteral("Dokument %1: %2").arg(stored.Numer_faktury, loaded.error()));

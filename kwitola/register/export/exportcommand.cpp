@@ -1,10 +1,10 @@
 #include "kwitola/register/export/exportcommand.h"
 
-#include "common/printing/pagerenderer.h"
 #include "kwitola/register/core/ledgercsv.h"
 #include "kwitola/register/core/ledgerpages.h"
 #include "kwitola/register/core/monthledger.h"
 #include "kwitola/register/core/registertables.h"
+#include "kwitola/register/export/tablepdf.h"
 
 #include <QDir>
 #include <QFile>
@@ -75,7 +75,7 @@ common::Result<void> writeLedgerPdf(const MonthLedger& ledger, const LedgerHeadi
                                     const QString& path)
 {
     const QString temporary = path + QStringLiteral(".zapis");
-    if (auto written = common::writePdf(ledgerPages(ledger, heading), temporary); !written) {
+    if (auto written = writeTablePdf(ledgerPages(ledger, heading), temporary); !written) {
         QFile::remove(temporary);
         return written;
     }
@@ -158,7 +158,7 @@ common::Result<void> runExport(const ExportRequest& request, const QString& work
     if (!month) {
         return common::fail(QStringLiteral("Niepoprawny miesiąc „%1”.").arg(request.month));
     }
-    const auto tables = readPostedTables(workingFolder);
+    const auto tables = readPostedTables(workingFolder, {}, PostedParts::LedgerAndIssuers);
     if (!tables) {
         return tables.forward();
     }

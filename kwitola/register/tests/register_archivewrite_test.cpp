@@ -98,6 +98,16 @@ std::string joined(const QStringList& problems)
     return problems.join(QLatin1Char('\n')).toStdString();
 }
 
+// The tables hold these postings (number@year: quantity), and they and the
+// archive agree.
+void expectPostedWithEntries(TableStore& store, const QString& folder,
+                             const std::map<QString, QString>& quantities)
+{
+    EXPECT_EQ(postedQuantities(store), quantities);
+    const QStringList problems = test::archiveInconsistencies(folder);
+    EXPECT_TRUE(problems.isEmpty()) << joined(problems);
+}
+
 } // namespace
 
 // A failed file operation at every step of a posting, first or replacing an
@@ -162,9 +172,7 @@ TEST(ArchiveWrite, failureAtEachStepLeavesPostedWithEntryOrNeither)
                     << posted.error().toStdString();
             }
             ASSERT_TRUE(recoverArchive(tables.store, diskArchiveFiles()));
-            EXPECT_EQ(postedQuantities(tables.store), after);
-            const QStringList problems = test::archiveInconsistencies(dir.path());
-            EXPECT_TRUE(problems.isEmpty()) << joined(problems);
+            expectPostedWithEntries(tables.store, dir.path(), after);
         }
     }
 }
@@ -184,11 +192,8 @@ TEST(ArchiveWrite, refusedTablesKeepTheEarlierEntry)
     ASSERT_FALSE(posted);
     EXPECT_EQ(posted.error(), QStringLiteral("Błąd w zapisie do rejestru transakcji."));
     tables.store.setWriteCheck({});
-    EXPECT_EQ(
-        postedQuantities(tables.store),
-        (std::map<QString, QString>{{QStringLiteral("2/2026 FV@2026"), QStringLiteral("3")}}));
-    const QStringList problems = test::archiveInconsistencies(dir.path());
-    EXPECT_TRUE(problems.isEmpty()) << joined(problems);
+    expectPostedWithEntries(tables.store, dir.path(),
+                            {{QStringLiteral("2/2026 FV@2026"), QStringLiteral("3")}});
 }
 
 // Leftovers of a posting under way are not entries to the register, and a

@@ -172,18 +172,29 @@ TEST(LedgerCsv, readBackByACsvReaderGivesTheLedgersValuesAndTotals)
     const auto cell = [&](int r, int c) {
         return read->at(r).toArray().at(c).toString();
     };
-    EXPECT_EQ(cell(0, 0), QStringLiteral("Lp."));
-    EXPECT_EQ(cell(0, 13), QStringLiteral("Brutto"));
-    EXPECT_EQ(cell(1, 1), QStringLiteral("2/2026 FV"));
-    EXPECT_EQ(cell(1, 2), QStringLiteral("2026-03-02"));
-    EXPECT_EQ(cell(1, 8), QStringLiteral("10,00"));
-    EXPECT_EQ(cell(2, 4), QStringLiteral("PHU \"Łoś; syn\"\nsp. j."));
-    EXPECT_EQ(cell(2, 5), QStringLiteral("ul. Długa 5, 62-200 Gniezno"));
-    EXPECT_EQ(cell(2, 13), QStringLiteral("122,00"));
-    EXPECT_EQ(cell(3, 1), QStringLiteral("Razem"));
-    EXPECT_EQ(cell(3, 6), QStringLiteral("100,10"));
-    EXPECT_EQ(cell(3, 9), QStringLiteral("0,70"));
-    EXPECT_EQ(cell(3, 13), QStringLiteral("122,12"));
+    struct Cell
+    {
+        int row;
+        int column;
+        const char* text;
+    };
+    const Cell expected[] = {
+        {0, 0, "Lp."},
+        {0, 13, "Brutto"},
+        {1, 1, "2/2026 FV"},
+        {1, 2, "2026-03-02"},
+        {1, 8, "10,00"},
+        {2, 4, "PHU \"Łoś; syn\"\nsp. j."},
+        {2, 5, "ul. Długa 5, 62-200 Gniezno"},
+        {2, 13, "122,00"},
+        {3, 1, "Razem"},
+        {3, 6, "100,10"},
+        {3, 9, "0,70"},
+        {3, 13, "122,12"},
+    };
+    for (const Cell& c : expected) {
+        EXPECT_EQ(cell(c.row, c.column), QString::fromUtf8(c.text)) << c.row << ", " << c.column;
+    }
     for (int r = 0; r < 4; ++r) {
         EXPECT_EQ(read->at(r).toArray().size(), kLedgerColumnCount) << r;
     }

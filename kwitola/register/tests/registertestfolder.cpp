@@ -4,18 +4,30 @@
 
 namespace kwitola::registry::test {
 
+namespace {
+
+// The issue date and the recipient, which the document and its ledger row
+// both keep under the same names.
+template <typename Record> Record issuedTo(const Posted& posted)
+{
+    Record record;
+    record.issueDay = posted.day;
+    record.issueMonth = posted.month;
+    record.issueYear = posted.year;
+    record.recipientName = posted.recipient;
+    record.recipientTown = QStringLiteral("Gniezno");
+    record.recipientNip = QStringLiteral("784-000-11-22");
+    return record;
+}
+
+} // namespace
+
 StoredDocument storedDocument(const Posted& posted)
 {
-    StoredDocument document;
+    auto document = issuedTo<StoredDocument>(posted);
     document.Numer_faktury = posted.number;
     document.kindName = posted.kindName;
-    document.issueDay = posted.day;
-    document.issueMonth = posted.month;
-    document.issueYear = posted.year;
     document.issueDate = posted.day + u'-' + posted.month + u'-' + posted.year;
-    document.recipientName = posted.recipient;
-    document.recipientTown = QStringLiteral("Gniezno");
-    document.recipientNip = QStringLiteral("784-000-11-22");
     for (std::size_t i = 0; i < posted.lines.size() && i < document.lines.size(); ++i) {
         const QStringList& line = posted.lines.at(i);
         document.lines.at(i) = {line.value(0), QString(),     QStringLiteral("szt."),
@@ -26,16 +38,10 @@ StoredDocument storedDocument(const Posted& posted)
 
 LedgerRow ledgerRow(const Posted& posted)
 {
-    LedgerRow row;
+    auto row = issuedTo<LedgerRow>(posted);
     row.documentNumber = posted.number;
-    row.issueDay = posted.day;
-    row.issueMonth = posted.month;
-    row.issueYear = posted.year;
-    row.recipientName = posted.recipient;
-    row.recipientNip = QStringLiteral("784-000-11-22");
     row.recipientAddress = QStringLiteral("ul. Długa 5");
     row.recipientPostalCode = QStringLiteral("62-200");
-    row.recipientTown = QStringLiteral("Gniezno");
     row.grossTotal = posted.ledgerGross;
     return row;
 }

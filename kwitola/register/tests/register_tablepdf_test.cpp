@@ -1,0 +1,103 @@
+#include "common/core/pagemodel.h"
+#include "common/printing/pagerenderer.h"
+#include "kwitola/register/export/tablepdf.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace kwitola::registry;
+
+namespace {
+
+// Pages whose texts repeat at other places: amounts that fit, a long name
+// drawn smaller, one wrapped into two lines and cut, one too wide even at
+// the smallest size; each page puts them at other heights.
+std::vector<common::Page> repeatingPages()
+{
+    const QStringList texts = {
+        QStringLiteral("75,00"), QStringLiteral("16,50"),
+        QStringLiteral("Przedsiębiorstwo Handlowe „Żuraw” sp. z o.o."),
+        QStringLiteral("Zakład Ślusarski Jan Kowalski, ul. Długa 5, 62-200 Gniezno, tel. 61 "
+                       "426 00 00, czynne od poniedziałku do piątku")};
+    std::vector<common::Page> pages;
+    for (int p = 0; p < 3; ++p) {
+        common::Page page;
+        page.width = common::kA4Height;
+        page.height = common::kA4Width;
+        for (int row = 0; row < 12; ++row) {
+            for (int c = 0; c < texts.size(); ++c) {
+                common::PageFont font;
+                font.pointSize = 7 + c % 2;
+                font.bold = row % 3 == 0;
+                common::PageElement cell = common::textElement(
+                    QStringLiteral("cell"), QRect(40 + c * 140, 60 + p * 7 + row * 30, 130, 20),
+                    texts.at(c), font, c < 2 ? common::HAlign::Right : common::HAlign::Left);
+                cell.wordWrap = c == 3 && row % 2 == 0;
+                cell.maxLines = cell.wordWrap ? 2 : 0;
+                page.elements.push_back(cell);
+            }
+            page.elements.push_back(common::lineElement(
+                QStringLiteral("rule"), QPoint(40, 80 + row * 30), QPoint(600, 80 + row * 30)));
+        }
+        pages.push_back(page);
+    }
+    return pages;
+}
+
+// The pages of a PDF as PNG files in the folder, named stem-N.png.
+QStringList rasterised(const QString& pdftoppm, const QString& pdf, const QString& stem)
+{
+    QProcess process;
+    process.start(pdftoppm,
+                  {QStringLiteral("-r"), QStringLiteral("72"), QStringLiteral("-png"), pdf, stem});
+    if (!process.waitForFinished(60'000) || process.exitCode() != 0) {
+        return {};
+    }
+    const QFileInfo info(stem);
+    QStringList files;
+    for (const QString& name :
+         QDir(info.absolutePath())
+             .entryList({info.fileName() + QStringLiteral("-*.png")}, QDir::Files, QDir::Name)) {
+        QFile file(info.absoluteDir().filePath(name));
+        files << (file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll().toBase64())
+                                                 : QString());
+    }
+    return files;
+}
+
+TEST(TablePdf, drawsEveryPageExactlyAsTheRendererDoes)
+{
+    const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+    if (pdftoppm.isEmpty()) {
+        GTEST_SKIP() << "pdftoppm is not installed";
+    }
+    QTemporaryDir dir;
+    const auto pages = repeatingPages();
+    const QString own = dir.filePath(QStringLiteral("own.pdf"));
+    const QString common = dir.filePath(QStringLiteral("common.pdf"));
+    ASSERT_TRUE(writeTablePdf(pages, own));
+    ASSERT_TRUE(common::writePdf(pages, common));
+    const QStringList ownPages = rasterised(pdftoppm, own, dir.filePath(QStringLiteral("own")));
+    const QStringList commonPages =
+        rasterised(pdftoppm, common, dir.filePath(QStringLiteral("common")));
+    ASSERT_EQ(ownPages.size(), 3);
+    EXPECT_EQ(ownPages, commonPages);
+}
+
+TEST(TablePdf, aFolderThatCannotBeMadeIsAPolishFailure)
+{
+    QTemporaryDir dir;
+    QFile blocker(dir.filePath(QStringLiteral("plik")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const auto written =
+        writeTablePdf(repeatingPages(), dir.filePath(QStringLiteral("plik/podfolder/r.pdf")));
+    ASSERT_FALSE(written);
+    EXPECT_TRUE(written.error().startsWith(QStringLiteral("Nie można utworzyć folderu")));
+}
+
+} // namespace
