@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/seams/servicesfwd.h"
 #include "karoskop/core/vehicledescription.h"
 #include "karoskop/ui/vinfindlayout.h"
 
@@ -13,7 +14,6 @@ class QLabel;
 
 namespace common {
 class TTransparentButton;
-class MessageService;
 } // namespace common
 
 namespace karoskop {
