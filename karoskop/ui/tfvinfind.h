@@ -1,6 +1,5 @@
 #pragma once
 
-#include "common/seams/servicesfwd.h"
 #include "karoskop/core/vehicledescription.h"
 #include "karoskop/ui/vinfindlayout.h"
 
@@ -14,6 +13,7 @@ class QLabel;
 
 namespace common {
 class TTransparentButton;
+class MessageService;
 } // namespace common
 
 namespace karoskop {
