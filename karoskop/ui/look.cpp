@@ -166,16 +166,17 @@ QPixmap backgroundTile()
     return QPixmap(QStringLiteral(":/common/karoskop-tile.png"));
 }
 
-bool holdOuterSize(QWidget& window, QSize (*clamp)(QSize outer))
+void holdOuterSizeOrLayOut(QWidget& window, QSize (*clamp)(QSize outer),
+                           const std::function<void()>& layOut)
 {
     const QSize extra = window.frameGeometry().size() - window.size();
     const QSize outer = window.size() + extra;
     const QSize held = clamp(outer);
     if (held == outer || window.isMaximized()) {
-        return false;
+        layOut();
+        return;
     }
     window.resize(held - extra);
-    return true;
 }
 
 QFont fittedFont(QFont font, const QString& caption, int width)
