@@ -62,7 +62,13 @@ public:
 
     const CaptionLook& look() const { return m_look; }
     void setLook(const CaptionLook& look);
-    // Shorthands for two parts of the look.
+    // Shorthands for parts of the look.
+    QColor activeBeginColor() const { return m_look.active.begin; }
+    QColor activeEndColor() const { return m_look.active.end; }
+    QColor activeFontColor() const { return m_look.active.font; }
+    QColor inactiveBeginColor() const { return m_look.inactive.begin; }
+    QColor inactiveEndColor() const { return m_look.inactive.end; }
+    QColor inactiveFontColor() const { return m_look.inactive.font; }
     QFont captionFont() const { return m_look.captionFont; }
     void setCaptionFont(const QFont& font);
     int numColors() const { return m_look.numColors; }
