@@ -51,6 +51,16 @@ QByteArray encode(const QString& text)
     return out;
 }
 
+QByteArray encodeLines(std::span<const QString> lines)
+{
+    QByteArray bytes;
+    for (const QString& line : lines) {
+        bytes += encode(line);
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
 QString decode(QByteArrayView bytes)
 {
     QString out(bytes.size(), Qt::Uninitialized);

@@ -4,12 +4,16 @@
 #include <QByteArrayView>
 #include <QString>
 #include <optional>
+#include <span>
 
 namespace common::cp1250 {
 
 // Encodes text in Windows code page 1250, the single-byte encoding of the
 // programs' text files. Characters the code page lacks become '?'.
 QByteArray encode(const QString& text);
+
+// The lines of a text file: each line encoded as above and ended by CR LF.
+QByteArray encodeLines(std::span<const QString> lines);
 
 // Decodes bytes of code page 1250. The five bytes the code page leaves
 // undefined decode to the control characters of the same value.

@@ -15,6 +15,21 @@
 #include <utility>
 
 namespace common {
+
+std::optional<PrintNotice> printNotice(const PrintOutcome& outcome, const QString& savedText,
+                                       const QString& failedText)
+{
+    switch (outcome.status) {
+    case PrintOutcome::Status::Printed:
+        break;
+    case PrintOutcome::Status::SavedAsPdf:
+        return PrintNotice{savedText.arg(QDir::toNativeSeparators(outcome.detail)),
+                           MessageIcon::Information};
+    case PrintOutcome::Status::Failed:
+        return PrintNotice{failedText.arg(outcome.detail), MessageIcon::Exclamation};
+    }
+    return std::nullopt;
+}
 namespace {
 
 PrintOutcome failed(const QString& why)

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "common/seams/messageservice.h"
+
 #include <QPageSize>
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
+#include <optional>
 #include <vector>
 
 namespace common {
@@ -20,6 +23,19 @@ struct PrintOutcome
     // Failed: a message for the user.
     QString detail;
 };
+
+// What the user is told after a print: nothing once it printed, else the
+// text and icon of a message. savedText (an information) takes the file's
+// path in the system's separators as %1, failedText (an exclamation) the
+// reason of the failure.
+struct PrintNotice
+{
+    QString text;
+    MessageIcon icon = MessageIcon::None;
+};
+
+std::optional<PrintNotice> printNotice(const PrintOutcome& outcome, const QString& savedText,
+                                       const QString& failedText);
 
 // Prints page models. Windows hand their pages to this and never open a
 // printer themselves.

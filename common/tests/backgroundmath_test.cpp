@@ -80,7 +80,7 @@ TEST(BackgroundMath, SmoothRowColours)
 
 TEST(BackgroundMath, SmoothBackgroundRowOneHundredTwentyEightIsGrey)
 {
-    const BackgroundLook look{TBackStyle::bgSmooth, Qt::black, Qt::white, nullptr, {10, 256}};
+    const BackgroundLook look{{TBackStyle::bgSmooth, Qt::black, Qt::white, {}}, {10, 256}};
     const QImage image = render({10, 256}, {QRect(0, 0, 10, 256)}, look);
     EXPECT_EQ(image.pixelColor(5, 128), QColor(128, 128, 128));
     EXPECT_EQ(image.pixelColor(0, 0), QColor(0, 0, 0));
@@ -106,7 +106,7 @@ TEST(BackgroundMath, RepaintingStripsGivesTheSamePixelsAsTheWhole)
     for (const TBackStyle style :
          {TBackStyle::bgTileBitmap, TBackStyle::bgSmooth, TBackStyle::bgSingleBitmap}) {
         SCOPED_TRACE(static_cast<int>(style));
-        const BackgroundLook look{style, QColor(10, 20, 30), QColor(200, 100, 0), &picture, size};
+        const BackgroundLook look{{style, QColor(10, 20, 30), QColor(200, 100, 0), picture}, size};
         const QImage whole = render(size, {QRect(QPoint(0, 0), size)}, look);
         // Horizontal strips of odd heights, then one column overpainted.
         const QImage strips = render(size,
@@ -120,8 +120,8 @@ TEST(BackgroundMath, RepaintingStripsGivesTheSamePixelsAsTheWhole)
 TEST(BackgroundMath, SingleBitmapOutsideThePictureShowsColourOne)
 {
     const QImage picture = patternPicture(20, 10);
-    const BackgroundLook look{
-        TBackStyle::bgSingleBitmap, QColor(9, 9, 9), Qt::black, &picture, {50, 50}};
+    const BackgroundLook look{{TBackStyle::bgSingleBitmap, QColor(9, 9, 9), Qt::black, picture},
+                              {50, 50}};
     const QImage image = render({50, 50}, {QRect(0, 0, 50, 50)}, look);
     EXPECT_EQ(image.pixel(19, 9), picture.pixel(19, 9));
     EXPECT_EQ(image.pixelColor(20, 9), QColor(9, 9, 9));
@@ -176,8 +176,7 @@ TEST(BackgroundMath, RedMarkerPanelIsPlainRedAndTakesItsOwnersColour)
     EXPECT_EQ(child.color(), QColor(0, 128, 0));
 
     TColorPanel marker(&form);
-    marker.setBevelOuter(BevelKind::None);
-    marker.setColor(Qt::red);
+    marker.setLook({Qt::red, BevelKind::None});
     marker.resize(7, 7);
     const QImage shot = marker.grab().toImage();
     for (int y = 0; y < 7; ++y) {

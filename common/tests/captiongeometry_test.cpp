@@ -236,26 +236,19 @@ TEST(CaptionGeometry, SystemMenuItemsFollowStateAndButtons)
     {
         WindowShowState state;
         const CaptionLayout* layout;
-        bool restore, move, size, minimize, maximize;
-        SystemCommand def;
+        SystemMenuState menu; // restore, move, size, minimize, maximize, default
     };
     using S = WindowShowState;
     const Row rows[] = {
-        {S::Normal, &full, false, true, true, true, true, SystemCommand::Close},
-        {S::Maximized, &full, true, false, false, true, false, SystemCommand::Restore},
-        {S::Minimized, &full, true, false, false, false, true, SystemCommand::Restore},
-        {S::Normal, &noMax, false, true, true, true, false, SystemCommand::Close},
-        {S::Normal, &dialog, false, true, true, false, false, SystemCommand::Close},
+        {S::Normal, &full, {false, true, true, true, true, SystemCommand::Close}},
+        {S::Maximized, &full, {true, false, false, true, false, SystemCommand::Restore}},
+        {S::Minimized, &full, {true, false, false, false, true, SystemCommand::Restore}},
+        {S::Normal, &noMax, {false, true, true, true, false, SystemCommand::Close}},
+        {S::Normal, &dialog, {false, true, true, false, false, SystemCommand::Close}},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(static_cast<int>(&r - rows));
-        const SystemMenuState m = systemMenuState(r.state, *r.layout);
-        EXPECT_EQ(m.restore, r.restore);
-        EXPECT_EQ(m.move, r.move);
-        EXPECT_EQ(m.size, r.size);
-        EXPECT_EQ(m.minimize, r.minimize);
-        EXPECT_EQ(m.maximize, r.maximize);
-        EXPECT_EQ(m.defaultItem, r.def);
+        EXPECT_EQ(systemMenuState(r.state, *r.layout), r.menu);
     }
 }
 

@@ -12,6 +12,14 @@ TEST(Cp1250, PolishLettersHaveTheirCodePageBytes)
     EXPECT_EQ(cp1250::decode(expected), letters);
 }
 
+TEST(Cp1250, EveryLineIsEncodedAndEndedByCrLf)
+{
+    const QString lines[] = {QStringLiteral("Łódź"), QString(), QStringLiteral("a\u0416")};
+    EXPECT_EQ(cp1250::encodeLines(lines), QByteArray("\xa3\xf3"
+                                                     "d\x9f\r\n\r\na?\r\n"));
+    EXPECT_EQ(cp1250::encodeLines({}), QByteArray());
+}
+
 TEST(Cp1250, EveryByteSurvivesARoundTrip)
 {
     for (int b = 0; b < 256; ++b) {

@@ -22,8 +22,10 @@ struct Window
         form.setWindowTitle("Karoskop");
         form.resize(400, 300);
         caption = new TGradientCaption(&form);
-        caption->setActiveBeginColor(Qt::black);
-        caption->setActiveEndColor(QColor(255, 0, 255));
+        CaptionLook look = caption->look();
+        look.active.begin = Qt::black;
+        look.active.end = QColor(255, 0, 255);
+        caption->setLook(look);
     }
 
     QImage shot() { return caption->grab().toImage(); }

@@ -1,6 +1,7 @@
 #include "common/core/pagemodel.h"
 #include "common/seams/printservice.h"
 
+#include <QDir>
 #include <QPageSize>
 #include <gtest/gtest.h>
 
@@ -59,4 +60,24 @@ TEST(PrintService, APageIsDrawnAtItsDesignSizeUnlessItWouldRunOffTheSheet)
     EXPECT_DOUBLE_EQ(target.height() / 1123, 1056.0 / 1100);
     EXPECT_DOUBLE_EQ(target.width() / target.height(), 794.0 / 1123);
     EXPECT_EQ(sheetTarget(tall, a4, 1.0), QRectF(0, 0, 794, 1123));
+}
+
+TEST(PrintService, TheNoticeTellsWhereTheFileWentOrWhyThePrintFailed)
+{
+    const QString saved = QStringLiteral("Zapisano w pliku: %1");
+    const QString failed = QStringLiteral("Błąd: %1");
+    using Status = PrintOutcome::Status;
+    EXPECT_FALSE(printNotice({Status::Printed, QStringLiteral("Drukarka")}, saved, failed));
+
+    const auto file =
+        printNotice({Status::SavedAsPdf, QStringLiteral("/tmp/wydruki/a.pdf")}, saved, failed);
+    ASSERT_TRUE(file);
+    EXPECT_EQ(file->text, QStringLiteral("Zapisano w pliku: ") +
+                              QDir::toNativeSeparators(QStringLiteral("/tmp/wydruki/a.pdf")));
+    EXPECT_EQ(file->icon, MessageIcon::Information);
+
+    const auto error = printNotice({Status::Failed, QStringLiteral("brak papieru")}, saved, failed);
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->text, QStringLiteral("Błąd: brak papieru"));
+    EXPECT_EQ(error->icon, MessageIcon::Exclamation);
 }

@@ -87,11 +87,11 @@ TEST(TransparentButton, DefaultsAndInitialSize)
 {
     TTransparentButton b;
     EXPECT_EQ(b.size(), QSize(40, 40));
-    EXPECT_EQ(b.frameStyle(), TFrameStyle::fsExplorer);
-    EXPECT_TRUE(b.transparent());
+    EXPECT_EQ(b.look().frameStyle, TFrameStyle::fsExplorer);
+    EXPECT_TRUE(b.look().transparent);
     EXPECT_EQ(b.focusPolicy(), Qt::NoFocus);
-    EXPECT_EQ(b.spacing(), 2);
-    EXPECT_EQ(b.textAlign(), TTextAlign::ttaCenter);
+    EXPECT_EQ(b.look().spacing, 2);
+    EXPECT_EQ(b.look().textAlign, TTextAlign::ttaCenter);
 
     // It is a button like any other for code that clicks buttons.
     b.setCaption("Ostatni numer");
@@ -296,8 +296,10 @@ TEST(TransparentButton, AutoGrayGlyphUntilPointedAt)
 TEST(TransparentButton, OpaqueRegularStyleFillsTheFace)
 {
     Fixture f;
-    f.button->setFrameStyle(TFrameStyle::fsRegular);
-    f.button->setTransparent(false);
+    TransparentButtonLook look = f.button->look();
+    look.frameStyle = TFrameStyle::fsRegular;
+    look.transparent = false;
+    f.button->setLook(look);
     const QImage shot = f.shot();
     EXPECT_EQ(shot.pixelColor(0, 14), light);                  // raised outer frame
     EXPECT_EQ(shot.pixelColor(10, 20), QColor(192, 192, 192)); // face

@@ -26,30 +26,31 @@ void TTiledBitmap::paintEvent(QPaintEvent* /*event*/)
 
 void paintBackground(QPainter& painter, const QRect& area, const BackgroundLook& look)
 {
-    const QImage* picture = look.picture;
-    const bool hasPicture = picture != nullptr && !picture->isNull();
-    switch (look.style) {
+    const BackgroundFill& fill = look.fill;
+    const QImage& picture = fill.picture;
+    const bool hasPicture = !picture.isNull();
+    switch (fill.style) {
     case TBackStyle::bgSingleColor:
-        painter.fillRect(area, look.color1);
+        painter.fillRect(area, fill.color1);
         return;
     case TBackStyle::bgSmooth:
         for (int y = area.y(); y < area.y() + area.height(); ++y) {
             painter.fillRect(QRect(area.x(), y, area.width(), 1),
-                             smoothRowColor(y, look.control.height(), look.color1, look.color2));
+                             smoothRowColor(y, look.control.height(), fill.color1, fill.color2));
         }
         return;
     case TBackStyle::bgSingleBitmap: {
-        painter.fillRect(area, look.color1);
+        painter.fillRect(area, fill.color1);
         if (hasPicture) {
-            const QRect covered = area.intersected(picture->rect());
-            painter.drawImage(covered.topLeft(), *picture, covered);
+            const QRect covered = area.intersected(picture.rect());
+            painter.drawImage(covered.topLeft(), picture, covered);
         }
         return;
     }
     case TBackStyle::bgTileBitmap:
         if (hasPicture) {
-            for (const TilePiece& piece : tilePieces(area, picture->size())) {
-                painter.drawImage(piece.target, *picture, piece.source);
+            for (const TilePiece& piece : tilePieces(area, picture.size())) {
+                painter.drawImage(piece.target, picture, piece.source);
             }
         }
         return;
@@ -61,34 +62,11 @@ TBackground::TBackground(QWidget* parent) : QWidget(parent)
     resize(144, 144);
 }
 
-void TBackground::setPicture(const QImage& picture)
+void TBackground::setFill(const BackgroundFill& fill)
 {
-    if (m_picture != picture) {
-        m_picture = picture.copy();
-        update();
-    }
-}
-
-void TBackground::setColor1(const QColor& color)
-{
-    if (m_color1 != color) {
-        m_color1 = color;
-        update();
-    }
-}
-
-void TBackground::setColor2(const QColor& color)
-{
-    if (m_color2 != color) {
-        m_color2 = color;
-        update();
-    }
-}
-
-void TBackground::setBackStyle(TBackStyle style)
-{
-    if (m_backStyle != style) {
-        m_backStyle = style;
+    if (m_fill != fill) {
+        m_fill = fill;
+        m_fill.picture = fill.picture.copy();
         update();
     }
 }
@@ -96,8 +74,7 @@ void TBackground::setBackStyle(TBackStyle style)
 void TBackground::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    paintBackground(painter, event->rect(),
-                    BackgroundLook{m_backStyle, m_color1, m_color2, &m_picture, size()});
+    paintBackground(painter, event->rect(), BackgroundLook{m_fill, size()});
 }
 
 void TBackground::mousePressEvent(QMouseEvent* event)
@@ -152,46 +129,16 @@ TColorPanel::TColorPanel(QWidget* parent) : QWidget(parent)
     }
 }
 
+void TColorPanel::setLook(const ColorPanelLook& look)
+{
+    if (assign(m_look, look)) {
+        update();
+    }
+}
+
 void TColorPanel::setColor(const QColor& color)
 {
-    if (assign(m_look.color, color)) {
-        update();
-    }
-}
-
-void TColorPanel::setBevelOuter(BevelKind kind)
-{
-    if (assign(m_look.bevelOuter, kind)) {
-        update();
-    }
-}
-
-void TColorPanel::setBevelInner(BevelKind kind)
-{
-    if (assign(m_look.bevelInner, kind)) {
-        update();
-    }
-}
-
-void TColorPanel::setBevelWidth(int width)
-{
-    if (assign(m_look.bevelWidth, width)) {
-        update();
-    }
-}
-
-void TColorPanel::setBorderWidth(int width)
-{
-    if (assign(m_look.borderWidth, width)) {
-        update();
-    }
-}
-
-void TColorPanel::setBorderStyle(PanelBorderStyle style)
-{
-    if (assign(m_look.borderStyle, style)) {
-        update();
-    }
+    setLook(changed(m_look, &ColorPanelLook::color, color));
 }
 
 void TColorPanel::setAlignment(Qt::Alignment alignment)

@@ -28,12 +28,21 @@ private:
 
 enum class TBackStyle { bgSingleColor, bgSmooth, bgSingleBitmap, bgTileBitmap };
 
-struct BackgroundLook
+// What a background shows: a plain colour1, a vertical gradient from color1
+// to color2, the picture once or the picture tiled.
+struct BackgroundFill
 {
     TBackStyle style = TBackStyle::bgSingleColor;
     QColor color1 = Qt::white;
     QColor color2 = Qt::black;
-    const QImage* picture = nullptr;
+    QImage picture;
+
+    bool operator==(const BackgroundFill&) const = default;
+};
+
+struct BackgroundLook
+{
+    BackgroundFill fill;
     QSize control;
 };
 
@@ -49,14 +58,8 @@ class TBackground final : public QWidget
 public:
     explicit TBackground(QWidget* parent = nullptr);
 
-    QImage picture() const { return m_picture; }
-    void setPicture(const QImage& picture);
-    QColor color1() const { return m_color1; }
-    void setColor1(const QColor& color);
-    QColor color2() const { return m_color2; }
-    void setColor2(const QColor& color);
-    TBackStyle backStyle() const { return m_backStyle; }
-    void setBackStyle(TBackStyle style);
+    const BackgroundFill& fill() const { return m_fill; }
+    void setFill(const BackgroundFill& fill);
 
 Q_SIGNALS:
     void clicked();
@@ -73,10 +76,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    QImage m_picture;
-    QColor m_color1 = Qt::white;
-    QColor m_color2 = Qt::black;
-    TBackStyle m_backStyle = TBackStyle::bgSingleColor;
+    BackgroundFill m_fill;
 };
 
 enum class PanelBorderStyle { None, Single };
@@ -89,6 +89,8 @@ struct ColorPanelLook
     int bevelWidth = 1;
     int borderWidth = 0;
     PanelBorderStyle borderStyle = PanelBorderStyle::None;
+
+    bool operator==(const ColorPanelLook&) const = default;
 };
 
 void paintColorPanel(QPainter& painter, const QRect& rect, const ColorPanelLook& look);
@@ -101,18 +103,10 @@ class TColorPanel final : public QWidget
 public:
     explicit TColorPanel(QWidget* parent = nullptr);
 
+    const ColorPanelLook& look() const { return m_look; }
+    void setLook(const ColorPanelLook& look);
     QColor color() const { return m_look.color; }
     void setColor(const QColor& color);
-    BevelKind bevelOuter() const { return m_look.bevelOuter; }
-    void setBevelOuter(BevelKind kind);
-    BevelKind bevelInner() const { return m_look.bevelInner; }
-    void setBevelInner(BevelKind kind);
-    int bevelWidth() const { return m_look.bevelWidth; }
-    void setBevelWidth(int width);
-    int borderWidth() const { return m_look.borderWidth; }
-    void setBorderWidth(int width);
-    PanelBorderStyle borderStyle() const { return m_look.borderStyle; }
-    void setBorderStyle(PanelBorderStyle style);
     Qt::Alignment alignment() const { return m_alignment; }
     void setAlignment(Qt::Alignment alignment);
     // Kept for the form definitions; a locked panel behaves like any other.

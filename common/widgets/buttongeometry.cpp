@@ -65,60 +65,79 @@ FrameBackground buttonBackground(TFrameStyle style, QSize size, const ButtonLook
     return bg;
 }
 
+namespace {
+
+// The colours of one 3D frame; its width is the button's border width on the
+// wide styles and one pixel on the thin ones.
+struct FrameColours
+{
+    FrameColor topLeft;
+    FrameColor bottomRight;
+};
+
+using FrameList = std::vector<FrameColours>;
+
+// The frames of each style: pressed with ShowPressed set, pressed without it,
+// and not pressed. A style shown on hover only draws nothing while the mouse
+// is elsewhere (pressed: unless the button is held down).
+struct StyleFrames
+{
+    TFrameStyle style;
+    bool wide;
+    bool onHover;
+    FrameList pressed;
+    FrameList pressedPlain;
+    FrameList raised;
+};
+
+using C = FrameColor;
+using S = TFrameStyle;
+
+const FrameList kNone;
+const FrameList kSunkenDouble = {{C::Black, C::Highlight}, {C::Shadow, C::Face}};
+const FrameList kRaisedDouble = {{C::Highlight, C::Black}, {C::Face, C::Shadow}};
+const FrameList kSunken = {{C::Shadow, C::Highlight}};
+const FrameList kRaised = {{C::Highlight, C::Shadow}};
+const FrameList kDarkSunken = {{C::DarkShadow, C::Face}};
+const FrameList kDarkRaised = {{C::Face, C::DarkShadow}};
+const FrameList kMonoSunken = {{C::DarkShadow, C::Highlight}};
+const FrameList kMonoRaised = {{C::Highlight, C::DarkShadow}};
+
+constexpr bool kWide = true;
+constexpr bool kThin = false;
+constexpr bool kOnHover = true;
+constexpr bool kAlways = false;
+
+const StyleFrames styleFrames[] = {
+    {S::fsRegular, kWide, kAlways, kSunkenDouble, kNone, kRaisedDouble},
+    {S::fsIndent, kWide, kAlways, kSunkenDouble, kNone, kSunken},
+    {S::fsExplorer, kWide, kOnHover, kSunken, kRaised, kRaised},
+    {S::fsLight, kThin, kAlways, kSunken, kNone, kRaised},
+    {S::fsDark, kThin, kAlways, kDarkSunken, kDarkSunken, kDarkRaised},
+    {S::fsMono, kThin, kAlways, kMonoSunken, kMonoSunken, kMonoRaised},
+};
+
+} // namespace
+
 std::vector<FrameStep> buttonFrames(TFrameStyle style, const ButtonLookState& s)
 {
-    const int bw = s.borderWidth;
-    using C = FrameColor;
-    if (s.shownPressed && style != TFrameStyle::fsNone) {
-        switch (style) {
-        case TFrameStyle::fsRegular:
-        case TFrameStyle::fsIndent:
-            if (s.showPressed) {
-                return {{C::Black, bw, C::Highlight}, {C::Shadow, bw, C::Face}};
-            }
-            return {};
-        case TFrameStyle::fsExplorer:
-            if (!(s.mouseOver || s.down)) {
-                return {};
-            }
-            if (s.showPressed) {
-                return {{C::Shadow, bw, C::Highlight}};
-            }
-            return {{C::Highlight, bw, C::Shadow}};
-        case TFrameStyle::fsLight:
-            if (s.showPressed) {
-                return {{C::Shadow, 1, C::Highlight}};
-            }
-            return {};
-        case TFrameStyle::fsDark:
-            return {{C::DarkShadow, 1, C::Face}};
-        case TFrameStyle::fsMono:
-            return {{C::DarkShadow, 1, C::Highlight}};
-        case TFrameStyle::fsNone:
-            break;
+    for (const StyleFrames& row : styleFrames) {
+        if (row.style != style) {
+            continue;
         }
-        return {};
-    }
-    switch (style) {
-    case TFrameStyle::fsRegular:
-        return {{C::Highlight, bw, C::Black}, {C::Face, bw, C::Shadow}};
-    case TFrameStyle::fsIndent:
-        return {{C::Shadow, bw, C::Highlight}};
-    case TFrameStyle::fsExplorer:
-        if (s.mouseOver) {
-            return {{C::Highlight, bw, C::Shadow}};
+        const bool hovered = s.shownPressed ? (s.mouseOver || s.down) : s.mouseOver;
+        if (row.onHover && !hovered) {
+            return {};
         }
-        return {};
-    case TFrameStyle::fsLight:
-        return {{C::Highlight, 1, C::Shadow}};
-    case TFrameStyle::fsDark:
-        return {{C::Face, 1, C::DarkShadow}};
-    case TFrameStyle::fsMono:
-        return {{C::Highlight, 1, C::DarkShadow}};
-    case TFrameStyle::fsNone:
-        break;
+        const FrameList& colours =
+            !s.shownPressed ? row.raised : (s.showPressed ? row.pressed : row.pressedPlain);
+        std::vector<FrameStep> frames;
+        for (const FrameColours& c : colours) {
+            frames.push_back({c.topLeft, row.wide ? s.borderWidth : 1, c.bottomRight});
+        }
+        return frames;
     }
-    return {};
+    return {}; // fsNone draws no frame
 }
 
 int glyphCellCount(QSize glyph)

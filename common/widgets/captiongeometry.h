@@ -105,6 +105,8 @@ struct SystemMenuState
     bool minimize = true;
     bool maximize = true;
     SystemCommand defaultItem = SystemCommand::Close;
+
+    bool operator==(const SystemMenuState&) const = default;
 };
 
 SystemMenuState systemMenuState(WindowShowState state, const CaptionLayout& layout);

@@ -130,10 +130,10 @@ TGradientCaption::TGradientCaption(QWidget* owner)
     if (qobject_cast<QDialog*>(owner) != nullptr) {
         m_borderStyle = BorderStyle::Dialog;
     }
-    m_applicationNameFont = owner->font();
-    m_applicationNameFont.setBold(true);
-    m_captionFont = owner->font();
-    m_captionFont.setBold(false);
+    m_look.applicationNameFont = owner->font();
+    m_look.applicationNameFont.setBold(true);
+    m_look.captionFont = owner->font();
+    m_look.captionFont.setBold(false);
     m_metrics = frameMetricsFromStyle(owner);
 
     const bool wasVisible = owner->isVisible();
@@ -177,81 +177,21 @@ void TGradientCaption::restoreOwner()
     }
 }
 
-void TGradientCaption::setActiveBeginColor(const QColor& value)
+void TGradientCaption::setLook(const CaptionLook& look)
 {
-    if (assign(m_activeBegin, value)) {
+    if (assign(m_look, look)) {
         relayout();
     }
 }
 
-void TGradientCaption::setActiveEndColor(const QColor& value)
+void TGradientCaption::setCaptionFont(const QFont& font)
 {
-    if (assign(m_activeEnd, value)) {
-        relayout();
-    }
+    setLook(changed(m_look, &CaptionLook::captionFont, font));
 }
 
-void TGradientCaption::setActiveFontColor(const QColor& value)
+void TGradientCaption::setNumColors(int count)
 {
-    if (assign(m_activeFont, value)) {
-        relayout();
-    }
-}
-
-void TGradientCaption::setInactiveBeginColor(const QColor& value)
-{
-    if (assign(m_inactiveBegin, value)) {
-        relayout();
-    }
-}
-
-void TGradientCaption::setInactiveEndColor(const QColor& value)
-{
-    if (assign(m_inactiveEnd, value)) {
-        relayout();
-    }
-}
-
-void TGradientCaption::setInactiveFontColor(const QColor& value)
-{
-    if (assign(m_inactiveFont, value)) {
-        relayout();
-    }
-}
-
-void TGradientCaption::setApplicationName(const QString& value)
-{
-    if (assign(m_applicationName, value)) {
-        relayout();
-    }
-}
-
-void TGradientCaption::setApplicationNameFont(const QFont& value)
-{
-    if (assign(m_applicationNameFont, value)) {
-        relayout();
-    }
-}
-
-void TGradientCaption::setCaptionFont(const QFont& value)
-{
-    if (assign(m_captionFont, value)) {
-        relayout();
-    }
-}
-
-void TGradientCaption::setNumColors(int value)
-{
-    if (assign(m_numColors, value)) {
-        relayout();
-    }
-}
-
-void TGradientCaption::setAutoSize(bool value)
-{
-    if (assign(m_autoSize, value)) {
-        relayout();
-    }
+    setLook(changed(m_look, &CaptionLook::numColors, count));
 }
 
 void TGradientCaption::setBorderStyle(BorderStyle value)
@@ -366,15 +306,13 @@ void TGradientCaption::paintEvent(QPaintEvent* /*event*/)
     }
     const CaptionPaintInput in{m_layout,
                                size(),
-                               m_active ? m_activeBegin : m_inactiveBegin,
-                               m_active ? m_activeEnd : m_inactiveEnd,
-                               m_active ? m_activeFont : m_inactiveFont,
-                               m_numColors,
+                               m_active ? m_look.active : m_look.inactive,
+                               m_look.numColors,
                                icon,
-                               m_applicationName,
-                               m_applicationNameFont,
+                               m_look.applicationName,
+                               m_look.applicationNameFont,
                                m_owner->windowTitle(),
-                               m_captionFont,
+                               m_look.captionFont,
                                palette()};
     QPainter painter(this);
     paintCaption(painter, in);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/widgets/captiongeometry.h"
+#include "common/widgets/gradientcaptionpainter.h"
 
 #include <QColor>
 #include <QElapsedTimer>
@@ -59,28 +60,19 @@ public:
     explicit TGradientCaption(QWidget* owner);
     ~TGradientCaption() override;
 
-    QColor activeBeginColor() const { return m_activeBegin; }
-    void setActiveBeginColor(const QColor& color);
-    QColor activeEndColor() const { return m_activeEnd; }
-    void setActiveEndColor(const QColor& color);
-    QColor activeFontColor() const { return m_activeFont; }
-    void setActiveFontColor(const QColor& color);
-    QColor inactiveBeginColor() const { return m_inactiveBegin; }
-    void setInactiveBeginColor(const QColor& color);
-    QColor inactiveEndColor() const { return m_inactiveEnd; }
-    void setInactiveEndColor(const QColor& color);
-    QColor inactiveFontColor() const { return m_inactiveFont; }
-    void setInactiveFontColor(const QColor& color);
-    QString applicationName() const { return m_applicationName; }
-    void setApplicationName(const QString& name);
-    QFont applicationNameFont() const { return m_applicationNameFont; }
-    void setApplicationNameFont(const QFont& font);
-    QFont captionFont() const { return m_captionFont; }
+    const CaptionLook& look() const { return m_look; }
+    void setLook(const CaptionLook& look);
+    // Shorthands for parts of the look.
+    QColor activeBeginColor() const { return m_look.active.begin; }
+    QColor activeEndColor() const { return m_look.active.end; }
+    QColor activeFontColor() const { return m_look.active.font; }
+    QColor inactiveBeginColor() const { return m_look.inactive.begin; }
+    QColor inactiveEndColor() const { return m_look.inactive.end; }
+    QColor inactiveFontColor() const { return m_look.inactive.font; }
+    QFont captionFont() const { return m_look.captionFont; }
     void setCaptionFont(const QFont& font);
-    int numColors() const { return m_numColors; }
+    int numColors() const { return m_look.numColors; }
     void setNumColors(int count);
-    bool autoSize() const { return m_autoSize; }
-    void setAutoSize(bool on);
 
     // The owner's border, which decides frame sizes and the buttons shown.
     BorderStyle borderStyle() const { return m_borderStyle; }
@@ -130,17 +122,7 @@ private:
     Qt::WindowFlags m_savedFlags;
     QMargins m_savedMargins;
 
-    QColor m_activeBegin{0, 0, 128};
-    QColor m_activeEnd{0, 0, 255};
-    QColor m_activeFont{255, 255, 255};
-    QColor m_inactiveBegin{128, 128, 128};
-    QColor m_inactiveEnd{192, 192, 192};
-    QColor m_inactiveFont{192, 192, 192};
-    QString m_applicationName;
-    QFont m_applicationNameFont;
-    QFont m_captionFont;
-    int m_numColors = 64;
-    bool m_autoSize = false;
+    CaptionLook m_look;
     BorderStyle m_borderStyle = BorderStyle::Sizeable;
     BorderIcons m_borderIcons;
 

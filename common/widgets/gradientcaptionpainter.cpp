@@ -86,7 +86,7 @@ void paintCaption(QPainter& painter, const CaptionPaintInput& in)
     }
     const QRect& cap = in.layout.caption;
     for (const GradientBand& band :
-         gradientBands(cap.x(), cap.width(), in.beginColor, in.endColor, in.numColors)) {
+         gradientBands(cap.x(), cap.width(), in.colors.begin, in.colors.end, in.numColors)) {
         painter.fillRect(QRect(band.left, cap.y(), band.right - band.left, cap.height()),
                          band.color);
     }
@@ -96,7 +96,7 @@ void paintCaption(QPainter& painter, const CaptionPaintInput& in)
     }
     const CaptionTextPlacement text = placeCaptionText(
         in.layout.text, in.applicationName, in.applicationNameFont, in.caption, in.captionFont);
-    painter.setPen(in.fontColor);
+    painter.setPen(in.colors.font);
     if (!in.applicationName.isEmpty()) {
         painter.setFont(in.applicationNameFont);
         painter.drawText(text.applicationName, textFlags | Qt::TextDontClip, in.applicationName);

@@ -12,13 +12,36 @@ class QPainter;
 
 namespace common {
 
+// The gradient's two ends and the text colour of a caption.
+struct CaptionColors
+{
+    QColor begin;
+    QColor end;
+    QColor font;
+
+    bool operator==(const CaptionColors&) const = default;
+};
+
+// How a caption looks while its window is active and while it is not, the
+// fonts of its two texts and the number of bands of its gradient.
+struct CaptionLook
+{
+    CaptionColors active{{0, 0, 128}, {0, 0, 255}, {255, 255, 255}};
+    CaptionColors inactive{{128, 128, 128}, {192, 192, 192}, {192, 192, 192}};
+    QString applicationName;
+    QFont applicationNameFont;
+    QFont captionFont;
+    int numColors = 64;
+    bool autoSize = false;
+
+    bool operator==(const CaptionLook&) const = default;
+};
+
 struct CaptionPaintInput
 {
     CaptionLayout layout;
     QSize barSize; // the whole bar: top frame, caption and the line below
-    QColor beginColor;
-    QColor endColor;
-    QColor fontColor;
+    CaptionColors colors;
     int numColors = 64;
     QIcon icon;
     QString applicationName;

@@ -13,4 +13,12 @@ template <typename T> bool assign(T& member, const T& value)
     return true;
 }
 
+// A copy of a look value with one of its members changed, for the setters
+// that change a single part of a widget's look.
+template <typename Look, typename T> Look changed(Look look, T Look::*member, const T& value)
+{
+    look.*member = value;
+    return look;
+}
+
 } // namespace common

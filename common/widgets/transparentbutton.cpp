@@ -58,65 +58,9 @@ void TTransparentButton::setNumGlyphs(int count)
     }
 }
 
-void TTransparentButton::setFrameStyle(TFrameStyle value)
+void TTransparentButton::setLook(const TransparentButtonLook& look)
 {
-    if (assign(m_frameStyle, value)) {
-        update();
-    }
-}
-
-void TTransparentButton::setTransparent(bool value)
-{
-    if (assign(m_transparent, value)) {
-        update();
-    }
-}
-
-void TTransparentButton::setBorderWidth(int value)
-{
-    if (assign(m_borderWidth, value)) {
-        update();
-    }
-}
-
-void TTransparentButton::setShowPressed(bool value)
-{
-    if (assign(m_showPressed, value)) {
-        update();
-    }
-}
-
-void TTransparentButton::setAutoGray(bool value)
-{
-    if (assign(m_autoGray, value)) {
-        update();
-    }
-}
-
-void TTransparentButton::setTextAlign(TTextAlign value)
-{
-    if (assign(m_textAlign, value)) {
-        update();
-    }
-}
-
-void TTransparentButton::setSpacing(int value)
-{
-    if (assign(m_spacing, value)) {
-        update();
-    }
-}
-
-void TTransparentButton::setWordWrap(bool value)
-{
-    if (assign(m_wordWrap, value)) {
-        update();
-    }
-}
-
-void TTransparentButton::setMovable(bool value)
-{
-    if (assign(m_movable, value)) {
+    if (assign(m_look, look)) {
         update();
     }
 }
@@ -157,12 +101,12 @@ void TTransparentButton::rebuildImages()
 ButtonLookState TTransparentButton::lookState() const
 {
     ButtonLookState s;
-    s.transparent = m_transparent;
+    s.transparent = m_look.transparent;
     s.shownPressed = m_shownPressed;
-    s.showPressed = m_showPressed;
+    s.showPressed = m_look.showPressed;
     s.mouseOver = m_mouseOver;
     s.down = m_down;
-    s.borderWidth = m_borderWidth;
+    s.borderWidth = m_look.borderWidth;
     return s;
 }
 
@@ -179,9 +123,10 @@ bool TTransparentButton::event(QEvent* event)
 
 void TTransparentButton::paintEvent(QPaintEvent* /*event*/)
 {
-    ButtonPaintInput in{size(),      m_frameStyle, lookState(), isEnabled(), m_autoGray,
-                        m_numGlyphs, &m_images,    text(),      font(),      m_fontColor,
-                        palette(),   m_textAlign,  m_spacing,   m_wordWrap};
+    ButtonPaintInput in{size(),          m_look.frameStyle, lookState(), isEnabled(),
+                        m_look.autoGray, m_numGlyphs,       &m_images,   text(),
+                        font(),          m_fontColor,       palette(),   m_look.textAlign,
+                        m_look.spacing,  m_look.wordWrap};
     QPainter painter(this);
     paintTransparentButton(painter, in);
 }
@@ -217,7 +162,7 @@ void TTransparentButton::mouseMoveEvent(QMouseEvent* event)
     if (!m_tracking) {
         return;
     }
-    if (m_movable) {
+    if (m_look.movable) {
         move(this->pos() + pos - m_pressPoint);
         return;
     }

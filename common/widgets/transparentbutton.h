@@ -10,6 +10,23 @@
 
 namespace common {
 
+// How a transparent button draws its frame and places its glyph and caption.
+struct TransparentButtonLook
+{
+    TFrameStyle frameStyle = TFrameStyle::fsExplorer;
+    bool transparent = true;
+    int borderWidth = 1;
+    bool showPressed = true;
+    bool autoGray = true;
+    TTextAlign textAlign = TTextAlign::ttaCenter;
+    int spacing = 2;
+    bool wordWrap = false;
+    // A movable button follows the mouse while the left button holds it.
+    bool movable = false;
+
+    bool operator==(const TransparentButtonLook&) const = default;
+};
+
 // A flat push button drawn over whatever lies beneath it: an optional glyph,
 // a caption with an "&" accelerator, and a 3D frame in one of seven styles.
 // It never takes the keyboard focus. In the default explorer style the frame
@@ -34,28 +51,11 @@ public:
     int numGlyphs() const { return m_numGlyphs; }
     void setNumGlyphs(int count); // kept to 1 ... 4
 
-    TFrameStyle frameStyle() const { return m_frameStyle; }
-    void setFrameStyle(TFrameStyle style);
-    bool transparent() const { return m_transparent; }
-    void setTransparent(bool on);
-    int borderWidth() const { return m_borderWidth; }
-    void setBorderWidth(int width);
-    bool showPressed() const { return m_showPressed; }
-    void setShowPressed(bool on);
-    bool autoGray() const { return m_autoGray; }
-    void setAutoGray(bool on);
+    const TransparentButtonLook& look() const { return m_look; }
+    void setLook(const TransparentButtonLook& look);
     // Keeps the button pressed; hides QAbstractButton's transient down state.
     bool down() const { return m_down; }
     void setDown(bool on);
-    TTextAlign textAlign() const { return m_textAlign; }
-    void setTextAlign(TTextAlign align);
-    int spacing() const { return m_spacing; }
-    void setSpacing(int spacing);
-    bool wordWrap() const { return m_wordWrap; }
-    void setWordWrap(bool on);
-    // A movable button follows the mouse while the left button holds it.
-    bool movable() const { return m_movable; }
-    void setMovable(bool on);
     QMenu* popUpMenu() const { return m_popUpMenu; }
     void setPopUpMenu(QMenu* menu);
 
@@ -91,16 +91,8 @@ private:
     QColor m_fontColor;
     QImage m_glyph;
     int m_numGlyphs = 1;
-    TFrameStyle m_frameStyle = TFrameStyle::fsExplorer;
-    bool m_transparent = true;
-    int m_borderWidth = 1;
-    bool m_showPressed = true;
-    bool m_autoGray = true;
+    TransparentButtonLook m_look;
     bool m_down = false;
-    TTextAlign m_textAlign = TTextAlign::ttaCenter;
-    int m_spacing = 2;
-    bool m_wordWrap = false;
-    bool m_movable = false;
     QPointer<QMenu> m_popUpMenu;
 
     bool m_mouseOver = false;

@@ -12,10 +12,10 @@ namespace karoskop::batch {
 class JobThread final
 {
 public:
+    // Neither copied nor moved (its mutex is neither): the thread keeps a
+    // pointer to this object for as long as it runs.
     JobThread();
     ~JobThread();
-    JobThread(const JobThread&) = delete;
-    JobThread& operator=(const JobThread&) = delete;
 
     // Starts job; the job before it must have been waited for.
     void start(std::function<void()> job);

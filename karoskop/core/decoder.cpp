@@ -4,6 +4,7 @@
 #include "karoskop/core/modellist.h"
 #include "karoskop/core/positions.h"
 #include "karoskop/core/steps.h"
+#include "karoskop/core/worldmanufacturer.h"
 #include "karoskop/core/yearcode.h"
 
 #include <utility>
@@ -11,8 +12,6 @@
 namespace karoskop {
 
 namespace {
-
-const QString kFord = QStringLiteral("Ford");
 
 // Positions 1-3 never take part in an emergency decoding, 12-17 always do.
 constexpr int kLastNeverUsed = 3;
@@ -117,7 +116,7 @@ void Decoder::decode(Vin number)
     } else {
         modelYearStatement(m_context);
     }
-    if (d.make == kFord) {
+    if (d.make == fordMake()) {
         rozkodujForda(m_context);
     }
     finish();

@@ -15,12 +15,7 @@ QString lastNumberPath(const QString& folder)
 
 QByteArray encodeLastNumber(const Vin& number)
 {
-    QByteArray bytes;
-    for (const QString& position : number) {
-        bytes += common::cp1250::encode(position);
-        bytes += "\r\n";
-    }
-    return bytes;
+    return common::cp1250::encodeLines(number);
 }
 
 Vin decodeLastNumber(const QByteArray& bytes)

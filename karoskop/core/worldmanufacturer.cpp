@@ -22,9 +22,18 @@ const QString kUsa = QStringLiteral("USA");
 const QString kAsia = QStringLiteral("Azja");
 const QString kJapan = QStringLiteral("Japonia");
 
+} // namespace
+
+QString fordMake()
+{
+    return QStringLiteral("Ford");
+}
+
+namespace {
+
 const std::array<WorldManufacturerRow, 12> kRows{{
     {"W", "", "", kEurope, kGermany, QString()},
-    {"W", "F", "0O", kEurope, kGermany, QStringLiteral("Ford")},
+    {"W", "F", "0O", kEurope, kGermany, fordMake()},
     {"W", "F", "1", kEurope, kGermany, QStringLiteral("Merkur")},
     {"W", "0O", "L", kEurope, kGermany, QStringLiteral("Opel")},
     {"W", "0O", "4", kEurope, kGermany, QStringLiteral("WM Meyer")},

@@ -20,6 +20,10 @@ struct WorldManufacturerRow
     QString make;
 };
 
+// The make of Ford of Europe, the one make whose numbers the decoder reads
+// beyond positions 1 to 3 by its own tables.
+QString fordMake();
+
 // The rows in the order they are applied; where two rows match, the later
 // one stands.
 std::span<const WorldManufacturerRow> worldManufacturerRows();

@@ -5,6 +5,7 @@
 #include "karoskop/core/positions.h"
 #include "karoskop/core/steps.h"
 #include "karoskop/core/tables/yearcodetable.h"
+#include "karoskop/core/worldmanufacturer.h"
 
 #include <algorithm>
 #include <array>
@@ -13,7 +14,6 @@ namespace karoskop {
 
 namespace {
 
-const QString kFord = QStringLiteral("Ford");
 const QString kNotDisclosedYear = QStringLiteral("Brak danych o roku produkcji");
 const QString kTradeSecret = QStringLiteral("Tajemnica handlowa firmy ");
 const QString kNoData = QStringLiteral("brak danych");
@@ -99,7 +99,7 @@ void modelYearStatement(DecodingContext& context)
         return; // the Romanian-make step writes the statement for these
     }
     VehicleDescription& d = context.description;
-    const char16_t code = vinChar(context, d.make == kFord ? 11 : 10);
+    const char16_t code = vinChar(context, d.make == fordMake() ? 11 : 10);
     if (oneOf(kUndisclosedCodes, code)) {
         d.productionYear = kNotDisclosedYear;
         d.modelYear = kTradeSecret + context.makeCopy;

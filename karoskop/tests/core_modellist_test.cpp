@@ -128,33 +128,56 @@ TEST(DecodingPeriods, YearConditionedRowsAtTheirBounds)
     }
 }
 
+// Every Ford model's whole span of years; anyYear marks the models whose
+// periods row has no condition on the production year.
+struct WholeSpan
+{
+    const char* model;
+    Span years;
+    bool anyYear;
+};
+
+constexpr WholeSpan kWholeSpans[] = {
+    {"Ford Ka", {1996, 1999}, true},
+    {"Ford Fiesta", {1980, 1999}, false},
+    {"Ford Puma", {1997, 1999}, true},
+    {"Ford Escort", {1980, 1999}, false},
+    {"Ford Escort Kombi", {1980, 1999}, false},
+    {"Ford Escort Cabrio", {1983, 1999}, false},
+    {"Ford Focus", {1998, 1999}, true},
+    {"Ford Orion", {1983, 1993}, false},
+    {"Ford Taunus", {1980, 1982}, true},
+    {"Ford Taunus Kombi", {1980, 1982}, true},
+    {"Ford Sierra", {1982, 1986}, false},
+    {"Ford Sierra II", {1987, 1993}, false},
+    {"Ford Sierra Kombi", {1982, 1993}, false},
+    {"Ford Sierra II Kombi", {1987, 1993}, false},
+    {"Ford Mondeo", {1993, 1999}, false},
+    {"Ford Mondeo Kombi", {1993, 1999}, false},
+    {"Ford Granada", {1980, 1985}, false},
+    {"Ford Granada Kombi", {1980, 1985}, true},
+    {"Ford Scorpio", {1985, 1999}, false},
+    {"Ford Scorpio Kombi", {1992, 1999}, false},
+    {"Ford Probe I", {1990, 1994}, true},
+    {"Ford Probe II 16 V", {1994, 1998}, true},
+    {"Ford Probe II 24 V", {1994, 1998}, true},
+    {"Ford Galaxy", {1995, 1999}, true},
+    {"Ford Windstar", {1995, 1999}, true},
+    {"Ford Explorer", {1993, 1999}, true},
+};
+
 TEST(DecodingPeriods, RowsWithoutConditionNeedNoYear)
 {
-    const struct
-    {
-        const char* model;
-        Span years;
-    } cases[] = {
-        {"Ford Ka", {1996, 1999}},
-        {"Ford Puma", {1997, 1999}},
-        {"Ford Focus", {1998, 1999}},
-        {"Ford Taunus", {1980, 1982}},
-        {"Ford Taunus Kombi", {1980, 1982}},
-        {"Ford Granada Kombi", {1980, 1985}},
-        {"Ford Probe I", {1990, 1994}},
-        {"Ford Probe II 16 V", {1994, 1998}},
-        {"Ford Probe II 24 V", {1994, 1998}},
-        {"Ford Galaxy", {1995, 1999}},
-        {"Ford Windstar", {1995, 1999}},
-        {"Ford Explorer", {1993, 1999}},
-        {"Ford Granada", {}}, // no row at all
-    };
-    for (const auto& c : cases) {
-        for (const QString& year : {QStringLiteral("1970"), QStringLiteral("2000"),
-                                    QStringLiteral("Brak danych o roku produkcji")}) {
-            EXPECT_EQ(periodsFor(c.model, year), yearSpan(c.years.first, c.years.last))
-                << c.model << ' ' << year.toStdString();
+    for (const QString& year : {QStringLiteral("1970"), QStringLiteral("2000"),
+                                QStringLiteral("Brak danych o roku produkcji")}) {
+        for (const WholeSpan& c : kWholeSpans) {
+            if (c.anyYear) {
+                EXPECT_EQ(periodsFor(c.model, year), yearSpan(c.years.first, c.years.last))
+                    << c.model << ' ' << year.toStdString();
+            }
         }
+        // Granada has no row at all.
+        EXPECT_EQ(periodsFor("Ford Granada", year), yearSpan(0, 0)) << year.toStdString();
     }
 }
 
@@ -181,39 +204,7 @@ TEST(DecodingPeriods, AnEmptyListLeavesTheField)
 
 TEST(Lista1Change, EveryModelShowsItsWholeSpan)
 {
-    const struct
-    {
-        const char* model;
-        Span years;
-    } cases[] = {
-        {"Ford Ka", {1996, 1999}},
-        {"Ford Fiesta", {1980, 1999}},
-        {"Ford Puma", {1997, 1999}},
-        {"Ford Escort", {1980, 1999}},
-        {"Ford Escort Kombi", {1980, 1999}},
-        {"Ford Escort Cabrio", {1983, 1999}},
-        {"Ford Focus", {1998, 1999}},
-        {"Ford Orion", {1983, 1993}},
-        {"Ford Taunus", {1980, 1982}},
-        {"Ford Taunus Kombi", {1980, 1982}},
-        {"Ford Sierra", {1982, 1986}},
-        {"Ford Sierra II", {1987, 1993}},
-        {"Ford Sierra Kombi", {1982, 1993}},
-        {"Ford Sierra II Kombi", {1987, 1993}},
-        {"Ford Mondeo", {1993, 1999}},
-        {"Ford Mondeo Kombi", {1993, 1999}},
-        {"Ford Granada", {1980, 1985}},
-        {"Ford Granada Kombi", {1980, 1985}},
-        {"Ford Scorpio", {1985, 1999}},
-        {"Ford Scorpio Kombi", {1992, 1999}},
-        {"Ford Probe I", {1990, 1994}},
-        {"Ford Probe II 16 V", {1994, 1998}},
-        {"Ford Probe II 24 V", {1994, 1998}},
-        {"Ford Galaxy", {1995, 1999}},
-        {"Ford Windstar", {1995, 1999}},
-        {"Ford Explorer", {1993, 1999}},
-    };
-    for (const auto& c : cases) {
+    for (const WholeSpan& c : kWholeSpans) {
         VinFixture f(QStringLiteral("WF0XXXXXXXX012345"), QStringLiteral("Ford"));
         lista1Change(f.context, QString::fromUtf8(c.model));
         EXPECT_EQ(f.d().modelYears, yearSpan(c.years.first, c.years.last)) << c.model;

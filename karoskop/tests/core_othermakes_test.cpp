@@ -51,12 +51,11 @@ TEST(RomanianMakes, UnknownFamilyStillGetsStatementAndComment)
     romanianMakes(f.context);
     const VehicleDescription untouched;
     const VehicleDescription& d = f.d();
-    EXPECT_EQ(d.type, untouched.type);
-    EXPECT_EQ(d.plant, untouched.plant);
-    EXPECT_EQ(d.body, untouched.body);
-    EXPECT_EQ(d.engine, untouched.engine);
-    EXPECT_EQ(d.gearbox, untouched.gearbox);
-    EXPECT_EQ(d.modelYears, untouched.modelYears);
+    using D = VehicleDescription;
+    for (QString D::*field :
+         {&D::type, &D::plant, &D::body, &D::engine, &D::gearbox, &D::modelYears}) {
+        EXPECT_EQ(d.*field, untouched.*field);
+    }
     // The year copy is empty: no year code is read for these numbers.
     EXPECT_EQ(d.modelYear, QStringLiteral("model wyprodukowany w okresie: 09.1987 - 08."));
     EXPECT_EQ(d.comments[0], QStringLiteral("Znak = oznacza, iż dana informacja nie jest "

@@ -41,12 +41,13 @@ TEST_F(WindowLook, MainWindowAndAboutBoxCarryTheirOwnCaption)
         SCOPED_TRACE(r.window->objectName().toStdString());
         auto* caption = r.window->findChild<common::TGradientCaption*>();
         ASSERT_NE(caption, nullptr);
-        EXPECT_EQ(caption->activeBeginColor(), QColor(Qt::black));
-        EXPECT_EQ(caption->activeEndColor(), kFuchsia);
-        EXPECT_EQ(caption->activeFontColor(), r.text);
-        EXPECT_EQ(caption->inactiveBeginColor(), QColor(128, 128, 128));
-        EXPECT_EQ(caption->inactiveEndColor(), QColor(192, 192, 192));
-        EXPECT_EQ(caption->inactiveFontColor(), QColor(192, 192, 192));
+        const common::CaptionLook& look = caption->look();
+        EXPECT_EQ(look.active.begin, QColor(Qt::black));
+        EXPECT_EQ(look.active.end, kFuchsia);
+        EXPECT_EQ(look.active.font, r.text);
+        EXPECT_EQ(look.inactive.begin, QColor(128, 128, 128));
+        EXPECT_EQ(look.inactive.end, QColor(192, 192, 192));
+        EXPECT_EQ(look.inactive.font, QColor(192, 192, 192));
         EXPECT_EQ(caption->numColors(), 64);
         EXPECT_EQ(caption->button(common::CaptionButtonKind::Close)->isHidden(), !r.buttons);
     }

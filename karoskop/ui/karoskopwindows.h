@@ -1,15 +1,11 @@
 #pragma once
 
+#include "common/seams/servicesfwd.h"
 #include "karoskop/core/decoder.h"
 #include "karoskop/core/vin.h"
 
 #include <QString>
 #include <memory>
-
-namespace common {
-class MessageService;
-class PrintService;
-} // namespace common
 
 namespace karoskop {
 

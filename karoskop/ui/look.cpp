@@ -76,9 +76,8 @@ void applyDialogLook(QWidget& window)
     setWindowColours(window);
     auto* background = new common::TBackground(&window);
     background->setObjectName(QStringLiteral("tlo"));
-    background->setColor1(kBackgroundColour);
-    background->setPicture(backgroundTile().toImage());
-    background->setBackStyle(common::TBackStyle::bgTileBitmap);
+    background->setFill({common::TBackStyle::bgTileBitmap, kBackgroundColour, Qt::black,
+                         backgroundTile().toImage()});
     new BackgroundKeeper(window, *background);
 }
 
@@ -104,10 +103,10 @@ common::TGradientCaption* applyCaptionLook(QWidget& window, const QColor& textCo
     window.setWindowIcon(QIcon(logoPixmap(32)));
     auto* caption = new common::TGradientCaption(&window);
     caption->setObjectName(QStringLiteral("GradientCaption"));
-    caption->setActiveBeginColor(Qt::black);
-    caption->setActiveEndColor(QColor(255, 0, 255));
-    caption->setActiveFontColor(textColour);
-    caption->setNumColors(64);
+    common::CaptionLook look = caption->look();
+    look.active = {Qt::black, QColor(255, 0, 255), textColour};
+    look.numColors = 64;
+    caption->setLook(look);
     return caption;
 }
 
@@ -167,16 +166,17 @@ QPixmap backgroundTile()
     return QPixmap(QStringLiteral(":/common/karoskop-tile.png"));
 }
 
-bool holdOuterSize(QWidget& window, QSize (*clamp)(QSize outer))
+void holdOuterSizeOrLayOut(QWidget& window, QSize (*clamp)(QSize outer),
+                           const std::function<void()>& layOut)
 {
     const QSize extra = window.frameGeometry().size() - window.size();
     const QSize outer = window.size() + extra;
     const QSize held = clamp(outer);
     if (held == outer || window.isMaximized()) {
-        return false;
+        layOut();
+        return;
     }
     window.resize(held - extra);
-    return true;
 }
 
 QFont fittedFont(QFont font, const QString& caption, int width)

@@ -4,6 +4,7 @@
 #include <QPixmap>
 #include <QSize>
 #include <QString>
+#include <functional>
 #include <optional>
 
 class QFont;
@@ -60,10 +61,12 @@ QPixmap logoPixmap(int size);
 // One tile of the window background, from the program's resources.
 QPixmap backgroundTile();
 
-// Keeps a window that is not maximised at an outer size (frame included)
-// that clamp allows: true when the window was resized for that, so that its
-// layout waits for the resize to come.
-bool holdOuterSize(QWidget& window, QSize (*clamp)(QSize outer));
+// For a window's resize: keeps a window that is not maximised at an outer
+// size (frame included) that clamp allows, and lays it out with layOut
+// unless it had to be resized for that (the layout then waits for the
+// resize to come).
+void holdOuterSizeOrLayOut(QWidget& window, QSize (*clamp)(QSize outer),
+                           const std::function<void()>& layOut);
 
 // font, made smaller step by step until caption fits into width (down to
 // a smallest readable size), so that a narrow button shows its whole caption.

@@ -134,8 +134,7 @@ void TfAwaria::buildControls()
         if (look.marked) {
             auto* marker = new common::TColorPanel(this);
             marker->setObjectName(QStringLiteral("marker%1").arg(position));
-            marker->setColor(Qt::red);
-            marker->setBevelOuter(common::BevelKind::None);
+            marker->setLook({Qt::red, common::BevelKind::None});
             marker->setGeometry(left + (kColumnWidth - kMarkerSize) / 2, 135, kMarkerSize,
                                 kMarkerSize);
         }

@@ -6,8 +6,6 @@
 #include "karoskop/core/vehicledescription.h"
 #include "karoskop/ui/messages.h"
 
-#include <QDir>
-
 namespace karoskop {
 
 TfDruk::TfDruk(common::PrintService& printer, common::MessageService& messages, QWidget* parent)
@@ -23,24 +21,11 @@ void TfDruk::drukuj(const VehicleDescription& description, QWidget* messageParen
     m_page = decodingPrintout(description);
     const common::PrintOutcome outcome =
         m_printer.printPages({m_page}, QStringLiteral("rozkodowanie-") + description.fullVin);
-    switch (outcome.status) {
-    case common::PrintOutcome::Status::Printed:
-        return;
-    case common::PrintOutcome::Status::SavedAsPdf:
-        m_messages.show(
-            karoskopMessage(
-                QStringLiteral("W systemie nie ma drukarki. Wydruk zapisano w pliku:\n%1")
-                    .arg(QDir::toNativeSeparators(outcome.detail)),
-                common::MessageIcon::Information),
-            messageParent);
-        return;
-    case common::PrintOutcome::Status::Failed:
-        m_messages.show(
-            karoskopMessage(
-                QStringLiteral("Nie udało się wydrukować opisu pojazdu.\n%1").arg(outcome.detail),
-                common::MessageIcon::Exclamation),
-            messageParent);
-        return;
+    const auto notice = common::printNotice(
+        outcome, QStringLiteral("W systemie nie ma drukarki. Wydruk zapisano w pliku:\n%1"),
+        QStringLiteral("Nie udało się wydrukować opisu pojazdu.\n%1"));
+    if (notice) {
+        m_messages.show(karoskopMessage(notice->text, notice->icon), messageParent);
     }
 }
 

@@ -1,13 +1,9 @@
 #pragma once
 
 #include "common/core/pagemodel.h"
+#include "common/seams/servicesfwd.h"
 
 #include <QWidget>
-
-namespace common {
-class MessageService;
-class PrintService;
-} // namespace common
 
 namespace karoskop {
 

@@ -175,9 +175,7 @@ void TfMainVin::showEvent(QShowEvent* event)
 void TfMainVin::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    if (!holdOuterSize(*this, clampedMainVinSize)) {
-        applyLayout();
-    }
+    holdOuterSizeOrLayOut(*this, clampedMainVinSize, [this] { applyLayout(); });
 }
 
 void TfMainVin::applyLayout()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/seams/servicesfwd.h"
 #include "karoskop/core/vin.h"
 
 #include <QFont>
@@ -14,8 +15,6 @@ class QPushButton;
 
 namespace common {
 class TTransparentButton;
-class MessageService;
-struct Message;
 } // namespace common
 
 namespace karoskop {

@@ -278,9 +278,7 @@ void TfVinFind::showEvent(QShowEvent* event)
 void TfVinFind::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    if (!holdOuterSize(*this, clampedVinFindSize)) {
-        applyLayout();
-    }
+    holdOuterSizeOrLayOut(*this, clampedVinFindSize, [this] { applyLayout(); });
 }
 
 void TfVinFind::applyLayout()
