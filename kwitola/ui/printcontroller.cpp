@@ -11,7 +11,6 @@
 #include "kwitola/ui/services.h"
 #include "kwitola/ui/tfdruk.h"
 
-#include <QDir>
 #include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -147,26 +146,16 @@ std::optional<common::Page> PrintController::printCopies(const PrintJob& job, in
     }
     const common::PrintOutcome outcome =
         m_printer.printPagesOn(pages, job.page.title, job.printerName);
-    switch (outcome.status) {
-    case common::PrintOutcome::Status::Printed:
-        return pages.front();
-    case common::PrintOutcome::Status::SavedAsPdf:
-        m_messages.show(
-            programMessage(
-                QStringLiteral("W systemie nie ma drukarki. Dokument zapisano w pliku:\n%1")
-                    .arg(QDir::toNativeSeparators(outcome.detail)),
-                common::MessageIcon::Information),
-            &m_window);
-        return pages.front();
-    case common::PrintOutcome::Status::Failed:
-        break;
+    const auto notice = common::printNotice(
+        outcome, QStringLiteral("W systemie nie ma drukarki. Dokument zapisano w pliku:\n%1"),
+        QStringLiteral("Nie udało się wydrukować dokumentu; nie został zaksięgowany.\n%1"));
+    if (notice) {
+        m_messages.show(programMessage(notice->text, notice->icon), &m_window);
     }
-    m_messages.show(programMessage(QStringLiteral("Nie udało się wydrukować dokumentu; nie został "
-                                                  "zaksięgowany.\n%1")
-                                       .arg(outcome.detail),
-                                   common::MessageIcon::Exclamation),
-                    &m_window);
-    return std::nullopt;
+    if (outcome.status == common::PrintOutcome::Status::Failed) {
+        return std::nullopt;
+    }
+    return pages.front();
 }
 
 } // namespace kwitola::ui

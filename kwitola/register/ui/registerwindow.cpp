@@ -263,19 +263,12 @@ void RegisterWindow::printDuplicate()
     const common::Page page = duplicatePage(m_shown->page, m_services.clock.today());
     const common::PrintOutcome outcome =
         m_services.printer.printPages({page}, QStringLiteral("Duplikat %1").arg(m_shown->number));
-    switch (outcome.status) {
-    case common::PrintOutcome::Status::Printed:
-        return;
-    case common::PrintOutcome::Status::SavedAsPdf:
-        tell(QStringLiteral("W systemie nie ma drukarki. Dokument zapisano w pliku:\n%1")
-                 .arg(QDir::toNativeSeparators(outcome.detail)),
-             common::MessageIcon::Information);
-        return;
-    case common::PrintOutcome::Status::Failed:
-        break;
+    const auto notice = common::printNotice(
+        outcome, QStringLiteral("W systemie nie ma drukarki. Dokument zapisano w pliku:\n%1"),
+        QStringLiteral("Nie udało się wydrukować duplikatu.\n%1"));
+    if (notice) {
+        tell(notice->text, notice->icon);
     }
-    tell(QStringLiteral("Nie udało się wydrukować duplikatu.\n%1").arg(outcome.detail),
-         common::MessageIcon::Exclamation);
 }
 
 void RegisterWindow::saveDuplicate()
