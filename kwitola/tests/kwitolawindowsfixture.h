@@ -5,8 +5,8 @@
 #include "common/testsupport/scripteddialogs.h"
 #include "common/testsupport/windowsfixture.h"
 #include "kwitola/core/tablestore.h"
+#include "kwitola/testsupport/recordingpreview.h"
 #include "kwitola/ui/kwitolawindows.h"
-#include "kwitola/ui/printpreview.h"
 #include "kwitola/ui/tffaktura.h"
 #include "kwitola/ui/tfopcje.h"
 
@@ -18,14 +18,6 @@
 #include <memory>
 
 namespace kwitola::testing {
-
-// Counts the previews asked for and shows none.
-class CountingPreview final : public ui::PreviewService
-{
-public:
-    void preview(const common::Page& /*page*/, QWidget* /*parent*/) override { ++shown; }
-    int shown = 0;
-};
 
 // Kwitola's windows on a temporary working folder, with recorded messages,
 // scripted dialogs, a recording printer and a clock fixed on 5 March 2001.
@@ -137,7 +129,7 @@ protected:
     common::testing::ScriptedFileDialogService m_files;
     common::testing::ScriptedPrinterDialogService m_printers;
     common::testing::RecordingPrintService m_printer;
-    CountingPreview m_preview;
+    RecordingPreview m_preview;
     TableStore m_store;
     std::unique_ptr<ui::KwitolaWindows> m_windows;
 };

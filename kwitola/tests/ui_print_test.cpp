@@ -3,8 +3,8 @@
 #include "common/testsupport/recordingprintservice.h"
 #include "kwitola/core/tablestore.h"
 #include "kwitola/testsupport/printsample.h"
+#include "kwitola/testsupport/recordingpreview.h"
 #include "kwitola/ui/printcontroller.h"
-#include "kwitola/ui/printpreview.h"
 #include "kwitola/ui/tfdruk.h"
 
 #include <QDir>
@@ -21,13 +21,6 @@ using common::MessageAnswer;
 using common::MessageIcon;
 
 namespace {
-
-class RecordingPreview final : public ui::PreviewService
-{
-public:
-    void preview(const common::Page& page, QWidget* /*parent*/) override { pages.push_back(page); }
-    std::vector<common::Page> pages;
-};
 
 QString markOf(const common::Page& page)
 {
@@ -115,7 +108,7 @@ protected:
     RecordId bolts = 0;
     common::testing::RecordingMessageService messages;
     common::testing::RecordingPrintService printer;
-    RecordingPreview preview;
+    kwitola::testing::RecordingPreview preview;
     ui::TfDruk form;
     QWidget window;
     PrintJob job;

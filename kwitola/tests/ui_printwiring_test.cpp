@@ -40,7 +40,7 @@ TEST_F(PrintWiring, DrukujDwaPrintsPostsAndAdvancesTheNumber)
     m_messages.clear();
     control<QPushButton>("Button2")->click();
 
-    EXPECT_EQ(m_preview.shown, 1);
+    EXPECT_EQ(m_preview.pages.size(), 1U);
     ASSERT_EQ(m_printer.jobs().size(), 1U);
     const auto& pages = m_printer.last().pages;
     ASSERT_EQ(pages.size(), 2U);

@@ -4,8 +4,8 @@
 #include "kwitola/core/tablestore.h"
 #include "kwitola/register/core/archive.h"
 #include "kwitola/register/tests/archivepostings.h"
+#include "kwitola/testsupport/recordingpreview.h"
 #include "kwitola/ui/printcontroller.h"
-#include "kwitola/ui/printpreview.h"
 #include "kwitola/ui/tfdruk.h"
 
 #include <QFile>
@@ -17,12 +17,6 @@ using namespace kwitola;
 using common::MessageAnswer;
 
 namespace {
-
-class NoPreview final : public ui::PreviewService
-{
-public:
-    void preview(const common::Page& /*page*/, QWidget* /*parent*/) override {}
-};
 
 InvoicePrintInput invoiceOf(const QString& quantity)
 {
@@ -82,7 +76,7 @@ protected:
     RecordId recipient = 1; // the one the tables were prepared with
     common::testing::RecordingMessageService messages;
     common::testing::RecordingPrintService printer;
-    NoPreview preview;
+    kwitola::testing::RecordingPreview preview;
     ui::TfDruk form;
     QWidget window;
     PrintJob job;
