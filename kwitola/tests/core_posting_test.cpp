@@ -393,11 +393,20 @@ TEST_F(Posting, AKilledPostingLeavesTablesWhollyPostedOrWhollyUnposted)
     store->close();
     int interrupted = 0;
     for (int run = 0; run < 50; ++run) {
+        // The child says when its tables are open, so that the kill lands
+        // among the postings however slowly it starts (under a sanitizer too).
+        int ready[2] = {-1, -1};
+        ASSERT_EQ(::pipe(ready), 0);
         const pid_t child = fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
+            ::close(ready[0]);
             TableStore writer;
             kwitola::testing::openOrExit(writer, dir.path());
+            const char opened = 1;
+            if (::write(ready[1], &opened, 1) != 1) {
+                ::_exit(1);
+            }
             for (int round = run * 100000;; ++round) {
                 const int lines = 1 + round % 4;
                 PostingRequest r = invoice(QString::number(round % 3), recipient, {});
@@ -411,6 +420,13 @@ TEST_F(Posting, AKilledPostingLeavesTablesWhollyPostedOrWhollyUnposted)
                 r.replaceOtherIssueDate = true;
                 (void)postDocument(writer, r);
             }
+        }
+        ::close(ready[1]);
+        char opened = 0;
+        const bool started = ::read(ready[0], &opened, 1) == 1;
+        ::close(ready[0]);
+        if (!started) {
+            ADD_FAILURE() << "the child ended before its tables opened";
         }
         ::usleep(static_cast<useconds_t>(QRandomGenerator::global()->bounded(5000, 60000)));
         ::kill(child, SIGKILL);
