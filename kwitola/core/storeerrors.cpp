@@ -34,19 +34,27 @@ constexpr std::array<std::pair<int, const char*>, 17> kDescriptions = {{
 QString describeStoreError(const QSqlError& error)
 {
     bool isNumber = false;
-    const int code = error.nativeErrorCode().toInt(&isNumber) & 0xff;
-    if (isNumber) {
-        for (const auto& [known, text] : kDescriptions) {
-            if (known == code) {
-                return QString::fromUtf8(text);
-            }
+    const int code = error.nativeErrorCode().toInt(&isNumber);
+    const QString engineText = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    if (!isNumber) {
+        return engineText.trimmed().isEmpty()
+                   ? QStringLiteral("błąd sterownika bazy danych")
+                   : QStringLiteral("błąd sterownika bazy danych: %1").arg(engineText);
+    }
+    return describeStoreError(code, engineText);
+}
+
+QString describeStoreError(int code, const QString& engineText)
+{
+    const int primary = code & 0xff;
+    for (const auto& [known, text] : kDescriptions) {
+        if (known == primary) {
+            return QString::fromUtf8(text);
         }
     }
     // The engine's own words stay beside the Polish phrase, for whoever
     // has to find the cause.
-    const QString engineText = error.databaseText().isEmpty() ? error.text() : error.databaseText();
-    const QString phrase = isNumber ? QStringLiteral("błąd bazy danych (kod %1)").arg(code)
-                                    : QStringLiteral("błąd sterownika bazy danych");
+    const QString phrase = QStringLiteral("błąd bazy danych (kod %1)").arg(primary);
     return engineText.trimmed().isEmpty() ? phrase
                                           : QStringLiteral("%1: %2").arg(phrase, engineText);
 }

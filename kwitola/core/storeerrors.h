@@ -11,4 +11,8 @@ namespace kwitola {
 // database error with its code, followed by the engine's own text.
 QString describeStoreError(const QSqlError& error);
 
+// The same for an engine result code and the engine's own text, as the
+// engine's interface reports them.
+QString describeStoreError(int code, const QString& engineText);
+
 } // namespace kwitola

@@ -72,10 +72,16 @@ std::optional<Decimal> grossFromLines(const StoredDocument& document)
 
 RegisterEntry listedFields(const StoredDocument& document)
 {
+    return listedFields(document,
+                        issueDateOf(document.issueDay, document.issueMonth, document.issueYear));
+}
+
+RegisterEntry listedFields(const StoredDocument& document, QDate issueDate)
+{
     return {.id = document.id,
             .number = document.Numer_faktury,
             .kind = kindText(document.kindName),
-            .issueDate = issueDateOf(document.issueDay, document.issueMonth, document.issueYear),
+            .issueDate = issueDate,
             .issueDateText = document.issueDate,
             .issueYear = document.issueYear,
             .recipientName = document.recipientName,

@@ -42,6 +42,8 @@ registerEntries(const PostedTables& tables,
 // The list values a document's own fields give: all but the gross total
 // and the archive mark.
 [[nodiscard]] RegisterEntry listedFields(const StoredDocument& document);
+// The same with the issue date its date fields give already read.
+[[nodiscard]] RegisterEntry listedFields(const StoredDocument& document, QDate issueDate);
 
 // The gross total of the stored lines, totalled as Kwitola totals them;
 // nothing when a line does not read.

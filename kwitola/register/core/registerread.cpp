@@ -4,6 +4,8 @@
 #include "kwitola/core/tablecatalogue.h"
 #include "kwitola/core/tablefiles.h"
 #include "kwitola/core/tablestore.h"
+#include "kwitola/register/core/monthledger.h"
+#include "kwitola/register/core/nativerows.h"
 
 #include <QDir>
 #include <QHash>
@@ -11,6 +13,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
+#include <QVarLengthArray>
 #include <algorithm>
 #include <array>
 #include <atomic>
@@ -72,16 +75,12 @@ QString listColumns(const QStringList& stored)
     return names.join(QLatin1Char(','));
 }
 
-// The fields a line's gross is totalled from, in the order each line's
-// column joins them; the name is asked only whether it is empty.
-constexpr std::array<QString StoredLine::*, 3> kTotalledFields = {
-    &StoredLine::quantity, &StoredLine::unitNetPrice, &StoredLine::vatRate};
-constexpr QChar kFieldSeparator = QChar(0x1F);
+// The fields of a line the list reads, in the order they are selected: the
+// name is asked only whether it is empty, the others give the gross.
+constexpr std::array<QString StoredLine::*, 4> kLineFields = {
+    &StoredLine::name, &StoredLine::quantity, &StoredLine::unitNetPrice, &StoredLine::vatRate};
 
-// One column a line: its totalled fields joined by kFieldSeparator (a
-// missing value as empty, as it reads), or null for a slot without a name,
-// which holds no line. Fetching one text a line instead of one a field keeps
-// the read of many documents' lines short.
+// The columns of kLineFields for each line slot in turn.
 QString lineColumns(const QStringList& stored)
 {
     const auto& catalogue = catalogueOf<StoredDocument>();
@@ -96,57 +95,31 @@ QString lineColumns(const QStringList& stored)
     };
     QStringList columns;
     for (int line = 0; line < kStoredLineCount; ++line) {
-        QStringList parts;
-        for (const auto member : kTotalledFields) {
-            parts << QStringLiteral("coalesce(%1, '')").arg(at(member, line));
+        for (const auto member : kLineFields) {
+            columns << at(member, line);
         }
-        columns << QStringLiteral("CASE WHEN %1 <> '' THEN %2 END")
-                       .arg(at(&StoredLine::name, line),
-                            parts.join(QStringLiteral(" || char(31) || ")));
     }
     return columns.join(QLatin1Char(','));
 }
 
-// The lines as lineColumns gives them: a line with a value is named (with
-// a name that only says it is there), the others stay empty.
-void fillLines(StoredDocument& document, const QSqlQuery& q)
+// The lines as lineColumns gives them after the record number: a slot with
+// a name holds a line (named here only to say it is there), the others stay
+// empty, as they read.
+void fillLines(StoredDocument& document, const NativeRow& row)
 {
     int column = 1;
     for (StoredLine& line : document.lines) {
-        const QVariant value = q.value(column++);
         line = StoredLine{};
-        if (value.isNull()) {
+        if (row.text(column).isEmpty()) {
+            column += static_cast<int>(kLineFields.size());
             continue;
         }
-        const QString joined = value.toString();
-        const QStringList fields = joined.split(kFieldSeparator);
         line.name = QStringLiteral("-");
-        if (fields.size() != static_cast<qsizetype>(kTotalledFields.size())) {
-            // A field that holds the separator itself reads as no number.
-            line.quantity = joined;
-            continue;
-        }
-        for (std::size_t i = 0; i < kTotalledFields.size(); ++i) {
-            line.*kTotalledFields.at(i) = fields.value(static_cast<qsizetype>(i));
+        ++column;
+        for (std::size_t i = 1; i < kLineFields.size(); ++i) {
+            line.*kLineFields.at(i) = QString::fromUtf8(row.text(column++));
         }
     }
-}
-
-// Runs the statement and hands each row to the reader; a failed step is an
-// error, never the end of the rows.
-common::Result<void> eachRow(QSqlQuery& q, Table table, const QString& sql,
-                             const std::function<void(const QSqlQuery&)>& reader)
-{
-    if (!q.exec(sql)) {
-        return common::fail(readFailure(table, q));
-    }
-    while (q.next()) {
-        reader(q);
-    }
-    if (q.lastError().isValid()) {
-        return common::fail(readFailure(table, q));
-    }
-    return {};
 }
 
 QString uniqueConnectionName()
@@ -179,6 +152,7 @@ public:
     ReadOnlyTables& operator=(const ReadOnlyTables&) = delete;
 
     [[nodiscard]] const common::Result<void>& opened() const { return m_opened; }
+    [[nodiscard]] QSqlDatabase database() const { return QSqlDatabase::database(m_name, false); }
     [[nodiscard]] QSqlQuery query() const
     {
         QSqlQuery q(QSqlDatabase::database(m_name, false));
@@ -226,53 +200,135 @@ struct Listing
     std::vector<std::size_t> withoutLedger; // entries whose gross the lines must give
 };
 
-// The first ledger row of a number is its posting's.
-common::Result<QHash<QString, QString>> ledgerGross(QSqlQuery& q)
+// Stored text keyed by its bytes, without a copy for a lookup.
+QByteArray keyOf(QByteArrayView text)
+{
+    return QByteArray::fromRawData(text.data(), text.size());
+}
+
+// Repeated field values (kinds, dates, recipients) are decoded once and
+// share one string, so that a long list holds each only once.
+class SharedTexts final
+{
+public:
+    QString text(QByteArrayView utf8)
+    {
+        if (const auto it = m_texts.constFind(keyOf(utf8)); it != m_texts.constEnd()) {
+            return *it;
+        }
+        const QString decoded = QString::fromUtf8(utf8);
+        m_texts.insert(utf8.toByteArray(), decoded);
+        return decoded;
+    }
+
+    // The issue date of date fields given by text(), read once for each
+    // distinct day, month and year: equal shared texts are one string.
+    QDate dateOf(const QString& day, const QString& month, const QString& year)
+    {
+        const DateKey key{day.constData(), month.constData(), year.constData()};
+        auto it = m_dates.constFind(key);
+        if (it == m_dates.constEnd()) {
+            it = m_dates.insert(key, issueDateOf(day, month, year));
+        }
+        return *it;
+    }
+
+private:
+    struct DateKey
+    {
+        const QChar* day;
+        const QChar* month;
+        const QChar* year;
+        bool operator==(const DateKey&) const = default;
+        friend size_t qHash(const DateKey& key, size_t seed = 0)
+        {
+            return qHashMulti(seed, key.day, key.month, key.year);
+        }
+    };
+
+    QHash<QByteArray, QString> m_texts;
+    QHash<DateKey, QDate> m_dates;
+};
+
+using LedgerGross = QHash<QByteArray, std::optional<Decimal>>;
+
+QString readFailure(Table table, const common::Result<void>& failed)
+{
+    return QStringLiteral("Błąd odczytu tabeli %1: %2")
+        .arg(layoutOf(table).fileName, failed.error());
+}
+
+// The highest record number of a table, which bounds its count without
+// reading it; 0 when it does not read.
+qsizetype recordBound(QSqlQuery& q, const QString& schema, Table table)
+{
+    if (!q.exec(
+            QStringLiteral("SELECT max(rowid) FROM %1.%2").arg(schema, layoutOf(table).sqlName)) ||
+        !q.next()) {
+        return 0;
+    }
+    return static_cast<qsizetype>(std::max<qlonglong>(0, q.value(0).toLongLong()));
+}
+
+// An amount as stored: stored amounts are plain ASCII, which is widened on
+// the stack instead of being decoded into a new string.
+std::optional<Decimal> parsedAmount(QByteArrayView utf8)
+{
+    QVarLengthArray<char16_t, 32> wide;
+    for (const char c : utf8) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            return Decimal::parse(QString::fromUtf8(utf8));
+        }
+        wide.append(static_cast<char16_t>(c));
+    }
+    return Decimal::parse(QStringView(wide.constData(), wide.size()));
+}
+
+// The first ledger row of a number is its posting's: the rows are read
+// last first, so that an earlier row replaces a later one.
+common::Result<LedgerGross> ledgerGross(QSqlQuery& q, const QSqlDatabase& db)
 {
     const auto stored = storedColumns(q, QStringLiteral("sprzedaz_"), Table::Sprzedaz);
     if (!stored) {
         return stored.forward();
     }
-    const QString sql = QStringLiteral("SELECT %1, %2 FROM sprzedaz_.%3 ORDER BY rowid")
+    const QString sql = QStringLiteral("SELECT %1, %2 FROM sprzedaz_.%3 ORDER BY rowid DESC")
                             .arg(stored->at(columnOf<LedgerRow>(&LedgerRow::documentNumber)),
                                  stored->at(columnOf<LedgerRow>(&LedgerRow::grossTotal)),
                                  layoutOf(Table::Sprzedaz).sqlName);
-    QHash<QString, QString> gross;
-    auto read = eachRow(q, Table::Sprzedaz, sql, [&gross](const QSqlQuery& row) {
-        const QString number = row.value(0).toString();
-        if (!gross.contains(number)) {
-            gross.insert(number, row.value(1).toString());
-        }
+    LedgerGross gross;
+    gross.reserve(recordBound(q, QStringLiteral("sprzedaz_"), Table::Sprzedaz));
+    auto read = eachNativeRow(db, sql, [&gross](const NativeRow& row) {
+        gross.insert(row.text(0).toByteArray(), parsedAmount(row.text(1)));
     });
     if (!read) {
-        return read.forward();
+        return common::fail(readFailure(Table::Sprzedaz, read));
     }
     return gross;
 }
 
-common::Result<Listing> listDocuments(QSqlQuery& q, const QStringList& stored,
-                                      const QHash<QString, QString>& gross,
+common::Result<Listing> listDocuments(QSqlQuery& q, const QSqlDatabase& db,
+                                      const QStringList& stored, const LedgerGross& gross,
                                       const ArchivedEntry& archived)
 {
     const QString sql = QStringLiteral("SELECT rowid, %1 FROM main.%2 ORDER BY rowid")
                             .arg(listColumns(stored), layoutOf(Table::Faktury).sqlName);
     Listing listing;
-    // The highest record number bounds the count without reading the table.
-    if (q.exec(QStringLiteral("SELECT max(rowid) FROM main.%1")
-                   .arg(layoutOf(Table::Faktury).sqlName)) &&
-        q.next()) {
-        listing.entries.reserve(
-            static_cast<std::size_t>(std::max<qlonglong>(0, q.value(0).toLongLong())));
-    }
+    listing.entries.reserve(
+        static_cast<std::size_t>(recordBound(q, QStringLiteral("main"), Table::Faktury)));
     StoredDocument probe;
-    auto read = eachRow(q, Table::Faktury, sql, [&](const QSqlQuery& row) {
-        probe.id = row.value(0).toLongLong();
-        for (std::size_t i = 0; i < kListFields.size(); ++i) {
-            probe.*kListFields.at(i) = row.value(static_cast<int>(i) + 1).toString();
+    SharedTexts shared;
+    auto read = eachNativeRow(db, sql, [&](const NativeRow& row) {
+        probe.id = row.integer(0);
+        // The number is the one field that never repeats.
+        probe.Numer_faktury = QString::fromUtf8(row.text(1));
+        for (std::size_t i = 1; i < kListFields.size(); ++i) {
+            probe.*kListFields.at(i) = shared.text(row.text(static_cast<int>(i) + 1));
         }
-        RegisterEntry entry = listedFields(probe);
-        if (const auto it = gross.constFind(probe.Numer_faktury); it != gross.constEnd()) {
-            entry.gross = Decimal::parse(*it);
+        RegisterEntry entry =
+            listedFields(probe, shared.dateOf(probe.issueDay, probe.issueMonth, probe.issueYear));
+        if (const auto it = gross.constFind(keyOf(row.text(1))); it != gross.constEnd()) {
+            entry.gross = *it;
             entry.grossFromLedger = entry.gross.has_value();
         }
         if (!entry.gross) {
@@ -282,13 +338,13 @@ common::Result<Listing> listDocuments(QSqlQuery& q, const QStringList& stored,
         listing.entries.push_back(std::move(entry));
     });
     if (!read) {
-        return read.forward();
+        return common::fail(readFailure(Table::Faktury, read));
     }
     return listing;
 }
 
 // The lines of the documents the ledger gives no gross for, totalled.
-common::Result<void> totalLines(QSqlQuery& q, const QStringList& stored, Listing& listing)
+common::Result<void> totalLines(const QSqlDatabase& db, const QStringList& stored, Listing& listing)
 {
     if (listing.withoutLedger.empty()) {
         return {};
@@ -303,12 +359,16 @@ common::Result<void> totalLines(QSqlQuery& q, const QStringList& stored, Listing
         QStringLiteral("SELECT rowid, %1 FROM main.%2 WHERE rowid IN (%3)")
             .arg(lineColumns(stored), layoutOf(Table::Faktury).sqlName, ids.join(u','));
     StoredDocument lines;
-    return eachRow(q, Table::Faktury, sql, [&](const QSqlQuery& row) {
-        RegisterEntry& entry = listing.entries.at(entryOf.value(row.value(0).toLongLong()));
+    auto read = eachNativeRow(db, sql, [&](const NativeRow& row) {
+        RegisterEntry& entry = listing.entries.at(entryOf.value(row.integer(0)));
         lines.Numer_faktury = entry.number;
         fillLines(lines, row);
         entry.gross = grossFromLines(lines);
     });
+    if (!read) {
+        return common::fail(readFailure(Table::Faktury, read));
+    }
+    return {};
 }
 
 common::Result<std::vector<RegisterEntry>> readOnce(const QString& folder,
@@ -323,7 +383,7 @@ common::Result<std::vector<RegisterEntry>> readOnce(const QString& folder,
     if (!q.exec(QStringLiteral("BEGIN"))) {
         return common::fail(readFailure(Table::Faktury, q));
     }
-    auto gross = ledgerGross(q);
+    const auto gross = ledgerGross(q, tables.database());
     if (!gross) {
         return gross.forward();
     }
@@ -331,11 +391,11 @@ common::Result<std::vector<RegisterEntry>> readOnce(const QString& folder,
     if (!stored) {
         return stored.forward();
     }
-    auto listing = listDocuments(q, *stored, *gross, archived);
+    auto listing = listDocuments(q, tables.database(), *stored, *gross, archived);
     if (!listing) {
         return listing.forward();
     }
-    if (auto totalled = totalLines(q, *stored, listing.value()); !totalled) {
+    if (auto totalled = totalLines(tables.database(), *stored, listing.value()); !totalled) {
         return totalled.forward();
     }
     (void)q.exec(QStringLiteral("COMMIT"));

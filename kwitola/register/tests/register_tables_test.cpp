@@ -238,8 +238,16 @@ TEST(RegisterRead, narrowReadGivesTheEntriesOfTheFullRead)
                                QStringLiteral("22") + QChar(0x1F)},
                               {QStringLiteral("Klej"), QStringLiteral("1"), QStringLiteral("2,00"),
                                QStringLiteral("22")}};
-    ASSERT_TRUE(test::writeTables(
-        dir.path(), {invoice(1), invoice(2), wz, unreadable, brokenLines, controlCharacter}));
+    // A number posted twice takes the gross of its first ledger row.
+    test::Posted again = invoice(1);
+    again.recipient = QStringLiteral("Łoś i Syn");
+    again.day = QStringLiteral("5");
+    again.ledgerGross = QStringLiteral("99,99");
+    // A stored amount outside ASCII does not read, as any other text.
+    test::Posted wideGross = invoice(8);
+    wideGross.ledgerGross = QStringLiteral("24,40") + QChar(0xA0);
+    ASSERT_TRUE(test::writeTables(dir.path(), {invoice(1), invoice(2), wz, unreadable, brokenLines,
+                                               controlCharacter, again, wideGross}));
     const auto archived = [](const StoredDocument& d) {
         return d.Numer_faktury == QStringLiteral("2/2026 FV") && d.issueYear == u"2026";
     };
@@ -270,7 +278,12 @@ TEST(RegisterRead, narrowReadGivesTheEntriesOfTheFullRead)
         return texts;
     };
     EXPECT_EQ(shown(*narrow), shown(expected));
-    ASSERT_EQ(narrow->size(), 6U);
+    ASSERT_EQ(narrow->size(), 8U);
+    EXPECT_EQ(narrow->at(6).gross->fmt(), QStringLiteral("24,40"));
+    EXPECT_TRUE(narrow->at(6).grossFromLedger);
+    EXPECT_EQ(narrow->at(6).issueDate, narrow->at(0).issueDate);
+    EXPECT_EQ(narrow->at(6).recipientName, QStringLiteral("Łoś i Syn"));
+    EXPECT_FALSE(narrow->at(7).grossFromLedger);
     // 2 x 10,00 at 22% and 10,00 exempt; the unreadable ledger total falls
     // back on the lines; lines that do not read give no total.
     EXPECT_EQ(narrow->at(2).gross->fmt(), QStringLiteral("34,40"));
