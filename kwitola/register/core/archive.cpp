@@ -60,7 +60,9 @@ bool ArchiveIndex::contains(const StoredDocument& document)
                                       .entryList({QLatin1Char('*') + kPageSuffix}, QDir::Files);
         it = m_namesByYear.insert(document.issueYear, QSet<QString>(names.begin(), names.end()));
     }
-    return it->contains(common::safeFileName(document.Numer_faktury) + kPageSuffix);
+    // A year without entries needs no name made.
+    return !it->isEmpty() &&
+           it->contains(common::safeFileName(document.Numer_faktury) + kPageSuffix);
 }
 
 } // namespace kwitola::registry

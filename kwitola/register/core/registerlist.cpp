@@ -10,6 +10,7 @@
 #include <QHash>
 #include <QLocale>
 #include <algorithm>
+#include <limits>
 
 namespace kwitola::registry {
 
@@ -34,15 +35,6 @@ QString kindText(const QString& kindName)
 template <typename Key> int compareKeys(const Key& a, const Key& b)
 {
     return a < b ? -1 : (b < a ? 1 : 0);
-}
-
-int compareOptional(const std::optional<Decimal>& a, const std::optional<Decimal>& b)
-{
-    // Entries without a total come first, as the smallest.
-    if (a.has_value() != b.has_value()) {
-        return a.has_value() ? 1 : -1;
-    }
-    return a ? compareKeys(*a, *b) : 0;
 }
 
 // The digits from position at, without leading zeros; at moves past them.
@@ -190,37 +182,70 @@ void RegisterList::sortBy(SortColumn column, bool ascending)
 {
     m_column = column;
     m_ascending = ascending;
-    if (column == SortColumn::Recipient) {
-        ensureNameKeys();
-    }
-    const auto compare = [this](std::size_t x, std::size_t y) {
-        const RegisterEntry& a = m_entries.at(x);
-        const RegisterEntry& b = m_entries.at(y);
-        switch (m_column) {
-        case SortColumn::Number:
-            return numberLess(a.number, b.number) ? -1 : (numberLess(b.number, a.number) ? 1 : 0);
-        case SortColumn::Kind:
-            return a.kind.compare(b.kind);
-        case SortColumn::IssueDate:
-            return compareKeys(a.issueDate, b.issueDate);
-        case SortColumn::Recipient:
-            return m_nameKeys.at(x).compare(m_nameKeys.at(y));
-        case SortColumn::Gross:
-            return compareOptional(a.gross, b.gross);
-        case SortColumn::Archived:
-            return compareKeys(a.archived, b.archived);
-        }
-        return 0;
-    };
     m_order.resize(m_entries.size());
     for (std::size_t i = 0; i < m_order.size(); ++i) {
         m_order[i] = i;
     }
-    std::stable_sort(m_order.begin(), m_order.end(), [&](std::size_t x, std::size_t y) {
-        const int c = compare(x, y);
-        return m_ascending ? c < 0 : c > 0;
-    });
+    const auto sorted = [&](const auto& compare) {
+        std::stable_sort(m_order.begin(), m_order.end(), [&](std::size_t x, std::size_t y) {
+            const int c = compare(x, y);
+            return m_ascending ? c < 0 : c > 0;
+        });
+    };
+    if (const auto keys = numberKeys(column)) {
+        sorted(
+            [&keys](std::size_t x, std::size_t y) { return compareKeys((*keys)[x], (*keys)[y]); });
+    } else {
+        if (column == SortColumn::Recipient) {
+            ensureNameKeys();
+        }
+        sorted([this](std::size_t x, std::size_t y) { return compareTexts(x, y); });
+    }
     applyFilter();
+}
+
+std::optional<std::vector<qint64>> RegisterList::numberKeys(SortColumn column) const
+{
+    const auto keyOf = [column](const RegisterEntry& entry) -> std::optional<qint64> {
+        switch (column) {
+        case SortColumn::IssueDate:
+            // An invalid date has the smallest day number, as it compares.
+            return entry.issueDate.toJulianDay();
+        case SortColumn::Gross:
+            // Entries without a total come first, as the smallest; no
+            // amount reaches the smallest number.
+            return entry.gross ? entry.gross->units() : std::numeric_limits<qint64>::min();
+        case SortColumn::Archived:
+            return entry.archived ? 1 : 0;
+        default:
+            return std::nullopt;
+        }
+    };
+    if (!keyOf(RegisterEntry{})) {
+        return std::nullopt;
+    }
+    std::vector<qint64> keys;
+    keys.reserve(m_entries.size());
+    for (const RegisterEntry& entry : m_entries) {
+        keys.push_back(*keyOf(entry));
+    }
+    return keys;
+}
+
+int RegisterList::compareTexts(std::size_t x, std::size_t y) const
+{
+    const RegisterEntry& a = m_entries.at(x);
+    const RegisterEntry& b = m_entries.at(y);
+    switch (m_column) {
+    case SortColumn::Number:
+        return numberLess(a.number, b.number) ? -1 : (numberLess(b.number, a.number) ? 1 : 0);
+    case SortColumn::Kind:
+        return a.kind.compare(b.kind);
+    case SortColumn::Recipient:
+        return m_nameKeys.at(x).compare(m_nameKeys.at(y));
+    default:
+        return 0;
+    }
 }
 
 void RegisterList::setFilter(RegisterFilter filter)

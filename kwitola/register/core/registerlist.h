@@ -92,6 +92,10 @@ public:
 private:
     void applyFilter();
     void ensureNameKeys();
+    // The column's sort keys as numbers, one an entry; nothing for a text
+    // column, which compareTexts orders.
+    [[nodiscard]] std::optional<std::vector<qint64>> numberKeys(SortColumn column) const;
+    [[nodiscard]] int compareTexts(std::size_t x, std::size_t y) const;
 
     std::vector<RegisterEntry> m_entries;
     std::vector<QCollatorSortKey> m_nameKeys; // Polish collation, made on first use

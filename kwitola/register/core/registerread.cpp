@@ -216,7 +216,7 @@ public:
         if (const auto it = m_texts.constFind(keyOf(utf8)); it != m_texts.constEnd()) {
             return *it;
         }
-        const QString decoded = QString::fromUtf8(utf8);
+        QString decoded = QString::fromUtf8(utf8);
         m_texts.insert(utf8.toByteArray(), decoded);
         return decoded;
     }

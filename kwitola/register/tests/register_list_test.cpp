@@ -185,6 +185,30 @@ TEST(RegisterList, sortsEachColumnBothWaysKeepingTableOrderOnTies)
                            QStringLiteral("2/2026 FV")}));
 }
 
+// A date that does not read and a missing total sort as the smallest; a
+// negative total comes after a missing one.
+TEST(RegisterList, unreadableDatesAndMissingTotalsSortFirst)
+{
+    const auto entry = [](const char* number, QDate date, std::optional<Decimal> gross) {
+        RegisterEntry e;
+        e.number = QString::fromUtf8(number);
+        e.issueDate = date;
+        e.gross = gross;
+        return e;
+    };
+    RegisterList list({entry("a", QDate(2026, 3, 5), Decimal::parse(u"-1,00")),
+                       entry("b", QDate(), std::nullopt),
+                       entry("c", QDate(1, 1, 1), Decimal::parse(u"0,00")),
+                       entry("d", QDate(), Decimal::parse(u"5,00"))});
+    list.sortBy(SortColumn::IssueDate, true);
+    EXPECT_EQ(shownNumbers(list), (QStringList{"b", "d", "c", "a"}));
+    list.sortBy(SortColumn::IssueDate, false);
+    EXPECT_EQ(shownNumbers(list), (QStringList{"a", "c", "b", "d"}));
+    list.sortBy(SortColumn::Gross, true);
+    EXPECT_EQ(shownNumbers(list), (QStringList{"b", "a", "c", "d"}));
+    EXPECT_EQ(list.withoutGross(), 1);
+}
+
 TEST(RegisterList, numberOrderComparesDigitRunsAsNumbers)
 {
     const std::pair<const char*, const char*> ordered[] = {
