@@ -14,9 +14,12 @@
 #include "kwitola/register/export/exportcommand.h"
 #include "kwitola/register/tests/registertestfolder.h"
 
+#include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <cstdio>
 #include <memory>
 
 using namespace kwitola;
@@ -132,6 +135,47 @@ void BM_ListDocuments(benchmark::State& state)
 }
 BENCHMARK(BM_ListDocuments)->Arg(100'000)->Unit(benchmark::kMillisecond);
 
+constexpr char kListOnce[] = "--list-once";
+
+// The first listing in a process of its own, which is what the user waits
+// for after starting the register: the benchmark starts itself to list the
+// folder once and takes the time that process measured.
+void BM_ListDocumentsFreshProcess(benchmark::State& state)
+{
+    const QString folder = folderWith(static_cast<int>(state.range(0)), 10, 10);
+    for (auto _ : state) {
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QString::fromLatin1(kListOnce), folder});
+        bool read = false;
+        const double ms = child.waitForFinished(120'000) && child.exitCode() == 0
+                              ? child.readAllStandardOutput().trimmed().toDouble(&read)
+                              : 0.0;
+        if (!read) {
+            state.SkipWithError("the listing process failed");
+            return;
+        }
+        state.SetIterationTime(ms / 1000.0);
+    }
+}
+BENCHMARK(BM_ListDocumentsFreshProcess)
+    ->Arg(100'000)
+    ->UseManualTime()
+    ->Iterations(5)
+    ->Unit(benchmark::kMillisecond);
+
+// The child of BM_ListDocumentsFreshProcess: prints the milliseconds one
+// listing took; fails when the list is empty.
+int listOnce(const QString& folder)
+{
+    QElapsedTimer timer;
+    timer.start();
+    const RegisterList list = listOf(folder);
+    const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+    std::printf("%.3f\n", ms);
+    return list.count() > 0 ? 0 : 1;
+}
+
 // One filter change on the listed documents: a month and a recipient text,
 // then a number text, then none.
 void BM_FilterDocuments(benchmark::State& state)
@@ -204,6 +248,9 @@ BENCHMARK(BM_ExportMonthPdf)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
+    if (argc == 3 && qstrcmp(argv[1], kListOnce) == 0) {
+        return listOnce(QString::fromLocal8Bit(argv[2]));
+    }
     common::installFontSubstitutes();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
