@@ -170,8 +170,8 @@ Sheet newSheet(const MonthLedger& ledger, const LedgerHeading& heading, int page
     sheet.page.height = kPageHeight;
     // A cell per column and a rule under each row, besides the heading, the
     // captions, the sums rows and the frame.
-    sheet.page.elements.reserve(
-        static_cast<std::size_t>((ledgerRowsOnPage(pageIndex) + 4) * (kLedgerColumnCount + 2)));
+    const auto rows = static_cast<std::size_t>(ledgerRowsOnPage(pageIndex)) + 4;
+    sheet.page.elements.reserve(rows * static_cast<std::size_t>(kLedgerColumnCount + 2));
     const int width = kPageWidth - 2 * kLeft;
     sheet.page.elements.push_back(common::textElement(
         QString::fromLatin1(ledgerpage::kTitle), QRect(kLeft, 28, width - 160, 24),
