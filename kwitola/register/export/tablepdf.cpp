@@ -8,7 +8,6 @@
 #include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QHash>
-#include <QHashFunctions>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -21,31 +20,26 @@ namespace kwitola::registry {
 
 namespace {
 
-// Everything a text's plan depends on: all but where its box stands.
-struct PlanKey
+// Everything a text's plan depends on besides the text itself: all but
+// where its box stands.
+struct PlanStyle
 {
-    QString text;
     common::PageFont font;
     QSize size;
     common::HAlign align = common::HAlign::Left;
     bool wordWrap = false;
     int maxLines = 0;
 
-    explicit PlanKey(const common::PageElement& e)
-        : text(e.text), font(e.font), size(e.rect.size()), align(e.align), wordWrap(e.wordWrap),
+    explicit PlanStyle(const common::PageElement& e)
+        : font(e.font), size(e.rect.size()), align(e.align), wordWrap(e.wordWrap),
           maxLines(e.maxLines)
     {}
-    bool operator==(const PlanKey&) const = default;
+    [[nodiscard]] bool matches(const common::PageElement& e) const
+    {
+        return size == e.rect.size() && align == e.align && wordWrap == e.wordWrap &&
+               maxLines == e.maxLines && font == e.font;
+    }
 };
-
-size_t qHash(const PlanKey& key, size_t seed = 0)
-{
-    const int style = int(key.font.bold) | int(key.font.italic) << 1 |
-                      int(key.font.underline) << 2 | int(key.wordWrap) << 3 |
-                      static_cast<int>(key.align) << 4;
-    return qHashMulti(seed, key.text, key.font.family, key.font.pointSize, style, key.size.width(),
-                      key.size.height(), key.maxLines);
-}
 
 // A planned text the way QPainter::drawText lays it out in the painter's
 // font: its lines' glyphs, each line placed against the box's left edge,
@@ -131,12 +125,14 @@ ShapedText shaped(const common::TextPlan& plan, const QFont& font)
 }
 
 // The texts drawn so far, each planned and shaped for a box at some place
-// and moved to the box it is drawn in.
+// and moved to the box it is drawn in. A text is found by its words first:
+// few texts appear in more than one style.
 class TextCache final
 {
 public:
     struct Made
     {
+        PlanStyle style;
         common::TextPlan plan;
         QPoint madeAt;
         ShapedText shape;
@@ -145,19 +141,21 @@ public:
     // The element's text as made for its first box; valid until the next call.
     const Made& madeFor(const common::PageElement& e, QPainter& painter)
     {
-        const PlanKey key(e);
-        auto it = m_texts.constFind(key);
-        if (it == m_texts.constEnd()) {
-            common::TextPlan plan = common::planText(e);
-            painter.setFont(plan.font);
-            ShapedText shape = shaped(plan, painter.font());
-            it = m_texts.insert(key, {std::move(plan), e.rect.topLeft(), std::move(shape)});
+        std::vector<Made>& styles = m_texts[e.text];
+        for (const Made& made : styles) {
+            if (made.style.matches(e)) {
+                return made;
+            }
         }
-        return *it;
+        common::TextPlan plan = common::planText(e);
+        painter.setFont(plan.font);
+        ShapedText shape = shaped(plan, painter.font());
+        styles.push_back({PlanStyle(e), std::move(plan), e.rect.topLeft(), std::move(shape)});
+        return styles.back();
     }
 
 private:
-    QHash<PlanKey, Made> m_texts;
+    QHash<QString, std::vector<Made>> m_texts;
 };
 
 void drawText(const common::PageElement& e, QPainter& painter, TextCache& texts)
