@@ -120,14 +120,19 @@ TextPlan planText(const PageElement& e)
     plan.flags = static_cast<int>(toQt(e.align)) | Qt::AlignTop;
     plan.text = e.text;
     const int own = plan.font.pixelSize();
+    int fitted = 0; // the height found to fit, so that it is not measured twice
     const int height = largestFittingHeight(own, kMinimumTextHeight, [&](int size) {
         QFont font = plan.font;
         font.setPixelSize(size);
-        return fitsIn(e, font);
+        if (!fitsIn(e, font)) {
+            return false;
+        }
+        fitted = size;
+        return true;
     });
     const QFontMetricsF ownMetrics(plan.font);
     plan.font.setPixelSize(height);
-    plan.fits = fitsIn(e, plan.font);
+    plan.fits = fitted == height || fitsIn(e, plan.font);
     plan.rect = QRectF(e.rect);
     if (height < own && !e.wordWrap && !e.text.contains(QLatin1Char('\n'))) {
         // Beside texts of its own size the smaller one keeps their baseline.

@@ -90,7 +90,7 @@ void addCaptions(Sheet& sheet)
                                 font(kFontSize, true), HAlign::Center);
         caption.wordWrap = true;
         caption.maxLines = 2;
-        sheet.page.elements.push_back(caption);
+        sheet.page.elements.push_back(std::move(caption));
     }
     sheet.y += kCaptionHeight;
     addRule(sheet);
@@ -103,12 +103,13 @@ void addRow(Sheet& sheet, const LedgerEntry& entry, int ordinal, int rowOnPage)
         const LedgerColumn& column = columns.at(static_cast<std::size_t>(c));
         const bool money = column.kind == LedgerColumn::Kind::Money;
         PageElement cell = common::textElement(
-            QStringLiteral("cell.%1.%2").arg(rowOnPage).arg(c), cellRect(c, sheet.y, kRowHeight),
-            cellText(column, entry, ordinal, DateStyle::Printed), font(kFontSize),
+            QStringLiteral("cell.") + QString::number(rowOnPage) + u'.' + QString::number(c),
+            cellRect(c, sheet.y, kRowHeight), cellText(column, entry, ordinal, DateStyle::Printed),
+            font(kFontSize),
             money || column.kind == LedgerColumn::Kind::Ordinal ? HAlign::Right : HAlign::Left);
         cell.wordWrap = column.kind == LedgerColumn::Kind::Text;
         cell.maxLines = cell.wordWrap ? 2 : 0;
-        sheet.page.elements.push_back(cell);
+        sheet.page.elements.push_back(std::move(cell));
     }
     sheet.y += kRowHeight;
     addRule(sheet);
@@ -162,11 +163,15 @@ void closeFrame(Sheet& sheet)
     }
 }
 
-Sheet newSheet(const MonthLedger& ledger, const LedgerHeading& heading)
+Sheet newSheet(const MonthLedger& ledger, const LedgerHeading& heading, int pageIndex)
 {
     Sheet sheet;
     sheet.page.width = kPageWidth;
     sheet.page.height = kPageHeight;
+    // A cell per column and a rule under each row, besides the heading, the
+    // captions, the sums rows and the frame.
+    const auto rows = static_cast<std::size_t>(ledgerRowsOnPage(pageIndex)) + 4;
+    sheet.page.elements.reserve(rows * static_cast<std::size_t>(kLedgerColumnCount + 2));
     const int width = kPageWidth - 2 * kLeft;
     sheet.page.elements.push_back(common::textElement(
         QString::fromLatin1(ledgerpage::kTitle), QRect(kLeft, 28, width - 160, 24),
@@ -193,9 +198,9 @@ std::vector<common::Page> ledgerPages(const MonthLedger& ledger, const LedgerHea
     Amounts carried{};
     std::size_t next = 0;
     do {
-        Sheet sheet = newSheet(ledger, heading);
-        addCaptions(sheet);
         const int pageIndex = static_cast<int>(sheets.size());
+        Sheet sheet = newSheet(ledger, heading, pageIndex);
+        addCaptions(sheet);
         if (pageIndex > 0) {
             addSums(sheet, "carriedIn", QStringLiteral("Z przeniesienia:"), carried);
         }

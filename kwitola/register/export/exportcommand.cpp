@@ -12,6 +12,9 @@
 #include <QTextStream>
 #include <array>
 #include <cstdio>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 namespace kwitola::registry {
 
@@ -109,6 +112,16 @@ common::Result<void> checkTarget(const QString& path)
 
 } // namespace
 
+void keepFreedMemoryForExport()
+{
+#if defined(__GLIBC__)
+    constexpr int kTrimAbove = 64 * 1024 * 1024;
+    constexpr int kMapAbove = 32 * 1024 * 1024;
+    mallopt(M_TRIM_THRESHOLD, kTrimAbove);
+    mallopt(M_MMAP_THRESHOLD, kMapAbove);
+#endif
+}
+
 bool isExportCommand(const QStringList& arguments)
 {
     return !arguments.isEmpty();
@@ -194,6 +207,7 @@ int runExportCommand(const QStringList& arguments, const QString& startFolder,
         err << request.error() << (request.error().endsWith(u'\n') ? "" : "\n");
         return 1;
     }
+    keepFreedMemoryForExport();
     if (const auto done = runExport(*request, workingFolder); !done) {
         err << done.error() << '\n';
         return 1;

@@ -32,6 +32,13 @@ struct ExportRequest
 [[nodiscard]] common::Result<void> runExport(const ExportRequest& request,
                                              const QString& workingFolder);
 
+// Lets the allocator keep the memory an export frees for its next pages
+// instead of handing it back to the system and faulting it in again: the
+// heap is trimmed only above 64 MB and blocks up to 32 MB come from it (the
+// most the C library settles on by itself). For a process that exits after
+// the export, as the command does; the window keeps the library's policy.
+void keepFreedMemoryForExport();
+
 // The whole command: parses, exports, reports on out (done) or err
 // (failure); answers the exit status, 0 done, 1 failed.
 int runExportCommand(const QStringList& arguments, const QString& startFolder,

@@ -48,6 +48,69 @@ std::vector<common::Page> repeatingPages()
     return pages;
 }
 
+// A text of each kind the table's cells are drawn as, between boxes and
+// lines that change the pen: coloured, centred in a box too low for its two
+// lines, cut by a box lower than its letters, written with a tab and a carriage return, empty,
+// underlined, left for the painter to wrap, and italic; every one appears twice so that the second
+// is drawn as made for the first.
+std::vector<common::Page> mixedPages()
+{
+    struct Cell
+    {
+        QString text;
+        unsigned rgb;
+        common::HAlign align;
+        int height;
+        bool wordWrap;
+        int maxLines;
+        bool underline;
+        bool italic;
+    };
+    const std::vector<Cell> cells = {
+        {QStringLiteral("Razem: 1 234,56"), 0xC00000, common::HAlign::Right, 14, false, 0, false,
+         false},
+        {QStringLiteral("Numer dokumentu"), 0x000000, common::HAlign::Center, 12, true, 2, false,
+         false},
+        {QStringLiteral("ul. Długa\t5\r62-200"), 0x204080, common::HAlign::Left, 14, false, 0,
+         false, false},
+        {QString(), 0x000000, common::HAlign::Left, 14, false, 0, false, false},
+        {QStringLiteral("Ągóry"), 0x000000, common::HAlign::Right, 4, false, 0, false, false},
+        {QStringLiteral("Żółć ęą"), 0x000000, common::HAlign::Left, 14, false, 0, true, false},
+        {QStringLiteral("Agro-Łan spółdzielnia mleczarska"), 0x000000, common::HAlign::Left, 30,
+         true, 0, false, false},
+        {QStringLiteral("Wiersz pierwszy\nwiersz drugi"), 0x008000, common::HAlign::Center, 30,
+         false, 0, false, true},
+    };
+    common::Page page;
+    page.width = common::kA4Height;
+    page.height = common::kA4Width;
+    for (int copy = 0; copy < 2; ++copy) {
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            const Cell& c = cells.at(i);
+            const int top = 40 + copy * 320 + static_cast<int>(i) * 42;
+            common::PageElement shade =
+                common::boxElement(QStringLiteral("shade"), QRect(40, top, 90, c.height), 0);
+            shade.filled = true;
+            shade.fillRgb = 0xE6E6E6;
+            page.elements.push_back(shade);
+            common::PageFont font;
+            font.pointSize = 7;
+            font.underline = c.underline;
+            font.italic = c.italic;
+            common::PageElement text = common::textElement(
+                QStringLiteral("cell"), QRect(40, top, 90, c.height), c.text, font, c.align);
+            text.rgb = c.rgb;
+            text.wordWrap = c.wordWrap;
+            text.maxLines = c.maxLines;
+            page.elements.push_back(text);
+            page.elements.push_back(common::lineElement(QStringLiteral("rule"),
+                                                        QPoint(40, top + c.height),
+                                                        QPoint(300, top + c.height), 2));
+        }
+    }
+    return {page};
+}
+
 // The pages of a PDF as PNG files in the folder, named stem-N.png.
 QStringList rasterised(const QString& pdftoppm, const QString& pdf, const QString& stem)
 {
@@ -86,6 +149,23 @@ TEST(TablePdf, drawsEveryPageExactlyAsTheRendererDoes)
         rasterised(pdftoppm, common, dir.filePath(QStringLiteral("common")));
     ASSERT_EQ(ownPages.size(), 3);
     EXPECT_EQ(ownPages, commonPages);
+}
+
+TEST(TablePdf, drawsColouredClippedAndUnusualTextsAsTheRendererDoes)
+{
+    const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+    if (pdftoppm.isEmpty()) {
+        GTEST_SKIP() << "pdftoppm is not installed";
+    }
+    QTemporaryDir dir;
+    const auto pages = mixedPages();
+    const QString own = dir.filePath(QStringLiteral("own.pdf"));
+    const QString common = dir.filePath(QStringLiteral("common.pdf"));
+    ASSERT_TRUE(writeTablePdf(pages, own));
+    ASSERT_TRUE(common::writePdf(pages, common));
+    const QStringList ownPages = rasterised(pdftoppm, own, dir.filePath(QStringLiteral("own")));
+    ASSERT_EQ(ownPages.size(), 1);
+    EXPECT_EQ(ownPages, rasterised(pdftoppm, common, dir.filePath(QStringLiteral("common"))));
 }
 
 TEST(TablePdf, aFolderThatCannotBeMadeIsAPolishFailure)
