@@ -195,10 +195,11 @@ void RegisterList::sortBy(SortColumn column, bool ascending)
     if (const auto keys = numberKeys(column)) {
         sorted(
             [&keys](std::size_t x, std::size_t y) { return compareKeys((*keys)[x], (*keys)[y]); });
+    } else if (column == SortColumn::Recipient) {
+        ensureNameKeys();
+        sorted(
+            [this](std::size_t x, std::size_t y) { return m_nameKeys[x].compare(m_nameKeys[y]); });
     } else {
-        if (column == SortColumn::Recipient) {
-            ensureNameKeys();
-        }
         sorted([this](std::size_t x, std::size_t y) { return compareTexts(x, y); });
     }
     applyFilter();
@@ -241,8 +242,6 @@ int RegisterList::compareTexts(std::size_t x, std::size_t y) const
         return numberLess(a.number, b.number) ? -1 : (numberLess(b.number, a.number) ? 1 : 0);
     case SortColumn::Kind:
         return a.kind.compare(b.kind);
-    case SortColumn::Recipient:
-        return m_nameKeys.at(x).compare(m_nameKeys.at(y));
     default:
         return 0;
     }

@@ -93,7 +93,8 @@ private:
     void applyFilter();
     void ensureNameKeys();
     // The column's sort keys as numbers, one an entry; nothing for a text
-    // column, which compareTexts orders.
+    // column. The recipient is ordered by its collation keys, the number and
+    // the kind by compareTexts.
     [[nodiscard]] std::optional<std::vector<qint64>> numberKeys(SortColumn column) const;
     [[nodiscard]] int compareTexts(std::size_t x, std::size_t y) const;
 
