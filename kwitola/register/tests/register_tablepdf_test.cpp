@@ -132,40 +132,45 @@ QStringList rasterised(const QString& pdftoppm, const QString& pdf, const QStrin
     return files;
 }
 
-TEST(TablePdf, drawsEveryPageExactlyAsTheRendererDoes)
+// Pages written both ways and compared as images, page by page; skipped
+// without pdftoppm.
+class TablePdfImages : public ::testing::Test
 {
-    const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
-    if (pdftoppm.isEmpty()) {
-        GTEST_SKIP() << "pdftoppm is not installed";
+protected:
+    void SetUp() override
+    {
+        m_pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+        if (m_pdftoppm.isEmpty()) {
+            GTEST_SKIP() << "pdftoppm is not installed";
+        }
     }
-    QTemporaryDir dir;
-    const auto pages = repeatingPages();
-    const QString own = dir.filePath(QStringLiteral("own.pdf"));
-    const QString common = dir.filePath(QStringLiteral("common.pdf"));
-    ASSERT_TRUE(writeTablePdf(pages, own));
-    ASSERT_TRUE(common::writePdf(pages, common));
-    const QStringList ownPages = rasterised(pdftoppm, own, dir.filePath(QStringLiteral("own")));
-    const QStringList commonPages =
-        rasterised(pdftoppm, common, dir.filePath(QStringLiteral("common")));
-    ASSERT_EQ(ownPages.size(), 3);
-    EXPECT_EQ(ownPages, commonPages);
+
+    void expectSamePages(const std::vector<common::Page>& pages, qsizetype count)
+    {
+        const QString own = m_dir.filePath(QStringLiteral("own.pdf"));
+        const QString common = m_dir.filePath(QStringLiteral("common.pdf"));
+        ASSERT_TRUE(writeTablePdf(pages, own));
+        ASSERT_TRUE(common::writePdf(pages, common));
+        const QStringList ownPages =
+            rasterised(m_pdftoppm, own, m_dir.filePath(QStringLiteral("own")));
+        ASSERT_EQ(ownPages.size(), count);
+        EXPECT_EQ(ownPages,
+                  rasterised(m_pdftoppm, common, m_dir.filePath(QStringLiteral("common"))));
+    }
+
+private:
+    QString m_pdftoppm;
+    QTemporaryDir m_dir;
+};
+
+TEST_F(TablePdfImages, drawsEveryPageExactlyAsTheRendererDoes)
+{
+    expectSamePages(repeatingPages(), 3);
 }
 
-TEST(TablePdf, drawsColouredClippedAndUnusualTextsAsTheRendererDoes)
+TEST_F(TablePdfImages, drawsColouredClippedAndUnusualTextsAsTheRendererDoes)
 {
-    const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
-    if (pdftoppm.isEmpty()) {
-        GTEST_SKIP() << "pdftoppm is not installed";
-    }
-    QTemporaryDir dir;
-    const auto pages = mixedPages();
-    const QString own = dir.filePath(QStringLiteral("own.pdf"));
-    const QString common = dir.filePath(QStringLiteral("common.pdf"));
-    ASSERT_TRUE(writeTablePdf(pages, own));
-    ASSERT_TRUE(common::writePdf(pages, common));
-    const QStringList ownPages = rasterised(pdftoppm, own, dir.filePath(QStringLiteral("own")));
-    ASSERT_EQ(ownPages.size(), 1);
-    EXPECT_EQ(ownPages, rasterised(pdftoppm, common, dir.filePath(QStringLiteral("common"))));
+    expectSamePages(mixedPages(), 1);
 }
 
 TEST(TablePdf, aFolderThatCannotBeMadeIsAPolishFailure)
