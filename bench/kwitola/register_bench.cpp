@@ -208,13 +208,15 @@ void BM_SortByRecipient(benchmark::State& state)
 }
 BENCHMARK(BM_SortByRecipient)->Arg(100'000)->Unit(benchmark::kMillisecond);
 
-// The month's export from the tables, as the command line does it: 10 000
-// rows in January among 20 000. The command sets the allocator up for the
+// The month's export from the tables, as the command line does it: the
+// 10 000 rows of January among 20 000 (two months), or among 100 000 (ten
+// months, the whole register of the list benchmarks). The command sets the allocator up for the
 // export before it starts, and so does this, for the rest of the process:
 // the list benchmarks above have run by then.
 template <bool Pdf> void exportMonth(benchmark::State& state)
 {
-    const QString folder = folderWith(20'000, 2, 0);
+    const int count = static_cast<int>(state.range(0));
+    const QString folder = folderWith(count, count / 10'000, 0);
     keepFreedMemoryForExport();
     const auto tables = readPostedTables(folder, {}, PostedParts::LedgerAndIssuers);
     const auto ledger = tables ? monthLedger(tables->ledger, {2026, 1})
@@ -238,13 +240,13 @@ void BM_ExportMonthCsv(benchmark::State& state)
 {
     exportMonth<false>(state);
 }
-BENCHMARK(BM_ExportMonthCsv)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExportMonthCsv)->Arg(20'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
 
 void BM_ExportMonthPdf(benchmark::State& state)
 {
     exportMonth<true>(state);
 }
-BENCHMARK(BM_ExportMonthPdf)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExportMonthPdf)->Arg(20'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -6,6 +6,7 @@
 #include "kwitola/core/tablestore.h"
 #include "kwitola/register/core/monthledger.h"
 #include "kwitola/register/core/nativerows.h"
+#include "kwitola/register/core/readonlytables.h"
 
 #include <QDir>
 #include <QHash>
@@ -30,41 +31,6 @@ constexpr std::array<Field, 9> kListFields = {
     &StoredDocument::issueMonth,    &StoredDocument::issueYear,     &StoredDocument::issueDate,
     &StoredDocument::recipientName, &StoredDocument::recipientTown, &StoredDocument::recipientNip,
 };
-
-QString quoted(const QString& name)
-{
-    QString doubled = name;
-    doubled.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    return QLatin1Char('"') + doubled + QLatin1Char('"');
-}
-
-QString readFailure(Table table, const QSqlQuery& q)
-{
-    return QStringLiteral("Błąd odczytu tabeli %1: %2")
-        .arg(layoutOf(table).fileName, describeStoreError(q.lastError()));
-}
-
-// The table's column names in stored order as the file has them: tables
-// converted from the earlier version know most fields only by their place.
-common::Result<QStringList> storedColumns(QSqlQuery& q, const QString& schema, Table table)
-{
-    if (!q.exec(QStringLiteral("PRAGMA %1.table_info(%2)").arg(schema, layoutOf(table).sqlName))) {
-        return common::fail(readFailure(table, q));
-    }
-    QStringList names;
-    while (q.next()) {
-        names << quoted(q.value(1).toString());
-    }
-    if (q.lastError().isValid()) {
-        return common::fail(readFailure(table, q));
-    }
-    if (names.size() != layoutOf(table).columns.size()) {
-        return common::fail(
-            QStringLiteral("Tabela %1 ma inny układ pól niż tabele programu Kwitola.")
-                .arg(layoutOf(table).fileName));
-    }
-    return names;
-}
 
 QString listColumns(const QStringList& stored)
 {
@@ -120,78 +86,6 @@ void fillLines(StoredDocument& document, const NativeRow& row)
             line.*kLineFields.at(i) = QString::fromUtf8(row.text(column++));
         }
     }
-}
-
-QString uniqueConnectionName()
-{
-    static std::atomic<int> counter{0};
-    return QStringLiteral("kwitola-register-%1").arg(++counter);
-}
-
-// faktury.DB with sprzedaz.db attached, opened read-only, so that the
-// register can never write a table; closed with the object.
-class ReadOnlyTables final
-{
-public:
-    explicit ReadOnlyTables(const QString& folder) : m_name(uniqueConnectionName())
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-        db.setDatabaseName(QDir(folder).filePath(layoutOf(Table::Faktury).fileName));
-        m_opened = openAll(db, folder);
-    }
-    ~ReadOnlyTables()
-    {
-        {
-            QSqlDatabase db = QSqlDatabase::database(m_name, false);
-            db.close();
-        }
-        QSqlDatabase::removeDatabase(m_name);
-    }
-    ReadOnlyTables(const ReadOnlyTables&) = delete;
-    ReadOnlyTables& operator=(const ReadOnlyTables&) = delete;
-
-    [[nodiscard]] const common::Result<void>& opened() const { return m_opened; }
-    [[nodiscard]] QSqlDatabase database() const { return QSqlDatabase::database(m_name, false); }
-    [[nodiscard]] QSqlQuery query() const
-    {
-        QSqlQuery q(QSqlDatabase::database(m_name, false));
-        q.setForwardOnly(true);
-        return q;
-    }
-
-private:
-    static common::Result<void> openAll(QSqlDatabase& db, const QString& folder)
-    {
-        if (!db.open()) {
-            return common::fail(QStringLiteral("Nie można otworzyć tabel: %1")
-                                    .arg(describeStoreError(db.lastError())));
-        }
-        QSqlQuery attach(db);
-        attach.prepare(QStringLiteral("ATTACH DATABASE ? AS sprzedaz_"));
-        attach.addBindValue(QDir(folder).filePath(layoutOf(Table::Sprzedaz).fileName));
-        if (!attach.exec()) {
-            return common::fail(readFailure(Table::Sprzedaz, attach));
-        }
-        return {};
-    }
-
-    QString m_name;
-    common::Result<void> m_opened;
-};
-
-// Both table files must be the program's own, as the store would check them.
-common::Result<void> checkFiles(const QString& folder)
-{
-    for (const Table table : {Table::Faktury, Table::Sprzedaz}) {
-        const TableLayout& layout = layoutOf(table);
-        if (auto checked = tablefiles::check(layout, QDir(folder).filePath(layout.fileName),
-                                             QString(kTablePassword));
-            !checked) {
-            return checked;
-        }
-    }
-    return {};
 }
 
 struct Listing
@@ -251,12 +145,6 @@ private:
 };
 
 using LedgerGross = QHash<QByteArray, std::optional<Decimal>>;
-
-QString readFailure(Table table, const common::Result<void>& failed)
-{
-    return QStringLiteral("Błąd odczytu tabeli %1: %2")
-        .arg(layoutOf(table).fileName, failed.error());
-}
 
 // The highest record number of a table, which bounds its count without
 // reading it; 0 when it does not read.

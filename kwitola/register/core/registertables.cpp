@@ -75,15 +75,17 @@ Result<PostedTables> readOnce(const QString& folder, PostedParts parts)
             }
             tables.documents = *std::move(documents);
         }
-        auto ledger = store.all<LedgerRow>();
-        if (!ledger) {
-            return ledger.forward();
+        if (parts != PostedParts::Issuers) {
+            auto ledger = store.all<LedgerRow>();
+            if (!ledger) {
+                return ledger.forward();
+            }
+            tables.ledger = *std::move(ledger);
         }
         auto issuers = store.all<Issuer>();
         if (!issuers) {
             return issuers.forward();
         }
-        tables.ledger = *std::move(ledger);
         tables.issuers = *std::move(issuers);
         return {};
     });
@@ -161,5 +163,7 @@ readWhileBusy(const RetryPolicy&,
               const std::function<common::Result<std::vector<RegisterEntry>>()>&);
 template common::Result<DocumentWithIssuers>
 readWhileBusy(const RetryPolicy&, const std::function<common::Result<DocumentWithIssuers>()>&);
+template common::Result<std::vector<LedgerRow>>
+readWhileBusy(const RetryPolicy&, const std::function<common::Result<std::vector<LedgerRow>>()>&);
 
 } // namespace kwitola::registry

@@ -28,12 +28,12 @@ struct PostedTables
     std::vector<Issuer> issuers;
 };
 
-// What a read takes: everything, or the ledger and the issuers alone (the
-// month's ledger needs no document).
-enum class PostedParts { Everything, LedgerAndIssuers };
+// What a read takes: everything, the ledger and the issuers alone (the
+// month's ledger needs no document), or the issuers alone.
+enum class PostedParts { Everything, LedgerAndIssuers, Issuers };
 
 // Reads the posted documents and the ledger of the working folder without
-// writing anything; with LedgerAndIssuers the documents stay empty. Fails with a Polish text when
+// writing anything; with LedgerAndIssuers the documents stay empty, with Issuers the ledger too. Fails with a Polish text when
 // the folder or its tables are missing or unreadable; with ErrorKind::Busy when the tables stay
 // held by another program through every attempt.
 [[nodiscard]] common::Result<PostedTables>

@@ -1,6 +1,7 @@
 #include "kwitola/register/export/exportcommand.h"
 
 #include "kwitola/register/core/ledgercsv.h"
+#include "kwitola/register/core/ledgerread.h"
 #include "kwitola/register/core/ledgerpages.h"
 #include "kwitola/register/core/monthledger.h"
 #include "kwitola/register/core/registertables.h"
@@ -171,11 +172,15 @@ common::Result<void> runExport(const ExportRequest& request, const QString& work
     if (!month) {
         return common::fail(QStringLiteral("Niepoprawny miesiąc „%1”.").arg(request.month));
     }
-    const auto tables = readPostedTables(workingFolder, {}, PostedParts::LedgerAndIssuers);
+    const auto rows = readLedgerRowsOfMonth(workingFolder, *month);
+    if (!rows) {
+        return rows.forward();
+    }
+    const auto tables = readPostedTables(workingFolder, {}, PostedParts::Issuers);
     if (!tables) {
         return tables.forward();
     }
-    const auto ledger = monthLedger(tables->ledger, *month);
+    const auto ledger = monthLedger(*rows, *month);
     if (!ledger) {
         return ledger.forward();
     }

@@ -1,4 +1,5 @@
 #include "kwitola/register/core/ledgercsv.h"
+#include "kwitola/register/core/ledgerread.h"
 #include "kwitola/register/core/monthledger.h"
 #include "kwitola/register/tests/registertestfolder.h"
 
@@ -8,6 +9,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <array>
 #include <gtest/gtest.h>
 
 using namespace kwitola;
@@ -213,3 +215,69 @@ TEST(LedgerCsv, aFileInAMissingFolderFailsWithAMessage)
 }
 
 } // namespace
+
+namespace {
+
+// The stored issue dates of rows in and around March 2026 in the shapes the
+// store may hold them: padded, blank-surrounded, with a sign, with leading
+// zeros, a non-breaking space, out of range, and of other months and years.
+std::vector<test::Posted> datesAroundMarch()
+{
+    const std::vector<std::array<const char*, 3>> dates = {
+        {"05", "03", "2026"},  {" 6", " 3 ", "2026 "}, {"7", "3", "02026"},
+        {"8", "+3", "+2026"},  {"9", "\u00A03", "2026"}, {"10", "13", "2026"},
+        {"11", "03", "12026"}, {"12", "3a", "2026"},   {"31", "02", "2026"},
+        {"05", "03", "2025"},  {"05", "04", "2026"},   {"01", "03", "2027"},
+        {"02", "11", "2026"},  {"28", "03", "2026"},
+    };
+    std::vector<test::Posted> posted;
+    for (std::size_t i = 0; i < dates.size(); ++i) {
+        const auto& [day, month, year] = dates.at(i);
+        posted.push_back({QStringLiteral("%1/2026 FV").arg(i + 1), QStringLiteral("Faktura VAT"),
+                          QString::fromUtf8(day), QString::fromUtf8(month),
+                          QString::fromUtf8(year), QStringLiteral("Odbiorca"), {},
+                          QStringLiteral("%1,00").arg(i + 10)});
+    }
+    return posted;
+}
+
+QStringList numbersOf(const MonthLedger& ledger)
+{
+    QStringList numbers;
+    for (const LedgerEntry& entry : ledger.entries) {
+        numbers << entry.number;
+    }
+    return numbers;
+}
+
+} // namespace
+
+TEST(MonthLedgerRows, theMonthsRowsReadAloneMakeTheSameLedgerAsTheWholeLedger)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(test::writeTables(dir.path(), datesAroundMarch()));
+    const auto all = readPostedTables(dir.path(), {}, PostedParts::LedgerAndIssuers);
+    ASSERT_TRUE(all) << all.error().toStdString();
+    const auto rows = readLedgerRowsOfMonth(dir.path(), march());
+    ASSERT_TRUE(rows) << rows.error().toStdString();
+    EXPECT_LT(rows->size(), all->ledger.size());
+
+    const auto whole = monthLedger(all->ledger, march());
+    const auto alone = monthLedger(*rows, march());
+    ASSERT_TRUE(whole);
+    ASSERT_TRUE(alone);
+    EXPECT_EQ(numbersOf(*alone),
+              (QStringList{QStringLiteral("1/2026 FV"), QStringLiteral("2/2026 FV"),
+                           QStringLiteral("3/2026 FV"), QStringLiteral("4/2026 FV"),
+                           QStringLiteral("5/2026 FV"), QStringLiteral("14/2026 FV")}));
+    EXPECT_EQ(numbersOf(*alone), numbersOf(*whole));
+    EXPECT_EQ(alone->totals, whole->totals);
+}
+
+TEST(MonthLedgerRows, aFolderWithoutTablesIsAPolishFailure)
+{
+    QTemporaryDir dir;
+    const auto rows = readLedgerRowsOfMonth(dir.filePath(QStringLiteral("brak")), march());
+    ASSERT_FALSE(rows);
+    EXPECT_FALSE(rows.error().isEmpty());
+}
