@@ -17,8 +17,7 @@ QString monthCondition(const QStringList& stored, Month month)
 {
     return QStringLiteral("instr(%1, '%2') > 0 AND instr(%3, '%4') > 0")
         .arg(stored.at(columnOf<LedgerRow>(&LedgerRow::issueYear)), QString::number(month.year),
-             stored.at(columnOf<LedgerRow>(&LedgerRow::issueMonth)),
-             QString::number(month.month));
+             stored.at(columnOf<LedgerRow>(&LedgerRow::issueMonth)), QString::number(month.month));
 }
 
 common::Result<Rows> readOnce(const QString& folder, Month month)

@@ -33,9 +33,9 @@ struct PostedTables
 enum class PostedParts { Everything, LedgerAndIssuers, Issuers };
 
 // Reads the posted documents and the ledger of the working folder without
-// writing anything; with LedgerAndIssuers the documents stay empty, with Issuers the ledger too. Fails with a Polish text when
-// the folder or its tables are missing or unreadable; with ErrorKind::Busy when the tables stay
-// held by another program through every attempt.
+// writing anything; with LedgerAndIssuers the documents stay empty, with Issuers the ledger too.
+// Fails with a Polish text when the folder or its tables are missing or unreadable; with
+// ErrorKind::Busy when the tables stay held by another program through every attempt.
 [[nodiscard]] common::Result<PostedTables>
 readPostedTables(const QString& folder, const RetryPolicy& retry = {},
                  PostedParts parts = PostedParts::Everything);

@@ -1,8 +1,8 @@
 #include "kwitola/register/export/exportcommand.h"
 
 #include "kwitola/register/core/ledgercsv.h"
-#include "kwitola/register/core/ledgerread.h"
 #include "kwitola/register/core/ledgerpages.h"
+#include "kwitola/register/core/ledgerread.h"
 #include "kwitola/register/core/monthledger.h"
 #include "kwitola/register/core/registertables.h"
 #include "kwitola/register/export/tablepdf.h"

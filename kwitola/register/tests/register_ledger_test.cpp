@@ -224,18 +224,22 @@ namespace {
 std::vector<test::Posted> datesAroundMarch()
 {
     const std::vector<std::array<const char*, 3>> dates = {
-        {"05", "03", "2026"},  {" 6", " 3 ", "2026 "}, {"7", "3", "02026"},
+        {"05", "03", "2026"},  {" 6", " 3 ", "2026 "},   {"7", "3", "02026"},
         {"8", "+3", "+2026"},  {"9", "\u00A03", "2026"}, {"10", "13", "2026"},
-        {"11", "03", "12026"}, {"12", "3a", "2026"},   {"31", "02", "2026"},
-        {"05", "03", "2025"},  {"05", "04", "2026"},   {"01", "03", "2027"},
+        {"11", "03", "12026"}, {"12", "3a", "2026"},     {"31", "02", "2026"},
+        {"05", "03", "2025"},  {"05", "04", "2026"},     {"01", "03", "2027"},
         {"02", "11", "2026"},  {"28", "03", "2026"},
     };
     std::vector<test::Posted> posted;
     for (std::size_t i = 0; i < dates.size(); ++i) {
         const auto& [day, month, year] = dates.at(i);
-        posted.push_back({QStringLiteral("%1/2026 FV").arg(i + 1), QStringLiteral("Faktura VAT"),
-                          QString::fromUtf8(day), QString::fromUtf8(month),
-                          QString::fromUtf8(year), QStringLiteral("Odbiorca"), {},
+        posted.push_back({QStringLiteral("%1/2026 FV").arg(i + 1),
+                          QStringLiteral("Faktura VAT"),
+                          QString::fromUtf8(day),
+                          QString::fromUtf8(month),
+                          QString::fromUtf8(year),
+                          QStringLiteral("Odbiorca"),
+                          {},
                           QStringLiteral("%1,00").arg(i + 10)});
     }
     return posted;
