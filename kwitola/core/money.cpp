@@ -103,11 +103,25 @@ Decimal Decimal::rounded(int decimals) const
 QString Decimal::fmt() const
 {
     const qint64 cents = static_cast<qint64>(divideRounded(m_units, kPowers[kDecimals - 2]));
-    const qint64 magnitude = cents < 0 ? -cents : cents;
-    return QStringLiteral("%1%2,%3")
-        .arg(cents < 0 ? QStringLiteral("-") : QString())
-        .arg(magnitude / 100)
-        .arg(magnitude % 100, 2, 10, QLatin1Char('0'));
+    // Written from the last digit back: long ledgers format many amounts.
+    auto magnitude = cents < 0 ? 0ULL - static_cast<quint64>(cents) : static_cast<quint64>(cents);
+    std::array<char16_t, 24> text{};
+    std::size_t first = text.size();
+    const auto digit = [&] {
+        text[--first] = static_cast<char16_t>(u'0' + magnitude % 10);
+        magnitude /= 10;
+    };
+    digit();
+    digit();
+    text[--first] = u',';
+    do {
+        digit();
+    } while (magnitude != 0);
+    if (cents < 0) {
+        text[--first] = u'-';
+    }
+    return QString(reinterpret_cast<const QChar*>(text.data() + first),
+                   static_cast<qsizetype>(text.size() - first));
 }
 
 std::optional<Decimal> Decimal::plus(Decimal other) const

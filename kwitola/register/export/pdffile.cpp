@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <system_error>
 
 namespace kwitola::registry {
 
@@ -101,9 +102,14 @@ void PdfFile::writeStream(int id, const QByteArray& data, const QByteArray& dict
 void PdfFile::writeStreamLater(int id, const QByteArray& data, const QByteArray& dictionary)
 {
     settle();
-    m_pending =
-        Pending{id, dictionary,
-                std::async(std::launch::async, [data] { return qCompress(data, kCompression); })};
+    try {
+        m_pending = Pending{id, dictionary, std::async(std::launch::async, [data] {
+                                return qCompress(data, kCompression);
+                            })};
+    } catch (const std::system_error&) {
+        // No thread to be had: the stream is compressed here and now.
+        writeStream(id, data, dictionary);
+    }
 }
 
 void PdfFile::settle()

@@ -280,9 +280,10 @@ public:
     TextPieces& operator=(const TextPieces&) = delete;
 
     [[nodiscard]] PdfFonts& fonts() { return m_fonts; }
+    void planAhead(const std::vector<common::Page>& pages) { m_texts.planAhead(pages); }
 
-    // The element's text and where it goes; nullopt when a font of it
-    // cannot be embedded.
+    // Adds the element's text to the content; false, adding nothing, when
+    // a font of it cannot be embedded.
     bool draw(const common::PageElement& e, PageContent& content)
     {
         const TextCache::Made& made = m_texts.madeFor(e, m_painter);
@@ -354,6 +355,7 @@ common::Result<bool> writePagesDirectly(const std::vector<common::Page>& pages, 
     const int resources = file.reserve();
     const int info = file.reserve();
     TextPieces texts;
+    texts.planAhead(pages);
     QByteArray kids;
     for (const common::Page& page : pages) {
         const QPageLayout layout = pageLayout(page);

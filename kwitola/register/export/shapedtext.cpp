@@ -4,10 +4,17 @@
 #include <QPainter>
 #include <QTextLayout>
 #include <QtMath>
+#include <future>
+#include <system_error>
+#include <thread>
 
 namespace kwitola::registry {
 
 namespace {
+
+// Fewer texts than this are planned on the caller's thread alone: a thread
+// of its own would cost more than it saves.
+constexpr std::size_t kPlannedAlone = 64;
 
 bool drawnByPainter(const common::TextPlan& plan, const QFont& font)
 {
@@ -91,20 +98,78 @@ bool drawnAsText(const common::PageElement& e)
     return (e.wordWrap && e.maxLines <= 0) || e.font.underline || e.text.contains(QChar(0x9c));
 }
 
-const TextCache::Made& TextCache::madeFor(const common::PageElement& e, QPainter& painter)
+TextCache::Made* TextCache::find(const common::PageElement& e)
 {
-    std::vector<Made>& styles = m_texts[e.text];
-    for (const Made& made : styles) {
+    const auto texts = m_texts.find(e.text);
+    if (texts == m_texts.end()) {
+        return nullptr;
+    }
+    for (Made& made : *texts) {
         if (made.style.matches(e)) {
-            return made;
+            return &made;
         }
     }
-    common::TextPlan plan = common::planText(e);
-    painter.setFont(plan.font);
-    ShapedText shape = shaped(plan, painter.font());
-    styles.push_back(
-        {PlanStyle(e), std::move(plan), e.rect.topLeft(), std::move(shape), m_count++});
-    return styles.back();
+    return nullptr;
+}
+
+void TextCache::planAhead(const std::vector<common::Page>& pages)
+{
+    // Each new text's first element, and where its made text is kept.
+    struct Fresh
+    {
+        const common::PageElement* element;
+        qsizetype slot;
+    };
+    std::vector<Fresh> fresh;
+    for (const common::Page& page : pages) {
+        for (const common::PageElement& e : page.elements) {
+            if (e.kind != common::PageElement::Kind::Text || find(e) != nullptr) {
+                continue;
+            }
+            std::vector<Made>& styles = m_texts[e.text];
+            fresh.push_back({&e, static_cast<qsizetype>(styles.size())});
+            styles.push_back({PlanStyle(e), {}, e.rect.topLeft(), {}, m_count++});
+        }
+    }
+    std::vector<common::TextPlan> plans(fresh.size());
+    const auto plan = [&](std::size_t from, std::size_t to) {
+        for (std::size_t i = from; i < to; ++i) {
+            plans[i] = common::planText(*fresh[i].element);
+        }
+    };
+    const std::size_t half = fresh.size() / 2;
+    std::future<void> other;
+    if (half >= kPlannedAlone && std::thread::hardware_concurrency() > 1) {
+        try {
+            other = std::async(std::launch::async, plan, half, fresh.size());
+        } catch (const std::system_error&) {
+            other = {};
+        }
+    }
+    plan(0, other.valid() ? half : fresh.size());
+    if (other.valid()) {
+        other.get();
+    }
+    for (std::size_t i = 0; i < fresh.size(); ++i) {
+        Made& made = m_texts[fresh[i].element->text][fresh[i].slot];
+        made.plan = std::move(plans[i]);
+    }
+}
+
+const TextCache::Made& TextCache::madeFor(const common::PageElement& e, QPainter& painter)
+{
+    Made* made = find(e);
+    if (made == nullptr) {
+        std::vector<Made>& styles = m_texts[e.text];
+        styles.push_back({PlanStyle(e), common::planText(e), e.rect.topLeft(), {}, m_count++});
+        made = &styles.back();
+    }
+    if (!made->shaped) {
+        painter.setFont(made->plan.font);
+        made->shape = shaped(made->plan, painter.font());
+        made->shaped = true;
+    }
+    return *made;
 }
 
 QRectF TextCache::placed(const Made& made, const common::PageElement& e)

@@ -65,7 +65,14 @@ public:
         QPoint madeAt;
         ShapedText shape;
         int id = 0; // made texts are numbered from 0 in the order they were made
+        bool shaped = false;
     };
+
+    // Plans every text of the pages not made yet, half of them on a second
+    // thread where the machine has one: planning a text means measuring it
+    // at each size it might be drawn at, the larger part of making it.
+    // madeFor then only shapes each in the painter's font.
+    void planAhead(const std::vector<common::Page>& pages);
 
     // The element's text as made for its first box, in the fonts the painter
     // resolves on its device; valid until the next call.
@@ -78,6 +85,9 @@ public:
     [[nodiscard]] static bool clipped(const Made& made, const QRectF& rect);
 
 private:
+    // The made text of the element's words and style, or nullptr.
+    Made* find(const common::PageElement& e);
+
     QHash<QString, std::vector<Made>> m_texts;
     int m_count = 0;
 };
