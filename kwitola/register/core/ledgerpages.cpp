@@ -25,8 +25,9 @@ constexpr int kPadding = 3;
 constexpr int kFontSize = 7;
 
 // Column widths in design units, in the order of ledgerColumns(); they fill
-// the width between the margins.
-constexpr std::array<int, kLedgerColumnCount> kWidths = {26, 92, 60, 82, 165, 158, 58,
+// the width between the margins. The ordinal's holds five digits: a month
+// may have ten thousand documents and more.
+constexpr std::array<int, kLedgerColumnCount> kWidths = {32, 92, 60, 82, 159, 158, 58,
                                                          58, 58, 58, 58, 58,  58,  58};
 // The sums rows' caption spans the text columns.
 constexpr int kTextColumns = 6;

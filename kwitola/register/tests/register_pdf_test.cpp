@@ -102,6 +102,21 @@ TEST(LedgerPages, aFullLastPageEndsWithTheTotalsAndAnEmptyMonthIsOnePage)
     EXPECT_EQ(text(empty[0], QStringLiteral("total.%1").arg(kGross)), QStringLiteral("0,00"));
 }
 
+// The texts of the page cut off, but for the recipient's name and address,
+// which wrap onto two lines and may end cut with an ellipsis.
+QStringList cutBesidesNames(const common::Page& page)
+{
+    QStringList unexpected;
+    for (const QString& c : common::testing::cutTexts(page, 2200)) {
+        const QString column = c.section(u':', 0, 0).section(u'.', 2, 2);
+        if (!c.startsWith(QStringLiteral("cell.")) ||
+            (column != QStringLiteral("4") && column != QStringLiteral("5"))) {
+            unexpected << c;
+        }
+    }
+    return unexpected;
+}
+
 TEST(LedgerPages, longNamesAndLargeSumsAreDrawnWholeOnThePage)
 {
     MonthLedger ledger = marchLedger(3);
@@ -109,17 +124,17 @@ TEST(LedgerPages, longNamesAndLargeSumsAreDrawnWholeOnThePage)
     ledger.totals.fill(*Decimal::parse(QStringLiteral("-99999999,99")));
     const auto pages = ledgerPages(ledger, {QStringLiteral("Firma Sprzedawca")});
     ASSERT_EQ(pages.size(), 1U);
-    const QStringList cut = common::testing::cutTexts(pages[0], 2200);
-    // The recipient's name and address wrap onto two lines and may end cut
-    // with an ellipsis; every other cell is drawn whole.
-    QStringList unexpected;
-    for (const QString& c : cut) {
-        const QString column = c.section(u':', 0, 0).section(u'.', 2, 2);
-        if (!c.startsWith(QStringLiteral("cell.")) ||
-            (column != QStringLiteral("4") && column != QStringLiteral("5"))) {
-            unexpected << c;
-        }
-    }
+    const QStringList unexpected = cutBesidesNames(pages[0]);
+    EXPECT_TRUE(unexpected.isEmpty()) << unexpected.join(u'\n').toStdString();
+}
+
+// A month of ten thousand documents numbers its rows up to 10000 and its
+// documents up to "10000/2026 FV": the last page shows both whole.
+TEST(LedgerPages, aMonthOfTenThousandRowsShowsTheirOrdinalsAndNumbersWhole)
+{
+    const auto pages = ledgerPages(marchLedger(10'000), {QStringLiteral("Firma Sprzedawca")});
+    ASSERT_GT(pages.size(), 400U);
+    const QStringList unexpected = cutBesidesNames(pages.back());
     EXPECT_TRUE(unexpected.isEmpty()) << unexpected.join(u'\n').toStdString();
 }
 
