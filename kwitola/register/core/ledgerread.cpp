@@ -10,14 +10,22 @@ namespace {
 
 using Rows = std::vector<LedgerRow>;
 
-// A stored year or month the store reads as the number holds its digits:
-// only a sign, blanks and leading zeros may stand around them. So the
-// condition keeps every row of the month, whatever else it lets through.
+// Whether a stored year or month may read as the number. A text of blanks
+// and digits reads as the number exactly when the engine's integer of it,
+// blanks trimmed, is the number; any other text (a sign, a tab, a
+// non-breaking space, letters) is let through for monthLedger to decide.
+// So the condition keeps every row of the month, and few others.
+QString mayRead(const QString& column, int number)
+{
+    return QStringLiteral("(CAST(trim(%1) AS INTEGER) = %2 OR %1 GLOB '*[^ 0-9]*')")
+        .arg(column, QString::number(number));
+}
+
 QString monthCondition(const QStringList& stored, Month month)
 {
-    return QStringLiteral("instr(%1, '%2') > 0 AND instr(%3, '%4') > 0")
-        .arg(stored.at(columnOf<LedgerRow>(&LedgerRow::issueYear)), QString::number(month.year),
-             stored.at(columnOf<LedgerRow>(&LedgerRow::issueMonth)), QString::number(month.month));
+    return mayRead(stored.at(columnOf<LedgerRow>(&LedgerRow::issueYear)), month.year) +
+           QStringLiteral(" AND ") +
+           mayRead(stored.at(columnOf<LedgerRow>(&LedgerRow::issueMonth)), month.month);
 }
 
 common::Result<Rows> readOnce(const QString& folder, Month month)

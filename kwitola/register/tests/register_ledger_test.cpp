@@ -220,7 +220,8 @@ namespace {
 
 // The stored issue dates of rows in and around March 2026 in the shapes the
 // store may hold them: padded, blank-surrounded, with a sign, with leading
-// zeros, a non-breaking space, out of range, and of other months and years.
+// zeros, a tab or a non-breaking space, blanks inside, empty, out of range,
+// and of other months and years.
 std::vector<test::Posted> datesAroundMarch()
 {
     const std::vector<std::array<const char*, 3>> dates = {
@@ -228,7 +229,9 @@ std::vector<test::Posted> datesAroundMarch()
         {"8", "+3", "+2026"},  {"9", "\u00A03", "2026"}, {"10", "13", "2026"},
         {"11", "03", "12026"}, {"12", "3a", "2026"},     {"31", "02", "2026"},
         {"05", "03", "2025"},  {"05", "04", "2026"},     {"01", "03", "2027"},
-        {"02", "11", "2026"},  {"28", "03", "2026"},
+        {"02", "11", "2026"},  {"28", "03", "2026"},     {"03", "003", "2026"},
+        {"04", "\t3", "2026"}, {"05", "30", "2026"},     {"06", "3", "20 26"},
+        {"07", "", "2026"},
     };
     std::vector<test::Posted> posted;
     for (std::size_t i = 0; i < dates.size(); ++i) {
@@ -271,9 +274,11 @@ TEST(MonthLedgerRows, theMonthsRowsReadAloneMakeTheSameLedgerAsTheWholeLedger)
     ASSERT_TRUE(whole);
     ASSERT_TRUE(alone);
     EXPECT_EQ(numbersOf(*alone),
-              (QStringList{QStringLiteral("1/2026 FV"), QStringLiteral("2/2026 FV"),
+              (QStringList{QStringLiteral("15/2026 FV"), QStringLiteral("16/2026 FV"),
+                           QStringLiteral("1/2026 FV"), QStringLiteral("2/2026 FV"),
                            QStringLiteral("3/2026 FV"), QStringLiteral("4/2026 FV"),
-                           QStringLiteral("5/2026 FV"), QStringLiteral("14/2026 FV")}));
+                           QStringLiteral("5/2026 FV"), QStringLiteral("14/2026 FV")}))
+        << numbersOf(*alone).join(u' ').toStdString();
     EXPECT_EQ(numbersOf(*alone), numbersOf(*whole));
     EXPECT_EQ(alone->totals, whole->totals);
 }
