@@ -280,7 +280,10 @@ public:
     TextPieces& operator=(const TextPieces&) = delete;
 
     [[nodiscard]] PdfFonts& fonts() { return m_fonts; }
-    void planAhead(const std::vector<common::Page>& pages) { m_texts.planAhead(pages); }
+    void makeAhead(const std::vector<common::Page>& pages)
+    {
+        m_texts.makeAhead(pages, m_painter.font(), m_device);
+    }
 
     // Adds the element's text to the content; false, adding nothing, when
     // a font of it cannot be embedded.
@@ -355,7 +358,7 @@ common::Result<bool> writePagesDirectly(const std::vector<common::Page>& pages, 
     const int resources = file.reserve();
     const int info = file.reserve();
     TextPieces texts;
-    texts.planAhead(pages);
+    texts.makeAhead(pages);
     QByteArray kids;
     for (const common::Page& page : pages) {
         const QPageLayout layout = pageLayout(page);

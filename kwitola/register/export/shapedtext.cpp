@@ -112,7 +112,8 @@ TextCache::Made* TextCache::find(const common::PageElement& e)
     return nullptr;
 }
 
-void TextCache::planAhead(const std::vector<common::Page>& pages)
+void TextCache::makeAhead(const std::vector<common::Page>& pages, const QFont& painterFont,
+                          const QPaintDevice& device)
 {
     // Each new text's first element, and where its made text is kept.
     struct Fresh
@@ -132,27 +133,33 @@ void TextCache::planAhead(const std::vector<common::Page>& pages)
         }
     }
     std::vector<common::TextPlan> plans(fresh.size());
-    const auto plan = [&](std::size_t from, std::size_t to) {
+    std::vector<ShapedText> shapes(fresh.size());
+    const auto make = [&](std::size_t from, std::size_t to) {
         for (std::size_t i = from; i < to; ++i) {
             plans[i] = common::planText(*fresh[i].element);
+            // What QPainter::setFont makes of the plan's font.
+            const QFont font(plans[i].font.resolve(painterFont), &device);
+            shapes[i] = shaped(plans[i], font);
         }
     };
     const std::size_t half = fresh.size() / 2;
     std::future<void> other;
     if (half >= kPlannedAlone && std::thread::hardware_concurrency() > 1) {
         try {
-            other = std::async(std::launch::async, plan, half, fresh.size());
+            other = std::async(std::launch::async, make, half, fresh.size());
         } catch (const std::system_error&) {
             other = {};
         }
     }
-    plan(0, other.valid() ? half : fresh.size());
+    make(0, other.valid() ? half : fresh.size());
     if (other.valid()) {
         other.get();
     }
     for (std::size_t i = 0; i < fresh.size(); ++i) {
         Made& made = m_texts[fresh[i].element->text][fresh[i].slot];
         made.plan = std::move(plans[i]);
+        made.shape = std::move(shapes[i]);
+        made.shaped = true;
     }
 }
 

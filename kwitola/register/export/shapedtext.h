@@ -12,6 +12,7 @@
 #include <vector>
 
 class QPainter;
+class QPaintDevice;
 
 namespace kwitola::registry {
 
@@ -68,11 +69,13 @@ public:
         bool shaped = false;
     };
 
-    // Plans every text of the pages not made yet, half of them on a second
-    // thread where the machine has one: planning a text means measuring it
-    // at each size it might be drawn at, the larger part of making it.
-    // madeFor then only shapes each in the painter's font.
-    void planAhead(const std::vector<common::Page>& pages);
+    // Makes every text of the pages not made yet, half of them on a second
+    // thread where the machine has one: each is planned, which measures it
+    // at each size it might be drawn at, and shaped in the font a painter
+    // on the device would draw it in, a painter whose own font is
+    // painterFont (QPainter::font() after begin()).
+    void makeAhead(const std::vector<common::Page>& pages, const QFont& painterFont,
+                   const QPaintDevice& device);
 
     // The element's text as made for its first box, in the fonts the painter
     // resolves on its device; valid until the next call.
