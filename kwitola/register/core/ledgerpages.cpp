@@ -97,16 +97,39 @@ void addCaptions(Sheet& sheet)
     addRule(sheet);
 }
 
-void addRow(Sheet& sheet, const LedgerEntry& entry, int ordinal, int rowOnPage)
+// The cells' names, "cell.<row on the page>.<column>", made once for each
+// place and shared by every page: a month's ledger has many cells.
+class CellNames final
+{
+public:
+    using Row = std::array<QString, kLedgerColumnCount>;
+
+    const Row& of(int rowOnPage)
+    {
+        const auto row = static_cast<std::size_t>(rowOnPage);
+        while (m_names.size() <= row) {
+            auto& names = m_names.emplace_back();
+            for (int c = 0; c < kLedgerColumnCount; ++c) {
+                names.at(static_cast<std::size_t>(c)) =
+                    QStringLiteral("cell.%1.%2").arg(m_names.size() - 1).arg(c);
+            }
+        }
+        return m_names[row];
+    }
+
+private:
+    std::vector<Row> m_names;
+};
+
+void addRow(Sheet& sheet, const LedgerEntry& entry, int ordinal, const CellNames::Row& names)
 {
     const auto& columns = ledgerColumns();
     for (int c = 0; c < kLedgerColumnCount; ++c) {
         const LedgerColumn& column = columns.at(static_cast<std::size_t>(c));
         const bool money = column.kind == LedgerColumn::Kind::Money;
         PageElement cell = common::textElement(
-            QStringLiteral("cell.") + QString::number(rowOnPage) + u'.' + QString::number(c),
-            cellRect(c, sheet.y, kRowHeight), cellText(column, entry, ordinal, DateStyle::Printed),
-            font(kFontSize),
+            names.at(static_cast<std::size_t>(c)), cellRect(c, sheet.y, kRowHeight),
+            cellText(column, entry, ordinal, DateStyle::Printed), font(kFontSize),
             money || column.kind == LedgerColumn::Kind::Ordinal ? HAlign::Right : HAlign::Left);
         cell.wordWrap = column.kind == LedgerColumn::Kind::Text;
         cell.maxLines = cell.wordWrap ? 2 : 0;
@@ -196,6 +219,7 @@ int ledgerRowsOnPage(int pageIndex)
 std::vector<common::Page> ledgerPages(const MonthLedger& ledger, const LedgerHeading& heading)
 {
     std::vector<Sheet> sheets;
+    CellNames names;
     Amounts carried{};
     std::size_t next = 0;
     do {
@@ -209,7 +233,7 @@ std::vector<common::Page> ledgerPages(const MonthLedger& ledger, const LedgerHea
             ledger.entries.size(), next + static_cast<std::size_t>(ledgerRowsOnPage(pageIndex)));
         for (int row = 0; next < end; ++next, ++row) {
             const LedgerEntry& entry = ledger.entries.at(next);
-            addRow(sheet, entry, static_cast<int>(next) + 1, row);
+            addRow(sheet, entry, static_cast<int>(next) + 1, names.of(row));
             // The month's totals were summed from the same rows without
             // leaving the range, so no carried sum can leave it either.
             carried = added(carried, entry.amounts).value_or(ledger.totals);

@@ -1,6 +1,7 @@
 #include "kwitola/register/export/shapedtext.h"
 
 #include <QFontMetricsF>
+#include <QPaintDevice>
 #include <QPainter>
 #include <QTextLayout>
 #include <QtMath>
@@ -12,9 +13,12 @@ namespace kwitola::registry {
 
 namespace {
 
-// Fewer texts than this are planned on the caller's thread alone: a thread
-// of its own would cost more than it saves.
-constexpr std::size_t kPlannedAlone = 64;
+// The caller's thread makes this share of the texts, in percent, the other
+// thread the rest: the caller also reads the tables and writes the file.
+constexpr std::size_t kOwnShare = 35;
+// Fewer texts than this are made on the caller's thread alone: a thread of
+// their own would cost more than it saves.
+constexpr std::size_t kMadeAlone = 32;
 
 bool drawnByPainter(const common::TextPlan& plan, const QFont& font)
 {
@@ -112,60 +116,98 @@ TextCache::Made* TextCache::find(const common::PageElement& e)
     return nullptr;
 }
 
+// The texts made ahead: the caller's share first, the other thread's after
+// it, each text's first element and where its made text is kept.
+struct TextCache::Ahead
+{
+    QFont painterFont;
+    const QPaintDevice* device = nullptr;
+    std::vector<const common::PageElement*> elements;
+    std::vector<qsizetype> slots;
+    std::vector<common::TextPlan> plans;
+    std::vector<ShapedText> shapes;
+    std::size_t othersFrom = 0;
+    std::future<void> others; // last: joined before the rest goes
+
+    void make(std::size_t from, std::size_t to)
+    {
+        for (std::size_t i = from; i < to; ++i) {
+            plans[i] = common::planText(*elements[i]);
+            // What QPainter::setFont makes of the plan's font.
+            const QFont font(plans[i].font.resolve(painterFont), device);
+            shapes[i] = shaped(plans[i], font);
+        }
+    }
+};
+
+TextCache::TextCache() = default;
+TextCache::~TextCache() = default;
+
 void TextCache::makeAhead(const std::vector<common::Page>& pages, const QFont& painterFont,
                           const QPaintDevice& device)
 {
-    // Each new text's first element, and where its made text is kept.
-    struct Fresh
-    {
-        const common::PageElement* element;
-        qsizetype slot;
-    };
-    std::vector<Fresh> fresh;
+    collect();
+    m_ahead = std::make_unique<Ahead>();
+    Ahead& ahead = *m_ahead;
+    ahead.painterFont = painterFont;
+    ahead.device = &device;
     for (const common::Page& page : pages) {
         for (const common::PageElement& e : page.elements) {
             if (e.kind != common::PageElement::Kind::Text || find(e) != nullptr) {
                 continue;
             }
             std::vector<Made>& styles = m_texts[e.text];
-            fresh.push_back({&e, static_cast<qsizetype>(styles.size())});
+            ahead.elements.push_back(&e);
+            ahead.slots.push_back(static_cast<qsizetype>(styles.size()));
             styles.push_back({PlanStyle(e), {}, e.rect.topLeft(), {}, m_count++});
         }
     }
-    std::vector<common::TextPlan> plans(fresh.size());
-    std::vector<ShapedText> shapes(fresh.size());
-    const auto make = [&](std::size_t from, std::size_t to) {
-        for (std::size_t i = from; i < to; ++i) {
-            plans[i] = common::planText(*fresh[i].element);
-            // What QPainter::setFont makes of the plan's font.
-            const QFont font(plans[i].font.resolve(painterFont), &device);
-            shapes[i] = shaped(plans[i], font);
-        }
-    };
-    const std::size_t half = fresh.size() / 2;
-    std::future<void> other;
-    if (half >= kPlannedAlone && std::thread::hardware_concurrency() > 1) {
+    const std::size_t count = ahead.elements.size();
+    ahead.plans.resize(count);
+    ahead.shapes.resize(count);
+    // The caller's share is the texts of the first pages: it goes on to
+    // write them while the other thread still makes the rest.
+    ahead.othersFrom = count * kOwnShare / 100;
+    if (ahead.othersFrom >= kMadeAlone && std::thread::hardware_concurrency() > 1) {
         try {
-            other = std::async(std::launch::async, make, half, fresh.size());
+            ahead.others = std::async(std::launch::async,
+                                      [&ahead, count] { ahead.make(ahead.othersFrom, count); });
         } catch (const std::system_error&) {
-            other = {};
+            ahead.others = {};
         }
     }
-    make(0, other.valid() ? half : fresh.size());
-    if (other.valid()) {
-        other.get();
+    if (!ahead.others.valid()) {
+        ahead.othersFrom = count;
     }
-    for (std::size_t i = 0; i < fresh.size(); ++i) {
-        Made& made = m_texts[fresh[i].element->text][fresh[i].slot];
-        made.plan = std::move(plans[i]);
-        made.shape = std::move(shapes[i]);
+    ahead.make(0, ahead.othersFrom);
+    keep(0, ahead.othersFrom);
+}
+
+void TextCache::keep(std::size_t from, std::size_t to)
+{
+    Ahead& ahead = *m_ahead;
+    for (std::size_t i = from; i < to; ++i) {
+        Made& made = m_texts[ahead.elements[i]->text][ahead.slots[i]];
+        made.plan = std::move(ahead.plans[i]);
+        made.shape = std::move(ahead.shapes[i]);
         made.shaped = true;
+    }
+}
+
+void TextCache::collect()
+{
+    if (m_ahead && m_ahead->others.valid()) {
+        m_ahead->others.get();
+        keep(m_ahead->othersFrom, m_ahead->elements.size());
     }
 }
 
 const TextCache::Made& TextCache::madeFor(const common::PageElement& e, QPainter& painter)
 {
     Made* made = find(e);
+    if (made != nullptr && !made->shaped) {
+        collect();
+    }
     if (made == nullptr) {
         std::vector<Made>& styles = m_texts[e.text];
         styles.push_back({PlanStyle(e), common::planText(e), e.rect.topLeft(), {}, m_count++});

@@ -9,6 +9,7 @@
 #include <QPoint>
 #include <QSizeF>
 #include <QString>
+#include <memory>
 #include <vector>
 
 class QPainter;
@@ -69,11 +70,18 @@ public:
         bool shaped = false;
     };
 
-    // Makes every text of the pages not made yet, half of them on a second
+    TextCache();
+    ~TextCache();
+    TextCache(const TextCache&) = delete;
+    TextCache& operator=(const TextCache&) = delete;
+
+    // Makes every text of the pages not made yet, most of them on a second
     // thread where the machine has one: each is planned, which measures it
     // at each size it might be drawn at, and shaped in the font a painter
     // on the device would draw it in, a painter whose own font is
-    // painterFont (QPainter::font() after begin()).
+    // painterFont (QPainter::font() after begin()). Returns once the texts
+    // of the first pages are made; madeFor waits for the rest when it first
+    // needs one of them. The pages and the device must outlive the cache.
     void makeAhead(const std::vector<common::Page>& pages, const QFont& painterFont,
                    const QPaintDevice& device);
 
@@ -88,11 +96,18 @@ public:
     [[nodiscard]] static bool clipped(const Made& made, const QRectF& rect);
 
 private:
+    struct Ahead;
+
     // The made text of the element's words and style, or nullptr.
     Made* find(const common::PageElement& e);
+    // Moves the texts made ahead, from first to last, into their places.
+    void keep(std::size_t from, std::size_t to);
+    // Waits for the other thread's texts and keeps them.
+    void collect();
 
     QHash<QString, std::vector<Made>> m_texts;
     int m_count = 0;
+    std::unique_ptr<Ahead> m_ahead; // last: its thread is joined first
 };
 
 } // namespace kwitola::registry
