@@ -80,9 +80,10 @@ qsizetype encodeRun(Piece& piece, const QList<quint32>& glyphs, const QList<QPoi
     piece.show = "[<";
     qreal pen = at.at(first).x();
     qsizetype i = first;
-    for (; i < glyphs.size() && std::abs(at.at(i).y() - at.at(first).y()) < 0.001; ++i) {
+    const qsizetype end = std::min(glyphs.size(), at.size());
+    for (; i < end && std::abs(at.at(i).y() - at.at(first).y()) < 0.001; ++i) {
         const qreal off = at.at(i).x() - pen;
-        if (std::abs(off) > kPlacementTolerance) {
+        if (std::abs(off) > kPlacementTolerance && piece.size > 0) {
             const auto move = std::llround(-off * 1000.0 / piece.size);
             piece.show.append('>');
             appendInteger(piece.show, move);
@@ -256,11 +257,13 @@ bool writable(const std::vector<common::Page>& pages)
 {
     return !pages.empty() &&
            std::all_of(pages.cbegin(), pages.cend(), [](const common::Page& page) {
-               return std::none_of(
-                   page.elements.cbegin(), page.elements.cend(), [](const common::PageElement& e) {
-                       return e.kind == common::PageElement::Kind::Picture ||
-                              (e.kind == common::PageElement::Kind::Text && drawnAsText(e));
-                   });
+               return page.width > 0 && page.height > 0 &&
+                      std::none_of(page.elements.cbegin(), page.elements.cend(),
+                                   [](const common::PageElement& e) {
+                                       return e.kind == common::PageElement::Kind::Picture ||
+                                              (e.kind == common::PageElement::Kind::Text &&
+                                               drawnAsText(e));
+                                   });
            });
 }
 
