@@ -35,6 +35,14 @@ void appendInteger(QByteArray& out, long long value)
     out.append(first, end - first);
 }
 
+void appendHex16(QByteArray& out, unsigned value)
+{
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    for (int shift = 12; shift >= 0; shift -= 4) {
+        out.append(kDigits[(value >> shift) & 0xF]);
+    }
+}
+
 void appendNumber(QByteArray& out, double value)
 {
     const auto thousandths = std::llround(value * 1000.0);

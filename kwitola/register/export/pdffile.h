@@ -15,6 +15,9 @@ namespace kwitola::registry {
 // decimals, without trailing zeros ("12", "-0.5", "841.89").
 void appendNumber(QByteArray& out, double value);
 void appendInteger(QByteArray& out, long long value);
+// Appends the low 16 bits of value as four upper-case hex digits: a glyph
+// number or a UTF-16 unit in a hex string.
+void appendHex16(QByteArray& out, unsigned value);
 
 // A PDF file written object by object: objects are numbered first and may
 // be written in any order, streams are compressed, and the cross-reference

@@ -43,16 +43,6 @@ bool ownOutlines(const QRawFont& raw, const TrueTypeFont& program)
     return wantsBold == program.isBold() && wantsItalic == program.isItalic();
 }
 
-void appendHex4(QByteArray& out, unsigned value)
-{
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    out.append('<');
-    for (int shift = 12; shift >= 0; shift -= 4) {
-        out.append(kDigits[(value >> shift) & 0xF]);
-    }
-    out.append('>');
-}
-
 // The widths of the used glyphs, runs of neighbours together:
 // "[3 [556 556] 17 [278]]".
 QByteArray widthArray(const std::vector<int>& widths, const std::vector<bool>& used)
@@ -116,10 +106,11 @@ QByteArray toUnicode(const QRawFont& raw, const std::vector<bool>& used)
         if (character[g] == 0) {
             continue;
         }
-        appendHex4(pairs, static_cast<unsigned>(g));
-        pairs.append(' ');
-        appendHex4(pairs, character[g]);
-        pairs.append('\n');
+        pairs.append('<');
+        appendHex16(pairs, static_cast<unsigned>(g));
+        pairs.append("> <");
+        appendHex16(pairs, character[g]);
+        pairs.append(">\n");
         if (++count == 100) {
             flush();
         }

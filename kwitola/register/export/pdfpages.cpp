@@ -20,35 +20,16 @@ namespace kwitola::registry {
 
 namespace {
 
-// Pages are laid out as the PDF writer of the common renderer lays them:
-// A4 without margins, scaled from design units to its 300 dpi device.
-constexpr int kResolution = 300;
-
 // A glyph this far (in design units) from where the previous one's advance
 // leaves the pen gets a move of its own; below it nobody can see the
 // difference.
 constexpr double kPlacementTolerance = 0.02;
-
-QPageLayout pageLayout(const common::Page& page)
-{
-    const auto orientation =
-        page.width > page.height ? QPageLayout::Landscape : QPageLayout::Portrait;
-    return {QPageSize(QPageSize::A4), orientation, QMarginsF(0, 0, 0, 0)};
-}
 
 void appendPrecise(QByteArray& out, double value)
 {
     char digits[32];
     const int length = std::snprintf(digits, sizeof digits, "%.9f", value);
     out.append(digits, length);
-}
-
-void appendGlyph(QByteArray& out, quint32 glyph)
-{
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    for (int shift = 12; shift >= 0; shift -= 4) {
-        out.append(kDigits[(glyph >> shift) & 0xF]);
-    }
 }
 
 void appendColour(QByteArray& out, unsigned rgb, const char* op)
@@ -90,7 +71,7 @@ qsizetype encodeRun(Piece& piece, const QList<quint32>& glyphs, const QList<QPoi
             piece.show.append('<');
             pen -= static_cast<qreal>(move) * piece.size / 1000.0;
         }
-        appendGlyph(piece.show, glyphs.at(i));
+        appendHex16(piece.show, glyphs.at(i));
         pen += fonts.use(piece.font, glyphs.at(i)) * piece.size / 1000.0;
     }
     piece.show.append(">]TJ\n");
@@ -137,8 +118,8 @@ class PageContent final
 public:
     PageContent(const common::Page& page, const QPageLayout& layout)
     {
-        const QRect device = layout.paintRectPixels(kResolution);
-        const double toPoints = 72.0 / kResolution;
+        const QRect device = layout.paintRectPixels(kTablePdfResolution);
+        const double toPoints = 72.0 / kTablePdfResolution;
         m_hairline = static_cast<double>(page.width) / device.width();
         appendPrecise(m_out, toPoints * device.width() / page.width);
         m_out.append(" 0 0 ");
@@ -275,7 +256,7 @@ public:
     TextPieces() : m_device(&m_sink)
     {
         m_sink.open(QIODevice::WriteOnly);
-        m_device.setResolution(kResolution);
+        m_device.setResolution(kTablePdfResolution);
         m_painter.begin(&m_device);
     }
     ~TextPieces() { m_painter.end(); }
@@ -347,6 +328,13 @@ QByteArray pageObject(const QPageLayout& layout, int parent, int resources, int 
 
 } // namespace
 
+QPageLayout tablePageLayout(const common::Page& page)
+{
+    const auto orientation =
+        page.width > page.height ? QPageLayout::Landscape : QPageLayout::Portrait;
+    return {QPageSize(QPageSize::A4), orientation, QMarginsF(0, 0, 0, 0)};
+}
+
 common::Result<bool> writePagesDirectly(const std::vector<common::Page>& pages, const QString& path)
 {
     if (!writable(pages)) {
@@ -364,7 +352,7 @@ common::Result<bool> writePagesDirectly(const std::vector<common::Page>& pages, 
     texts.makeAhead(pages);
     QByteArray kids;
     for (const common::Page& page : pages) {
-        const QPageLayout layout = pageLayout(page);
+        const QPageLayout layout = tablePageLayout(page);
         PageContent content(page, layout);
         for (const common::PageElement& e : page.elements) {
             if (e.kind == common::PageElement::Kind::Box) {

@@ -5,11 +5,19 @@
 #include <QString>
 #include <vector>
 
+class QPageLayout;
+
 namespace common {
 struct Page;
 } // namespace common
 
 namespace kwitola::registry {
+
+// Table pages are laid out as the common renderer's PDF writer lays out a
+// page: A4 without margins, landscape for a page wider than high, scaled
+// from design units to a device of this resolution.
+inline constexpr int kTablePdfResolution = 300;
+[[nodiscard]] QPageLayout tablePageLayout(const common::Page& page);
 
 // Writes pages of texts, boxes and lines straight into a PDF file, each
 // cell's text as one string of the glyphs that common::writePdf would

@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPageLayout>
-#include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <vector>
@@ -67,13 +66,6 @@ void drawPage(const common::Page& page, QPainter& painter, const QRectF& target,
     painter.restore();
 }
 
-QPageLayout pdfLayout(const common::Page& page)
-{
-    const auto orientation =
-        page.width > page.height ? QPageLayout::Landscape : QPageLayout::Portrait;
-    return {QPageSize(QPageSize::A4), orientation, QMarginsF(0, 0, 0, 0)};
-}
-
 } // namespace
 
 common::Result<void> writeTablePdf(const std::vector<common::Page>& pages, const QString& path)
@@ -91,8 +83,8 @@ common::Result<void> writeTablePdf(const std::vector<common::Page>& pages, const
         return {};
     }
     QPdfWriter writer(path);
-    writer.setPageLayout(pdfLayout(pages.empty() ? common::Page() : pages.front()));
-    writer.setResolution(300);
+    writer.setPageLayout(tablePageLayout(pages.empty() ? common::Page() : pages.front()));
+    writer.setResolution(kTablePdfResolution);
     QPainter painter;
     if (!painter.begin(&writer)) {
         return common::fail(QStringLiteral("Nie można zapisać pliku %1").arg(path));
@@ -100,7 +92,7 @@ common::Result<void> writeTablePdf(const std::vector<common::Page>& pages, const
     TextCache texts;
     for (std::size_t i = 0; i < pages.size(); ++i) {
         if (i > 0) {
-            writer.setPageLayout(pdfLayout(pages.at(i)));
+            writer.setPageLayout(tablePageLayout(pages.at(i)));
             writer.newPage();
         }
         drawPage(pages.at(i), painter, QRectF(0, 0, writer.width(), writer.height()), texts);
